@@ -1,0 +1,63 @@
+#include "program.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "main_window.h"
+#include "qt_game_ui.h"
+#include "shell/main_game.h"
+#include "shell/startup.h"
+
+namespace velmora {
+
+Program::Program(ProgramOptions options) : options_(std::move(options)) {}
+
+Program::~Program() = default;
+
+void Program::playSplashSound() {
+  const IniDocument file = game_->preferences().open();
+  const bool soundsOn = file.readString("Preference", "Sounds_Enabled", "Y") == "Y";
+  game_->store().setSwitch(store::SoundsEnabled, soundsOn);
+  if (soundsOn && file.readString("Preference", "Sounds_Splash", "Y") == "Y") ui_->playSound("Splash");
+}
+
+int Program::fail(const QString& caption, const QString& text) {
+  QMessageBox::critical(nullptr, caption, text);
+  return 1;
+}
+
+std::optional<int> Program::start() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  struct RestoreCursor {
+    ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
+  } restoreCursor;
+
+  const Folders folders(options_.programFolder, options_.dataFolder);
+  const fs::path bundle = folders.programFile(kResourceBundleName);
+  if (!resources_.open(QString::fromStdString(bundle.string()))) {
+    const StartupFailure failure = ResourceBundleFailure(bundle);
+    return fail(ToDisplayText(failure.caption), ToDisplayText(failure.text));
+  }
+
+  ui_ = std::make_unique<QtGameUi>(resources_);
+  game_ = std::make_unique<TMainGame>(folders, *ui_);
+  const ConfigStore& store = game_->store();
+  playSplashSound();
+
+  StartupEnvironment environment;
+  if (const QScreen* screen = QApplication::primaryScreen()) environment.screenColourDepth = screen->depth();
+  environment.hasBitmap = [this](std::string_view name) { return resources_.hasBitmap(ToDisplayText(name)); };
+  if (const auto failure = InitialiseProgram(*game_, environment))
+    return fail(ToDisplayText(failure->caption), ToDisplayText(failure->text));
+
+  window_ = std::make_unique<MainWindow>(*game_);
+  ui_->setParentWindow(window_.get());
+  window_->restorePlacement();
+  if (store.read(store::StatusBar) == "N") window_->statusBar()->hide();
+  window_->show();
+  return std::nullopt;
+}
+
+}  // namespace velmora

@@ -1,0 +1,54 @@
+#include "qt_game_ui.h"
+
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include "resource_store.h"
+
+namespace velmora {
+
+QString ToDisplayText(std::string_view text) {
+  QString out = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return out;
+}
+
+QtGameUi::QtGameUi(const ResourceStore& resources) : resources_(resources) {}
+
+QtGameUi::~QtGameUi() = default;
+
+void QtGameUi::showMessage(std::string_view caption, std::string_view text, Icon icon) {
+  const QMessageBox::Icon shown = icon == Icon::Error     ? QMessageBox::Critical
+                                  : icon == Icon::Warning ? QMessageBox::Warning
+                                                          : QMessageBox::Information;
+  QMessageBox box(shown, ToDisplayText(caption), ToDisplayText(text), QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+bool QtGameUi::askQuestion(std::string_view caption, std::string_view text) {
+  QMessageBox box(QMessageBox::Question, ToDisplayText(caption), ToDisplayText(text),
+                  QMessageBox::Ok | QMessageBox::Cancel, parent_);
+  box.setDefaultButton(QMessageBox::Ok);
+  return box.exec() == QMessageBox::Ok;
+}
+
+void QtGameUi::playSound(std::string_view name) {
+  const QString path = resources_.soundPath(ToDisplayText(name));
+  if (path.isEmpty()) {
+    stopSound();
+    return;
+  }
+  // Without an audio device the effect stays silent; nothing waits on it.
+  if (!sound_) sound_ = std::make_unique<QSoundEffect>();
+  sound_->stop();
+  sound_->setSource(QUrl(QLatin1String("qrc") + path));
+  sound_->play();
+}
+
+void QtGameUi::stopSound() {
+  if (sound_) sound_->stop();
+}
+
+}  // namespace velmora

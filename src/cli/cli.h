@@ -1,0 +1,37 @@
+#pragma once
+// The command-line tool's shared pieces: the options every command takes and
+// the table of sub-commands.
+#include <filesystem>
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::cli {
+
+struct Options {
+  std::filesystem::path programFolder;
+  std::filesystem::path dataFolder;
+};
+
+struct Command {
+  std::string_view name;
+  std::string_view usage;    // the arguments after the name
+  std::string_view summary;  // one line for --help
+  // Exit code: 0 done, 1 the request failed, 2 the command line was wrong.
+  int (*run)(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+};
+
+std::span<const Command> Commands();
+
+}  // namespace velmora::cli
+
+namespace velmora::cli {
+
+// The program cannot work without its rule file and resource bundle: when one
+// is missing or unreadable, says so on `err` as the program would and answers
+// false.
+bool RequireProgramFiles(const Options& options, std::ostream& err);
+
+}  // namespace velmora::cli

@@ -1,0 +1,22 @@
+#pragma once
+// The one way the engine reaches the screen. The program implements it with
+// windows; the command-line tool and the tests script it.
+#include <string_view>
+
+namespace velmora {
+
+class GameUi {
+ public:
+  enum class Icon { Information, Warning, Error };
+
+  virtual ~GameUi() = default;
+
+  virtual void showMessage(std::string_view caption, std::string_view text, Icon icon) = 0;
+  // A confirmation with OK and Cancel; true for OK.
+  virtual bool askQuestion(std::string_view caption, std::string_view text) = 0;
+  // A sound of the resource bundle by name; a name it lacks stops the sound.
+  virtual void playSound(std::string_view name) = 0;
+  virtual void stopSound() = 0;
+};
+
+}  // namespace velmora

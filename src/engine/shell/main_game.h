@@ -1,0 +1,51 @@
+#pragma once
+// TMainGame: the one object that owns the program-wide state - the
+// configuration store, the program switches, the user's data folder and
+// preference file - from start-up to exit. Nothing else is global.
+#include <random>
+
+#include "files/file_system.h"
+#include "files/folders.h"
+#include "files/instance_lock.h"
+#include "files/user_data.h"
+#include "shell/config_store.h"
+#include "shell/game_ui.h"
+#include "shell/preference_file.h"
+#include "shell/program_state.h"
+
+namespace velmora {
+
+class TMainGame {
+ public:
+  TMainGame(Folders folders, GameUi& ui);
+  TMainGame(const TMainGame&) = delete;
+  TMainGame& operator=(const TMainGame&) = delete;
+
+  ConfigStore& store() { return store_; }
+  const ConfigStore& store() const { return store_; }
+  ProgramState& state() { return state_; }
+  const ProgramState& state() const { return state_; }
+  FileSystem& files() { return files_; }
+  UserData& data() { return data_; }
+  PreferenceFile& preferences() { return preferences_; }
+  GameUi& ui() { return ui_; }
+  std::mt19937& random() { return random_; }
+  InstanceLock& instanceLock() { return lock_; }
+
+  // The "Autoplay" switch of the menu.
+  bool autoplay() const { return autoplay_; }
+  void setAutoplay(bool on) { autoplay_ = on; }
+
+ private:
+  GameUi& ui_;
+  FileSystem files_;
+  UserData data_;
+  PreferenceFile preferences_;
+  ConfigStore store_;
+  ProgramState state_;
+  std::mt19937 random_;
+  InstanceLock lock_;
+  bool autoplay_ = false;
+};
+
+}  // namespace velmora

@@ -1,0 +1,43 @@
+#pragma once
+// The preference file "DATA\Cfg.dat", opened by name around each use: an
+// operation reads the file once, reads or changes the keys it needs and, when
+// it changed any, writes the whole file back as one atomic replacement.
+#include <string>
+
+#include "files/ini_document.h"
+#include "files/user_data.h"
+
+namespace velmora {
+
+class PreferenceFile {
+ public:
+  // Larger files are not preferences: they are set aside, not read.
+  static constexpr std::uintmax_t kMaxBytes = 1 << 20;
+  static constexpr std::string_view kName = "DATA\\Cfg.dat";
+
+  explicit PreferenceFile(UserData& data) : data_(data) {}
+
+  // The file's keys; empty when it is missing. A file too large to be
+  // preferences or holding binary data is moved aside with one warning, so
+  // that the next write starts a fresh file and the old one is kept.
+  IniDocument open();
+
+  // Writes the document back when it changed.
+  FileOutcome save(const IniDocument& document);
+
+  // Opens, lets `change` edit, saves: the writes of one operation reach the
+  // disk together or not at all.
+  template <typename Change>
+  FileOutcome update(Change&& change) {
+    IniDocument document = open();
+    change(document);
+    return save(document);
+  }
+
+ private:
+  void setAsideDamaged(const std::string& why);
+
+  UserData& data_;
+};
+
+}  // namespace velmora

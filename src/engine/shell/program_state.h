@@ -1,0 +1,43 @@
+#pragma once
+// The program-wide switches: one-byte program flags, two program values and
+// the game object's 16-bit state words. Their meanings belong to the rules
+// that set them; the names here are the ones start-up and shutdown use.
+#include <array>
+#include <cstdint>
+
+namespace velmora {
+
+namespace flag {
+inline constexpr int HoldOnClose = 0;  // "Hold and exit" closes the window
+inline constexpr int GameInProgress = 2;
+inline constexpr int ClockRuns = 3;
+inline constexpr int FirstActivationPending = 4;
+inline constexpr int AnimationRuns = 6;
+inline constexpr int GameWon = 8;
+inline constexpr int EndOfGameSeen = 9;  // autoplay stops when it sees it
+}  // namespace flag
+
+namespace word {
+inline constexpr int CloseAfterAnimation = 71;
+inline constexpr int StockPressed = 89;
+inline constexpr int FoundationHighlightMark = 103;
+inline constexpr int RandomGameType = 104;
+inline constexpr int AutoplayAllGames = 105;
+inline constexpr int FastSearchType = 108;
+inline constexpr int DemoRunning = 110;
+inline constexpr int StatisticsDisabled = 115;
+}  // namespace word
+
+struct ProgramState {
+  std::array<std::uint8_t, 10> flags{};
+  std::array<std::int32_t, 2> values{};
+  std::array<std::int32_t, 2> counters{};
+  std::array<std::int16_t, 128> words{};
+
+  bool on(int f) const { return flags.at(static_cast<std::size_t>(f)) != 0; }
+  void set(int f, bool value) { flags.at(static_cast<std::size_t>(f)) = value ? 1 : 0; }
+  std::int16_t word(int w) const { return words.at(static_cast<std::size_t>(w)); }
+  void setWord(int w, std::int64_t value) { words.at(static_cast<std::size_t>(w)) = static_cast<std::int16_t>(value); }
+};
+
+}  // namespace velmora
