@@ -125,8 +125,10 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
   std::string line = std::string(Trim(key)) + "=" + std::string(value);
   if (const auto span = findSection(section)) {
     if (const auto at = findKeyLine(*span, key)) {
-      if (lines_[*at] != line) changed_ = true;
-      lines_[*at] = std::move(line);
+      // The key keeps the spelling the file gave it.
+      std::string replaced = std::string(SplitKeyLine(lines_[*at])->key) + "=" + std::string(value);
+      if (lines_[*at] != replaced) changed_ = true;
+      lines_[*at] = std::move(replaced);
       return true;
     }
     // Append after the section's last non-blank line, so a blank line that

@@ -1,0 +1,71 @@
+#pragma once
+// Shared test fixtures: a scratch folder removed afterwards, whole-file
+// helpers, and a screen that records what the engine asked of it.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/game_ui.h"
+
+namespace velmora::testing {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~TempFolder() {
+    std::error_code error;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, error);
+    std::filesystem::remove_all(path_, error);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string ReadAll(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteAll(const std::filesystem::path& file, std::string_view contents) {
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
+}
+
+// Records messages and answers questions with a scripted answer.
+class RecordingUi : public GameUi {
+ public:
+  struct Message {
+    std::string caption;
+    std::string text;
+    Icon icon;
+  };
+
+  void showMessage(std::string_view caption, std::string_view text, Icon icon) override {
+    messages.push_back({std::string(caption), std::string(text), icon});
+  }
+  bool askQuestion(std::string_view caption, std::string_view text) override {
+    questions.push_back(std::string(caption) + ": " + std::string(text));
+    return answer;
+  }
+  void playSound(std::string_view name) override { sounds.emplace_back(name); }
+  void stopSound() override { sounds.emplace_back("(stop)"); }
+
+  std::vector<Message> messages;
+  std::vector<std::string> questions;
+  std::vector<std::string> sounds;
+  bool answer = true;
+};
+
+}  // namespace velmora::testing
