@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextStream>
 
 #include "main_window.h"
 #include "qt_game_ui.h"
@@ -12,7 +13,13 @@
 
 namespace velmora {
 
-Program::Program(ProgramOptions options) : options_(std::move(options)) {}
+void ShowFatalMessage(const QString& caption, const QString& text) {
+  QTextStream(stderr) << "velmora: " << text << Qt::endl;
+  QMessageBox::critical(nullptr, caption, text);
+}
+
+Program::Program(ProgramOptions options, FatalReporter reportFatal)
+    : options_(std::move(options)), reportFatal_(std::move(reportFatal)) {}
 
 Program::~Program() = default;
 
@@ -24,7 +31,7 @@ void Program::playSplashSound() {
 }
 
 int Program::fail(const QString& caption, const QString& text) {
-  QMessageBox::critical(nullptr, caption, text);
+  reportFatal_(caption, text);
   return 1;
 }
 

@@ -2,6 +2,7 @@
 // The running program: resource bundle, engine and main window, brought up and
 // taken down in the order the program depends on.
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -19,9 +20,14 @@ struct ProgramOptions {
   fs::path dataFolder;
 };
 
+// Tells the player why the program cannot run. The default shows a message
+// box and repeats the text on standard error for a terminal or a log.
+using FatalReporter = std::function<void(const QString& caption, const QString& text)>;
+void ShowFatalMessage(const QString& caption, const QString& text);
+
 class Program {
  public:
-  explicit Program(ProgramOptions options);
+  explicit Program(ProgramOptions options, FatalReporter reportFatal = ShowFatalMessage);
   ~Program();
 
   // Loads the bundle, initialises the engine and shows the main window. On
@@ -36,6 +42,7 @@ class Program {
   void playSplashSound();
 
   ProgramOptions options_;
+  FatalReporter reportFatal_;
   ResourceStore resources_;
   std::unique_ptr<QtGameUi> ui_;
   std::unique_ptr<TMainGame> game_;

@@ -1,0 +1,118 @@
+// The program coming up and going down: refusals of a missing or damaged
+// bundle, the main window, the keys written when it closes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "files/ini_document.h"
+#include "main_window.h"
+#include "program.h"
+#include "shell/main_game.h"
+
+namespace velmora {
+namespace {
+
+struct FatalMessage {
+  QString caption;
+  QString text;
+};
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  ProgramTest() {
+    QDir().mkpath(programFolder());
+    for (const char* name : {"GAMES.DAT", "SOL.RGF"})
+      QFile::copy(QStringLiteral(VELMORA_PROGRAM_DIR "/") + name, programFolder() + "/" + name);
+  }
+
+  QString programFolder() const { return scratch.filePath(QStringLiteral("program")); }
+  QString dataFolder() const { return scratch.filePath(QStringLiteral("data")); }
+
+  std::unique_ptr<Program> makeProgram() {
+    return std::make_unique<Program>(
+        ProgramOptions{programFolder().toStdString(), dataFolder().toStdString()},
+        [this](const QString& caption, const QString& text) { fatal.push_back({caption, text}); });
+  }
+
+  IniDocument preferences() const {
+    QFile file(dataFolder() + QStringLiteral("/Cfg.dat"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return IniDocument::Parse(file.readAll().toStdString());
+  }
+
+  QTemporaryDir scratch;
+  std::vector<FatalMessage> fatal;
+};
+
+TEST_F(ProgramTest, OpensTheMainWindowOnAnEmptyDataFolder) {
+  auto program = makeProgram();
+  ASSERT_FALSE(program->start().has_value());
+  EXPECT_TRUE(fatal.empty());
+  EXPECT_EQ(program->mainWindow().windowTitle(), QStringLiteral("Velmora 2001"));
+  EXPECT_TRUE(program->mainWindow().isVisible());
+  EXPECT_EQ(preferences().find("Parameters", "Run_Exe"), "1");
+  EXPECT_TRUE(QFile::exists(dataFolder() + QStringLiteral("/SOLV0600.DAT")));
+}
+
+TEST_F(ProgramTest, RefusesAMissingOrDamagedResourceBundle) {
+  const QString bundle = programFolder() + QStringLiteral("/SOL.RGF");
+  const QByteArray damaged[] = {QByteArray(), QByteArray("qres"), QByteArray(4096, '\x7f')};
+  for (const QByteArray& contents : damaged) {
+    SCOPED_TRACE(contents.size());
+    QFile::remove(bundle);
+    if (!contents.isNull()) {
+      QFile file(bundle);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(contents);
+    }
+    fatal.clear();
+    auto program = makeProgram();
+    EXPECT_EQ(program->start(), 1);
+    ASSERT_EQ(fatal.size(), 1u);
+    EXPECT_EQ(fatal[0].text, QStringLiteral("Can't find/load ") + bundle.toLower());
+    EXPECT_FALSE(QFile::exists(dataFolder() + QStringLiteral("/Cfg.dat"))) << "nothing written before the bundle";
+  }
+}
+
+TEST_F(ProgramTest, RefusesAMissingRuleFile) {
+  QFile::remove(programFolder() + QStringLiteral("/GAMES.DAT"));
+  auto program = makeProgram();
+  EXPECT_EQ(program->start(), 1);
+  ASSERT_EQ(fatal.size(), 1u);
+  EXPECT_EQ(fatal[0].caption, QStringLiteral("Error"));
+  EXPECT_TRUE(fatal[0].text.startsWith(QStringLiteral("Cannot find file:\n")));
+}
+
+TEST_F(ProgramTest, ClosingTheWindowKeepsItsPlacementAndTheExitKeys) {
+  auto program = makeProgram();
+  ASSERT_FALSE(program->start().has_value());
+  program->game().setAutoplay(false);
+  MainWindow& window = program->mainWindow();
+  window.setGeometry(60, 70, 640, 480);
+  QApplication::processEvents();
+  EXPECT_TRUE(window.close());
+  const IniDocument file = preferences();
+  EXPECT_EQ(file.find("Preference", "MainWindowState_Maximized"), "N");
+  EXPECT_EQ(file.find("Preference", "MainWindowState_Width"), "640");
+  EXPECT_EQ(file.find("Preference", "MainWindowState_Height"), "480");
+  EXPECT_EQ(file.find("Preference", "AutoPlay"), "N");
+  EXPECT_EQ(file.find("Settings", "Random_Game_Type"), "2");
+}
+
+TEST_F(ProgramTest, TheWindowComesBackWhereItWasLeft) {
+  {
+    auto program = makeProgram();
+    ASSERT_FALSE(program->start().has_value());
+    program->mainWindow().setGeometry(80, 90, 700, 500);
+    QApplication::processEvents();
+    program->mainWindow().close();
+  }
+  auto program = makeProgram();
+  ASSERT_FALSE(program->start().has_value());
+  EXPECT_EQ(program->mainWindow().size(), QSize(700, 500));
+}
+
+}  // namespace
+}  // namespace velmora
