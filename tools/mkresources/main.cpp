@@ -1,0 +1,28 @@
+// mkresources: draws every picture, pointer and sound of the program into a
+// staging folder, with the collection file that is packed into SOL.RGF.
+//   mkresources STAGE_FOLDER CARD_DECK_FOLDER
+#include <QGuiApplication>
+
+#include "bundle_writer.h"
+#include "card_backs.h"
+#include "card_sheets.h"
+#include "table_pieces.h"
+#include "textures.h"
+
+using namespace velmora::mkres;
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  if (args.size() != 3) {
+    qWarning("usage: mkresources STAGE_FOLDER CARD_DECK_FOLDER");
+    return 2;
+  }
+  BundleWriter bundle(args[1]);
+  bool complete = StageCardSheets(bundle, args[2]);
+  StageCardBacks(bundle);
+  StageTablePieces(bundle);
+  StageBackgrounds(bundle);
+  complete = bundle.finish() && complete;
+  return complete ? 0 : 1;
+}
