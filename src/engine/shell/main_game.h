@@ -1,9 +1,10 @@
 #pragma once
 // TMainGame: the one object that owns the program-wide state - the
 // configuration store, the program switches, the user's data folder and
-// preference file - from start-up to exit. Nothing else is global.
+// preference file, the game catalogue - from start-up to exit. Nothing else is global.
 #include <random>
 
+#include "catalogue/catalogue.h"
 #include "files/file_system.h"
 #include "files/folders.h"
 #include "files/instance_lock.h"
@@ -31,6 +32,9 @@ class TMainGame {
   GameUi& ui() { return ui_; }
   std::mt19937& random() { return random_; }
   InstanceLock& instanceLock() { return lock_; }
+  // The built-in games of the rule file and the user's custom games.
+  Catalogue& catalogue() { return catalogue_; }
+  const Catalogue& catalogue() const { return catalogue_; }
 
   // The "Autoplay" switch of the menu.
   bool autoplay() const { return autoplay_; }
@@ -45,6 +49,7 @@ class TMainGame {
   ProgramState state_;
   std::mt19937 random_;
   InstanceLock lock_;
+  Catalogue catalogue_;
   bool autoplay_ = false;
 };
 
