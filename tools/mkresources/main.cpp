@@ -6,8 +6,12 @@
 #include "bundle_writer.h"
 #include "card_backs.h"
 #include "card_sheets.h"
+#include "dialog_pictures.h"
+#include "pointers.h"
+#include "sounds.h"
 #include "table_pieces.h"
 #include "textures.h"
+#include "toolbar_glyphs.h"
 
 using namespace velmora::mkres;
 
@@ -23,6 +27,13 @@ int main(int argc, char** argv) {
   StageCardBacks(bundle);
   StageTablePieces(bundle);
   StageBackgrounds(bundle);
+  StageToolbarGlyphs(bundle);
+  StagePanelPictures(bundle);
+  StageCardCounterPictures(bundle);
+  StageGameTreeIcons(bundle);
+  StageDescriptionIcons(bundle);
+  StagePointers(bundle);
+  StageSounds(bundle);
   complete = bundle.finish() && complete;
   return complete ? 0 : 1;
 }
