@@ -4,9 +4,11 @@ namespace velmora::cli {
 
 extern const Command kCheckCommand;
 extern const Command kDeckCommand;
+extern const Command kGamesCommand;
+extern const Command kRulesCommand;
 
 std::span<const Command> Commands() {
-  static const Command table[] = {kCheckCommand, kDeckCommand};
+  static const Command table[] = {kCheckCommand, kDeckCommand, kGamesCommand, kRulesCommand};
   return table;
 }
 

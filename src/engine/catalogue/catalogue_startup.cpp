@@ -9,10 +9,17 @@ StartupFailure DamagedRuleFileFailure(const fs::path& ruleFile, const std::strin
                        "\rReinstall the program."};
 }
 
+std::optional<StartupFailure> LoadCatalogueFiles(Catalogue& catalogue, UserData& data) {
+  const fs::path ruleFile = data.folders().programFile(kRuleFileName);
+  std::error_code error;
+  if (!fs::is_regular_file(ruleFile, error)) return RuleFileFailure(ruleFile);
+  if (auto fault = catalogue.loadRuleFile(ruleFile)) return DamagedRuleFileFailure(ruleFile, *fault);
+  catalogue.loadCustomGames(data);
+  return std::nullopt;
+}
+
 std::optional<StartupFailure> LoadGameCatalogue(TMainGame& game) {
-  const fs::path ruleFile = game.data().folders().programFile(kRuleFileName);
-  if (auto fault = game.catalogue().loadRuleFile(ruleFile)) return DamagedRuleFileFailure(ruleFile, *fault);
-  game.catalogue().loadCustomGames(game.data());
+  if (auto failure = LoadCatalogueFiles(game.catalogue(), game.data())) return failure;
   ConfigStore& store = game.store();
   if (!game.catalogue().Knows(store.gameNumber())) {
     store.setGameNumber(-1);

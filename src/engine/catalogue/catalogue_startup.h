@@ -10,8 +10,16 @@
 namespace velmora {
 
 class TMainGame;
+class Catalogue;
+class UserData;
 
 StartupFailure DamagedRuleFileFailure(const fs::path& ruleFile, const std::string& fault);
+
+// The rule file of the program folder and the custom games of the data folder.
+std::optional<StartupFailure> LoadCatalogueFiles(Catalogue& catalogue, UserData& data);
+
+// The same for the game object, which then forgets a stored game the
+// catalogue lacks (game number -1, no game name).
 
 std::optional<StartupFailure> LoadGameCatalogue(TMainGame& game);
 

@@ -17,6 +17,8 @@ constexpr int ReserveCards = 456, ReserveFaceUp = 466;
 
 // Deal types that lay the rest of the deck out by themselves (or cut it).
 constexpr int kDealTypesPlacingTheRest[] = {2, 4, 5, 6, 17, 18, 19};
+// Deck types that thin the deck before the deal, so the counts cannot be checked.
+constexpr int kDealTypesThinningTheDeck[] = {9, 11, 12, 14, 16};
 // Families whose removal clicks use foundation 1 as the selection.
 constexpr int kRemovalFamilies[] = {3, 4, 33};
 constexpr int kPrefillPlacingNothing[] = {0, 92, 96, 97};
@@ -110,6 +112,7 @@ DealCount CountDeal(const RuleValues& rules) {
 }
 
 void CheckDealCount(const RuleValues& rules, std::vector<std::string>& problems) {
+  if (OneOf(Rule(rules, rule::DealType), kDealTypesThinningTheDeck)) return;
   const int deck = CardsInDeck(rules);
   const DealCount count = CountDeal(rules);
   if (count.placed > deck)

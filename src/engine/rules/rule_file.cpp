@@ -188,7 +188,7 @@ std::string WriteRuleFile(const RuleFileContents& contents) {
   for (const GameEntry& game : contents.games) out.append(Unscramble(CatalogueLine(game))).append("\r\n");
   out.append("[Sect2]\r\n");
   for (int rule = 0; rule < kRuleCount; ++rule) {
-    out.append(FormatNumber(rule, 4)).append(PadOrCut(" " + RuleName(rule), kFirstCell - 4));
+    out.append(FormatNumber(rule, 4)).append(PadOrCut(" " + RuleName(rule), kFirstCell - 5)).push_back(' ');
     bool first = true;
     for (const GameEntry& game : contents.games) {
       if (!game.listed) continue;
