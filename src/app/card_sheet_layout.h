@@ -34,6 +34,11 @@ inline constexpr int kJokerIndex = 52;
 // The pictures kept at twice their size for screens with a device pixel ratio above 1.
 inline constexpr int kHighDensityScale = 2;
 
+// Codes of the empty-pile marks, "W" + size letter + code.
+inline constexpr std::array<const char*, 22> kEmptyPileMarkCodes{
+    "001", "003", "004", "005", "006", "008", "009", "010", "011", "012", "013",
+    "014", "015", "016", "017", "018", "019", "020", "021", "022", "_WASTE", "_TABLEAU"};
+
 constexpr std::optional<SizeLetterInfo> SizeLetter(char letter) {
   for (const SizeLetterInfo& info : kSizeLetters)
     if (info.letter == letter) return info;

@@ -1,45 +1,105 @@
 #include "resource_store.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+#include <QPixmap>
 #include <QResource>
+#include <atomic>
+
+#include "card_sheet_layout.h"
+#include "resource_bundle_check.h"
 
 namespace velmora {
 namespace {
-const QString kRoot = QStringLiteral(":/rgf");
+
+const QString kDenseSuffix = QStringLiteral("@2x");
+
+// Each store registers under a root of its own, so stores never see each other's items.
+QString NewRoot() {
+  static std::atomic<int> counter{0};
+  return QStringLiteral("/velmora-rgf-%1").arg(++counter);
 }
 
+const unsigned char* BundleData(const QByteArray& bytes) { return reinterpret_cast<const unsigned char*>(bytes.constData()); }
+
+}  // namespace
+
 ResourceStore::~ResourceStore() {
-  if (isOpen()) QResource::unregisterResource(registered_, kRoot);
+  if (isOpen()) QResource::unregisterResource(BundleData(bytes_), root_);
 }
 
 bool ResourceStore::open(const QString& fileName) {
   if (isOpen()) return false;
-  if (!QFileInfo(fileName).isFile() || !QResource::registerResource(fileName, kRoot)) return false;
-  registered_ = fileName;
-  index();
+  QFile file(fileName);
+  if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError || !IsWellFormedResourceBundle(bytes)) return false;
+  const QString root = NewRoot();
+  if (!QResource::registerResource(BundleData(bytes), root)) return false;
+  Catalogue catalogue = index(root);
+  if (catalogue.bitmaps.natural.isEmpty()) {  // a resource file, but not a bundle of ours
+    QResource::unregisterResource(BundleData(bytes), root);
+    return false;
+  }
+  bytes_ = std::move(bytes);
+  root_ = root;
+  catalogue_ = std::move(catalogue);
   return true;
 }
 
-void ResourceStore::index() {
-  for (QDirIterator it(kRoot, QDirIterator::Subdirectories); it.hasNext();) {
+ResourceStore::Catalogue ResourceStore::index(const QString& root) {
+  Catalogue catalogue;
+  for (QDirIterator it(QLatin1Char(':') + root, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
     const QFileInfo file(it.next());
-    if (!file.isFile()) continue;
-    const QString key = file.completeBaseName().toLower();
-    if (file.suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0)
-      sounds_.insert(key, file.filePath());
-    else
-      bitmaps_.insert(key, file.filePath());
+    QString key = file.completeBaseName().toLower();
+    const bool dense = key.endsWith(kDenseSuffix);
+    if (dense) key.chop(kDenseSuffix.size());
+    const QString folder = file.dir().dirName();
+    if (folder == QLatin1String("sounds")) {
+      catalogue.sounds.insert(key, file.filePath());
+      continue;
+    }
+    Pictures* pictures = folder == QLatin1String("pointers")  ? &catalogue.pointers
+                         : folder == QLatin1String("bitmaps") ? &catalogue.bitmaps
+                                                              : nullptr;
+    if (pictures) (dense ? pictures->dense : pictures->natural).insert(key, file.filePath());
   }
+  return catalogue;
 }
 
-bool ResourceStore::hasBitmap(const QString& name) const { return bitmaps_.contains(name.toLower()); }
-
-QImage ResourceStore::bitmap(const QString& name) const {
-  const auto it = bitmaps_.constFind(name.toLower());
-  return it == bitmaps_.cend() ? QImage() : QImage(*it);
+std::pair<QString, bool> ResourceStore::Pictures::find(const QString& name, qreal devicePixelRatio) const {
+  const QString key = name.toLower();
+  if (devicePixelRatio > 1)
+    if (const auto it = dense.constFind(key); it != dense.cend()) return {*it, true};
+  return {natural.value(key), false};
 }
 
-QString ResourceStore::soundPath(const QString& name) const { return sounds_.value(name.toLower()); }
+bool ResourceStore::hasBitmap(const QString& name) const { return catalogue_.bitmaps.natural.contains(name.toLower()); }
+
+QImage ResourceStore::bitmap(const QString& name) const { return bitmap(name, 1); }
+
+QImage ResourceStore::bitmap(const QString& name, qreal devicePixelRatio) const {
+  const auto [path, dense] = catalogue_.bitmaps.find(name, devicePixelRatio);
+  if (path.isEmpty()) return QImage();
+  QImage image(path);
+  if (dense) image.setDevicePixelRatio(cards::kHighDensityScale);
+  return image;
+}
+
+bool ResourceStore::hasPointer(const QString& name) const { return catalogue_.pointers.natural.contains(name.toLower()); }
+
+QCursor ResourceStore::pointer(const QString& name, qreal devicePixelRatio) const {
+  const auto [path, dense] = catalogue_.pointers.find(name, devicePixelRatio);
+  QImage image = path.isEmpty() ? QImage() : QImage(path);
+  if (image.isNull()) return QCursor(Qt::ArrowCursor);
+  if (dense) image.setDevicePixelRatio(cards::kHighDensityScale);
+  // The hotspot is stored in natural-size pixels inside the picture.
+  const int x = image.text(QStringLiteral("HotspotX")).toInt();
+  const int y = image.text(QStringLiteral("HotspotY")).toInt();
+  return QCursor(QPixmap::fromImage(image), x, y);
+}
+
+QString ResourceStore::soundPath(const QString& name) const { return catalogue_.sounds.value(name.toLower()); }
 
 }  // namespace velmora

@@ -1,10 +1,17 @@
 #pragma once
 // The resource bundle SOL.RGF: every picture, pointer and sound of the program,
 // looked up by name without regard to letter case.
+//
+// The bundle is read whole into memory and checked before it is registered,
+// so a damaged file is refused at start-up instead of being read out of
+// bounds later. Pictures drawn at twice their size for dense screens are kept
+// under the same name; `bitmap(name, ratio)` picks them when the ratio asks.
 #include <QByteArray>
+#include <QCursor>
 #include <QHash>
 #include <QImage>
 #include <QString>
+#include <utility>
 
 namespace velmora {
 
@@ -15,22 +22,45 @@ class ResourceStore {
   ResourceStore& operator=(const ResourceStore&) = delete;
   ~ResourceStore();
 
-  // Registers the bundle; false when it is missing, unreadable or not a bundle.
+  // Registers the bundle; false when it is missing, unreadable, damaged or
+  // holds no pictures. A store opens one bundle in its life.
   bool open(const QString& fileName);
-  bool isOpen() const { return !registered_.isEmpty(); }
+  bool isOpen() const { return !root_.isEmpty(); }
 
   bool hasBitmap(const QString& name) const;
   // An empty image when the bundle has no bitmap of that name.
   QImage bitmap(const QString& name) const;
+  // On a screen whose device pixel ratio is above 1, the twice-size picture
+  // when there is one (its device pixel ratio set to 2), else the natural one.
+  QImage bitmap(const QString& name, qreal devicePixelRatio) const;
+
+  bool hasPointer(const QString& name) const;
+  // The pointer with its hotspot; the standard arrow when there is none.
+  QCursor pointer(const QString& name, qreal devicePixelRatio = 1) const;
+
   // The resource path of a sound, for the player; empty when there is none.
   QString soundPath(const QString& name) const;
 
- private:
-  void index();
+  qsizetype bitmapCount() const { return catalogue_.bitmaps.natural.size(); }
 
-  QString registered_;
-  QHash<QString, QString> bitmaps_;  // lower-case name -> resource path
-  QHash<QString, QString> sounds_;
+ private:
+  // lower-case name -> resource path, at natural size and at twice the size
+  struct Pictures {
+    QHash<QString, QString> natural;
+    QHash<QString, QString> dense;
+    // The path to load and whether it is the twice-size picture.
+    std::pair<QString, bool> find(const QString& name, qreal devicePixelRatio) const;
+  };
+  struct Catalogue {
+    Pictures bitmaps;
+    Pictures pointers;
+    QHash<QString, QString> sounds;
+  };
+  static Catalogue index(const QString& root);
+
+  QByteArray bytes_;  // registered with Qt from memory: kept for the store's life
+  QString root_;
+  Catalogue catalogue_;
 };
 
 }  // namespace velmora

@@ -74,8 +74,16 @@ FacePainter OwnFaces(const CardSetDesign& set, const cards::SizeLetterInfo& size
   };
 }
 
-FacePainter SvgFaces(QSvgRenderer& deck, Suit suit) {
-  return [&deck, suit](QPainter& p, const QRectF& cell, int rank) { deck.render(&p, SvgElement(rank, suit), cell); };
+// The artwork goes over a plain card of ours, so that every card has a whole
+// edge even where a deck's own outline falls between two pixels.
+FacePainter SvgFaces(QSvgRenderer& deck, const CardSetDesign& set, const cards::SizeLetterInfo& size, Suit suit) {
+  return [&deck, &set, size, suit](QPainter& p, const QRectF& cell, int rank) {
+    p.save();
+    p.translate(cell.topLeft());
+    DrawBlankCard(p, size.card, set.face.colour(), set.edge.colour());
+    p.restore();
+    deck.render(&p, SvgElement(rank, suit), cell);
+  };
 }
 
 QString SheetName(const cards::SizeLetterInfo& size, int set, char suitLetter) {
@@ -96,7 +104,7 @@ bool StageSet(BundleWriter& bundle, const CardSetDesign& set, const QString& dec
       const Suit suit = kSuits[s];
       bundle.addScalableBitmap(SheetName(size, set.number, cards::kSuitLetters[s]), [&](int scale) {
         return DrawSheet(size, scale, UsesOwnFaces(set, size.letter) ? OwnFaces(set, size, suit, scale)
-                                                                     : SvgFaces(*deck, suit));
+                                                                     : SvgFaces(*deck, set, size, suit));
       });
     }
   }
