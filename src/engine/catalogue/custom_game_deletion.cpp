@@ -44,13 +44,12 @@ void Call(const Hook& hook, Args... args) {
 
 bool DeleteCustomGame(TMainGame& game, int number, DeletionAskedFrom askedFrom) {
   Catalogue& catalogue = game.catalogue();
-  catalogue.loadCustomGames(game.data());
-  const std::string name = catalogue.GameName(number);
-  if (number < kFirstCustomGame || name.empty()) return false;
-  if (catalogue.customGames().damaged()) {
-    game.ui().showMessage(kCaption, catalogue.customGames().damageMessage(), GameUi::Icon::Error);
+  if (const auto locked = catalogue.CustomGamesLocked(game.data())) {
+    game.ui().showMessage(kCaption, *locked, GameUi::Icon::Error);
     return false;
   }
+  const std::string name = catalogue.GameName(number);
+  if (number < kFirstCustomGame || name.empty()) return false;
   const bool running = game.store().gameNumber() == number;
   if (!game.ui().askQuestion(kCaption, Question(running, askedFrom, name))) return false;
   if (running) {

@@ -118,7 +118,7 @@ std::string WriteCustomGames(const std::vector<CustomGameRecord>& records) {
   return out;
 }
 
-void CustomGames::load(UserData& data, const std::function<bool(int)>& isBuiltIn) {
+void CustomGames::read(UserData& data, const std::function<bool(int)>& isBuiltIn) {
   const FileContents contents = data.read(kFileName, kMaxFileBytes);
   exists_ = contents.status != ReadStatus::Missing;
   records_.clear();
@@ -130,6 +130,10 @@ void CustomGames::load(UserData& data, const std::function<bool(int)>& isBuiltIn
     records_ = std::move(parse.records);
     damage_ = std::move(parse.damage);
   }
+}
+
+void CustomGames::load(UserData& data, const std::function<bool(int)>& isBuiltIn) {
+  read(data, isBuiltIn);
   if (damaged() && damage_ != reported_) data.warn(damageMessage());
   reported_ = damage_;
 }
@@ -160,7 +164,8 @@ std::string CustomGames::damageMessage() const {
 }
 
 std::optional<std::string> CustomGames::refuseChange(UserData& data, const std::function<bool(int)>& isBuiltIn) {
-  load(data, isBuiltIn);  // the player may have mended the file meanwhile
+  read(data, isBuiltIn);  // the player may have mended the file meanwhile
+  reported_ = damage_;
   if (damaged()) return damageMessage();
   return std::nullopt;
 }

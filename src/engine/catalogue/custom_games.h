@@ -48,6 +48,10 @@ class CustomGames {
   // once through the data folder's warnings.
   void load(UserData& data, const std::function<bool(int)>& isBuiltIn);
 
+  // Reads the file again and answers why it may not be changed now: the
+  // damage message, which then counts as told.
+  std::optional<std::string> refuseChange(UserData& data, const std::function<bool(int)>& isBuiltIn);
+
   bool fileExists() const { return exists_; }
   bool damaged() const { return !damage_.empty(); }
   const std::vector<CustomGameRecord>& records() const { return records_; }
@@ -71,7 +75,7 @@ class CustomGames {
   std::string damageMessage() const;
 
  private:
-  std::optional<std::string> refuseChange(UserData& data, const std::function<bool(int)>& isBuiltIn);
+  void read(UserData& data, const std::function<bool(int)>& isBuiltIn);
 
   bool exists_ = false;
   std::vector<CustomGameRecord> records_;
