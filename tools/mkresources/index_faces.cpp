@@ -46,16 +46,19 @@ void DrawPip(QPainter& p, Suit suit, QPointF centre, qreal side, bool upsideDown
 }
 
 // The rank and a small pip in the top-left corner.
+// Narrow cards get relatively larger indexes so that they stay easy to read.
+bool IsNarrow(cards::PixelSize size) { return size.width < 65; }
+
 void DrawCornerIndex(QPainter& p, cards::PixelSize size, int rank, Suit suit) {
-  const qreal em = size.width * 0.25;
+  const qreal em = size.width * (IsNarrow(size) ? 0.29 : 0.25);
   const QString text = QString::fromLatin1(kRankText[rank - 1]);
-  const TextStyle style{Typeface::Sans, em, rank == 10 ? 0.72 : 1.0};
-  const qreal column = size.width * 0.115;  // centre of the index column
+  const TextStyle style{Typeface::Sans, em, rank == 10 ? 0.6 : 1.0};
+  const qreal column = size.width * 0.12;  // centre of the index column
   const QPainterPath rankPath = TextOutline(text, style);
   const QRectF ink = rankPath.boundingRect();
   const qreal top = size.width * 0.07;
   p.drawPath(rankPath.translated(QPointF(column, top) - QPointF(ink.center().x(), ink.top())));
-  const qreal pip = size.width * 0.14;
+  const qreal pip = size.width * (IsNarrow(size) ? 0.155 : 0.14);
   DrawPip(p, suit, QPointF(column, top + ink.height() + pip * 0.5 + size.width * 0.035), pip, false);
 }
 
@@ -74,7 +77,7 @@ QRectF PipArea(cards::PixelSize size) {
 
 void DrawPips(QPainter& p, cards::PixelSize size, int rank, Suit suit) {
   const QRectF area = PipArea(size);
-  const qreal side = size.width * 0.17;
+  const qreal side = size.width * (IsNarrow(size) ? 0.17 : 0.185);
   for (int i = 0; i < kPipCounts[rank]; ++i) {
     const Pip pip = kPipLayouts[rank][i];
     DrawPip(p, suit, QPointF(area.left() + pip.x * area.width(), area.top() + pip.y * area.height()), side,
