@@ -14,7 +14,7 @@ TEST(PileNames, KindsAndReferences) {
   } cases[] = {
       {"Mazzo", PileKind::Stock, kStock},
       {"Mazzo_Vis", PileKind::Waste, kWaste},
-      {"Mazzo_Waste", PileKind::Stock, kThirdStockSlot},
+      {"Mazzo_Waste", PileKind::ThirdSlot, kThirdStockSlot},
       {"Waste", PileKind::Discard, std::nullopt},
       {"Fila1", PileKind::Tableau, PileRef{PileGroup::Tableau, 0}},
       {"Fila07", PileKind::Tableau, PileRef{PileGroup::Tableau, 6}},

@@ -16,7 +16,8 @@ struct NamePrefix {
 constexpr std::array kPrefixes{
     NamePrefix{"Fila", PileKind::Tableau},     NamePrefix{"Dest", PileKind::Foundation},
     NamePrefix{"Appogg", PileKind::Reserve},   NamePrefix{"Mazzo_Vis", PileKind::Waste},
-    NamePrefix{"Mazzo", PileKind::Stock},      NamePrefix{"Waste", PileKind::Discard},
+    NamePrefix{"Mazzo_Waste", PileKind::ThirdSlot}, NamePrefix{"Mazzo", PileKind::Stock},
+    NamePrefix{"Waste", PileKind::Discard},
 };
 
 std::optional<int> NumberAfter(std::string_view name, std::string_view word, int count) {

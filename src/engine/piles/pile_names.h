@@ -38,10 +38,21 @@ inline constexpr PileRef kWaste{PileGroup::Stock, 1};
 inline constexpr PileRef kThirdStockSlot{PileGroup::Stock, 2};
 
 // The kinds of place a card can be, numbered as the move rules number them.
-enum class PileKind : int { None = 0, Stock = 1, Waste = 2, Discard = 3, Tableau = 4, Foundation = 5, Reserve = 6 };
+// The third stock slot and the place where cards leave play share kind 3.
+enum class PileKind : int {
+  None = 0,
+  Stock = 1,
+  Waste = 2,
+  ThirdSlot = 3,
+  Discard = 3,
+  Tableau = 4,
+  Foundation = 5,
+  Reserve = 6
+};
 
-// Tested on the name's leading characters in this order, so "Mazzo_Vis" is
-// the waste before "Mazzo" is the stock. "Waste" is where cards leave play.
+// Tested on the name's leading characters in this order, so "Mazzo_Vis" and
+// "Mazzo_Waste" are known before "Mazzo" is the stock. "Waste" is where cards
+// leave play.
 PileKind KindOfPile(std::string_view name);
 
 // The pile a name addresses: the number is read from after the word, so
