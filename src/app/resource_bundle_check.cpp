@@ -1,5 +1,6 @@
 #include "resource_bundle_check.h"
 
+#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -37,9 +38,15 @@ struct Layout {
   qint64 tree, names, data;
 };
 
-bool NameIsInside(const Reader& in, const Layout& layout, std::uint32_t nameOffset) {
+// A name is its length, a hash, then its UTF-16 characters, most significant byte first.
+std::optional<QString> NameAt(const Reader& in, const Layout& layout, std::uint32_t nameOffset) {
   const qint64 at = layout.names + nameOffset;
-  return in.has(at, 6) && in.has(at + 6, qint64(in.u16(at)) * 2);
+  if (!in.has(at, 6)) return std::nullopt;
+  const int length = in.u16(at);
+  if (!in.has(at + 6, qint64(length) * 2)) return std::nullopt;
+  QString name(length, Qt::Uninitialized);
+  for (int i = 0; i < length; ++i) name[i] = QChar(in.u16(at + 6 + 2 * i));
+  return name;
 }
 
 bool DataIsInside(const Reader& in, const Layout& layout, std::uint32_t dataOffset) {
@@ -49,41 +56,49 @@ bool DataIsInside(const Reader& in, const Layout& layout, std::uint32_t dataOffs
 
 // Walks every node from the root; children always follow their parent, so
 // the walk ends, and every offset is checked before it is used.
-bool TreeIsInside(const Reader& in, const Layout& layout) {
+std::optional<QStringList> FilesInTree(const Reader& in, const Layout& layout) {
   const qint64 nodeCount = (in.size() - layout.tree) / layout.nodeSize;
-  std::vector<qint64> pending{0};
+  struct Pending {
+    qint64 node;
+    QString folder;  // with its trailing slash; empty for the root
+  };
+  std::vector<Pending> pending{{0, QString()}};
+  QStringList files;
   qint64 visited = 0;
   while (!pending.empty()) {
-    const qint64 node = pending.back();
+    const Pending item = std::move(pending.back());
     pending.pop_back();
-    if (node >= nodeCount || ++visited > nodeCount) return false;
-    const qint64 at = layout.tree + node * layout.nodeSize;
+    if (item.node >= nodeCount || ++visited > nodeCount) return std::nullopt;
+    const qint64 at = layout.tree + item.node * layout.nodeSize;
     const std::uint16_t flags = in.u16(at + 4);
-    if ((flags & ~kKnownFlags) != 0 || !NameIsInside(in, layout, in.u32(at))) return false;
+    const std::optional<QString> name = NameAt(in, layout, in.u32(at));
+    if ((flags & ~kKnownFlags) != 0 || !name) return std::nullopt;
     if ((flags & kDirectoryFlag) == 0) {
-      if (!DataIsInside(in, layout, in.u32(at + 10))) return false;
+      if (!DataIsInside(in, layout, in.u32(at + 10))) return std::nullopt;
+      files.append(item.folder + *name);
       continue;
     }
     const qint64 count = in.u32(at + 6), first = in.u32(at + 10);
-    if (first <= node || count > nodeCount || first + count > nodeCount) return false;
-    for (qint64 child = first; child < first + count; ++child) pending.push_back(child);
+    if (first <= item.node || count > nodeCount || first + count > nodeCount) return std::nullopt;
+    const QString folder = item.node == 0 ? QString() : item.folder + *name + QLatin1Char('/');
+    for (qint64 child = first; child < first + count; ++child) pending.push_back({child, folder});
   }
-  return true;
+  return files;
 }
 
 }  // namespace
 
-bool IsWellFormedResourceBundle(const QByteArray& bytes) {
+std::optional<QStringList> ReadResourceBundleIndex(const QByteArray& bytes) {
   const Reader in(bytes);
-  if (!in.has(0, kHeaderSize) || !bytes.startsWith("qres")) return false;
+  if (!in.has(0, kHeaderSize) || !bytes.startsWith("qres")) return std::nullopt;
   const std::uint32_t version = in.u32(4);
-  if (version < 1 || version > 3) return false;
-  if (version == 3 && (!in.has(0, kVersion3HeaderSize) || (in.u32(20) & ~kKnownFileFlags) != 0)) return false;
+  if (version < 1 || version > 3) return std::nullopt;
+  if (version == 3 && (!in.has(0, kVersion3HeaderSize) || (in.u32(20) & ~kKnownFileFlags) != 0)) return std::nullopt;
   const Layout layout{version == 1 ? kNodeSizeVersion1 : kNodeSizeLater, in.u32(8), in.u32(16), in.u32(12)};
-  if (!in.has(layout.tree, layout.nodeSize) || !in.has(layout.names, 0) || !in.has(layout.data, 0)) return false;
+  if (!in.has(layout.tree, layout.nodeSize) || !in.has(layout.names, 0) || !in.has(layout.data, 0)) return std::nullopt;
   // the root node is the unnamed directory
-  if ((in.u16(layout.tree + 4) & kDirectoryFlag) == 0) return false;
-  return TreeIsInside(in, layout);
+  if ((in.u16(layout.tree + 4) & kDirectoryFlag) == 0) return std::nullopt;
+  return FilesInTree(in, layout);
 }
 
 }  // namespace velmora

@@ -3,9 +3,15 @@
 // they are handed to Qt, which trusts every offset it reads: a truncated or
 // damaged SOL.RGF must be refused, never read out of bounds.
 #include <QByteArray>
+#include <QStringList>
+#include <optional>
 
 namespace velmora {
 
-bool IsWellFormedResourceBundle(const QByteArray& bytes);
+// The paths of every file in the bundle ("bitmaps/CB001H.png", ...), or
+// nothing when the bytes are not a whole, well-formed bundle.
+std::optional<QStringList> ReadResourceBundleIndex(const QByteArray& bytes);
+
+inline bool IsWellFormedResourceBundle(const QByteArray& bytes) { return ReadResourceBundleIndex(bytes).has_value(); }
 
 }  // namespace velmora

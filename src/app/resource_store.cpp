@@ -1,6 +1,5 @@
 #include "resource_store.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
@@ -34,10 +33,12 @@ bool ResourceStore::open(const QString& fileName) {
   QFile file(fileName);
   if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) return false;
   QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError || !IsWellFormedResourceBundle(bytes)) return false;
+  if (file.error() != QFileDevice::NoError) return false;
+  const std::optional<QStringList> files = ReadResourceBundleIndex(bytes);
+  if (!files) return false;
   const QString root = NewRoot();
   if (!QResource::registerResource(BundleData(bytes), root)) return false;
-  Catalogue catalogue = index(root);
+  Catalogue catalogue = index(root, *files);
   if (catalogue.bitmaps.natural.isEmpty()) {  // a resource file, but not a bundle of ours
     QResource::unregisterResource(BundleData(bytes), root);
     return false;
@@ -48,22 +49,26 @@ bool ResourceStore::open(const QString& fileName) {
   return true;
 }
 
-ResourceStore::Catalogue ResourceStore::index(const QString& root) {
+ResourceStore::Catalogue ResourceStore::index(const QString& root, const QStringList& files) {
   Catalogue catalogue;
-  for (QDirIterator it(QLatin1Char(':') + root, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-    const QFileInfo file(it.next());
-    QString key = file.completeBaseName().toLower();
+  const QString prefix = QLatin1Char(':') + root + QLatin1Char('/');
+  for (const QString& file : files) {
+    const qsizetype slash = file.indexOf(QLatin1Char('/'));
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+    if (slash < 0 || dot < slash) continue;
+    const QStringView folder = QStringView(file).left(slash);
+    QString key = file.mid(slash + 1, dot - slash - 1).toLower();
     const bool dense = key.endsWith(kDenseSuffix);
     if (dense) key.chop(kDenseSuffix.size());
-    const QString folder = file.dir().dirName();
+    const QString path = prefix + file;
     if (folder == QLatin1String("sounds")) {
-      catalogue.sounds.insert(key, file.filePath());
+      catalogue.sounds.insert(key, path);
       continue;
     }
     Pictures* pictures = folder == QLatin1String("pointers")  ? &catalogue.pointers
                          : folder == QLatin1String("bitmaps") ? &catalogue.bitmaps
                                                               : nullptr;
-    if (pictures) (dense ? pictures->dense : pictures->natural).insert(key, file.filePath());
+    if (pictures) (dense ? pictures->dense : pictures->natural).insert(key, path);
   }
   return catalogue;
 }

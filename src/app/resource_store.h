@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <utility>
 
 namespace velmora {
@@ -56,7 +57,7 @@ class ResourceStore {
     Pictures pointers;
     QHash<QString, QString> sounds;
   };
-  static Catalogue index(const QString& root);
+  static Catalogue index(const QString& root, const QStringList& files);
 
   QByteArray bytes_;  // registered with Qt from memory: kept for the store's life
   QString root_;
