@@ -1,8 +1,8 @@
 #include "catalogue/catalogue.h"
 
 #include <algorithm>
+#include <fstream>
 
-#include "files/file_system.h"
 #include "shell/game_ui.h"
 #include "text/fixed_text.h"
 
@@ -12,17 +12,26 @@ namespace {
 constexpr std::uintmax_t kMaxRuleFileBytes = 64u << 20;
 constexpr int kNarrowScreen = 650;
 
+// The rule file of several hundred games is megabytes long: it is read in one
+// block rather than character by character.
+std::optional<std::string> ReadRuleFile(const std::filesystem::path& file, std::string& text) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return "the file is missing";
+  const auto size = std::filesystem::file_size(file, error);
+  if (error) return "the file cannot be read";
+  if (size > kMaxRuleFileBytes) return "the file is too large to be a rule file";
+  std::ifstream in(file, std::ios::binary);
+  text.resize(static_cast<std::size_t>(size));
+  if (!in.read(text.data(), static_cast<std::streamsize>(text.size()))) return "the file cannot be read";
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> Catalogue::loadRuleFile(const std::filesystem::path& file) {
-  const FileContents contents = FileSystem().read(file, kMaxRuleFileBytes);
-  switch (contents.status) {
-    case ReadStatus::Ok: return loadRuleText(contents.data);
-    case ReadStatus::Missing: return "the file is missing";
-    case ReadStatus::TooLarge: return "the file is too large to be a rule file";
-    case ReadStatus::Unreadable: return "the file cannot be read";
-  }
-  return "the file cannot be read";
+  std::string text;
+  if (auto fault = ReadRuleFile(file, text)) return fault;
+  return loadRuleText(text);
 }
 
 std::optional<std::string> Catalogue::loadRuleText(std::string_view text) {

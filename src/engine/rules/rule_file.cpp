@@ -1,5 +1,6 @@
 #include "rules/rule_file.h"
 
+#include <cstring>
 #include <limits>
 #include <unordered_set>
 
@@ -12,9 +13,45 @@ constexpr std::size_t kCellWidth = 10;
 constexpr std::size_t kFirstCell = 16;  // 0-based start of column 0
 constexpr std::size_t kCellStep = 11;   // a cell and its separator
 
+constexpr char kScrambledBlank = ' ' + 48, kScrambledMinus = '-' + 48, kScrambledPlus = '+' + 48;
+constexpr char kScrambledZero = '0' + 48;
+static_assert(kScrambledBlank == 0x50, "eight scrambled blanks are 0x5050505050505050");
+
 char UnscrambleChar(char c) {
   const auto code = static_cast<unsigned char>(c);
   return static_cast<char>(code >= 80 ? code - 48 : code + 48);
+}
+
+// Blanks, a sign, digits, blanks, read straight from the ten scrambled
+// characters: the whole file is checked at start-up, cell by cell, so this
+// is kept small enough to be inlined. kNotACell for anything else.
+constexpr int kNotACell = std::numeric_limits<int>::min();
+
+inline int DecodeScrambledCell(const char* cell) {
+  // Most rules hold one digit: a digit and nine blanks.
+  std::uint64_t eight;
+  std::memcpy(&eight, cell + 1, sizeof eight);
+  if (eight == 0x5050505050505050u && cell[9] == kScrambledBlank) {
+    const unsigned digit = static_cast<unsigned char>(cell[0]) - static_cast<unsigned char>(kScrambledZero);
+    if (digit <= 9) return static_cast<int>(digit);
+  }
+  const char* first = cell;
+  const char* last = cell + kCellWidth;
+  while (first < last && *first == kScrambledBlank) ++first;
+  while (last > first && last[-1] == kScrambledBlank) --last;
+  const bool negative = first < last && *first == kScrambledMinus;
+  if (first < last && (*first == kScrambledMinus || *first == kScrambledPlus)) ++first;
+  if (first == last) return kNotACell;
+  std::int64_t value = 0;
+  for (; first < last; ++first) {
+    const unsigned digit = static_cast<unsigned char>(*first) - static_cast<unsigned char>(kScrambledZero);
+    if (digit > 9) return kNotACell;
+    value = value * 10 + digit;
+  }
+  if (negative) value = -value;
+  if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
+    return kNotACell;
+  return static_cast<int>(value);
 }
 
 enum class Section { None, Catalogue, Rules, Selected, Children, Original, Other };
@@ -112,19 +149,23 @@ std::optional<std::string> ParseRules(const std::vector<NumberedLine>& lines, Ru
     if (!index || *index < 0 || *index >= kRuleCount)
       return At(line.number) + "rule index \"" + std::string(line.text.substr(0, 4)) + "\" is outside 0 to 489";
     const int rule = static_cast<int>(*index);
-    const std::string where = At(line.number) + "rule " + std::to_string(rule) + " (" + RuleName(rule) + "): ";
-    if (seen[static_cast<std::size_t>(rule)]) return where + "the rule is given twice";
+    auto where = [&] { return At(line.number) + "rule " + std::to_string(rule) + " (" + RuleName(rule) + "): "; };
+    if (seen[static_cast<std::size_t>(rule)]) return where() + "the rule is given twice";
     seen[static_cast<std::size_t>(rule)] = true;
+    if (!columns.empty() && line.text.size() < kFirstCell + kCellStep * (columns.size() - 1) + kCellWidth) {
+      const std::size_t held = line.text.size() < kFirstCell + kCellWidth
+                                   ? 0
+                                   : (line.text.size() - kFirstCell - kCellWidth) / kCellStep + 1;
+      return where() + "short line: it holds cells for " + std::to_string(held) + " of the " +
+             std::to_string(columns.size()) + " catalogued games";
+    }
     for (std::size_t v = 0; v < columns.size(); ++v) {
       const std::size_t start = kFirstCell + kCellStep * v;
-      if (line.text.size() < start + kCellWidth)
-        return where + "short line: it holds cells for " + std::to_string(v) + " of the " +
-               std::to_string(columns.size()) + " catalogued games";
-      const auto value = DecodeCell(line.text, static_cast<int>(v));
-      if (!value)
-        return where + "the cell of game " + std::to_string(columns[v]->number) + " (column " + std::to_string(v) +
+      const int value = DecodeScrambledCell(line.text.data() + start);
+      if (value == kNotACell)
+        return where() + "the cell of game " + std::to_string(columns[v]->number) + " (column " + std::to_string(v) +
                ") is not a 16-bit number: \"" + Unscramble(line.text.substr(start, kCellWidth)) + "\"";
-      columns[v]->rules[static_cast<std::size_t>(rule)] = *value;
+      columns[v]->rules[static_cast<std::size_t>(rule)] = static_cast<std::int16_t>(value);
     }
   }
   return std::nullopt;
@@ -162,12 +203,9 @@ std::optional<std::int16_t> DecodeCell(std::string_view line, int column) {
   if (column < 0) return std::nullopt;
   const std::size_t start = kFirstCell + kCellStep * static_cast<std::size_t>(column);
   if (line.size() < start + kCellWidth) return std::nullopt;
-  char plain[kCellWidth];
-  for (std::size_t i = 0; i < kCellWidth; ++i) plain[i] = UnscrambleChar(line[start + i]);
-  const auto value = ParseInteger(TrimRight(std::string_view(plain, kCellWidth)));
-  if (!value || *value < std::numeric_limits<std::int16_t>::min() || *value > std::numeric_limits<std::int16_t>::max())
-    return std::nullopt;
-  return static_cast<std::int16_t>(*value);
+  const int value = DecodeScrambledCell(line.data() + start);
+  if (value == kNotACell) return std::nullopt;
+  return static_cast<std::int16_t>(value);
 }
 
 RuleFileParse ParseRuleFile(std::string_view text) {
