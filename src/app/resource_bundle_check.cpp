@@ -54,8 +54,9 @@ bool DataIsInside(const Reader& in, const Layout& layout, std::uint32_t dataOffs
   return in.has(at, 4) && in.has(at + 4, in.u32(at));
 }
 
-// Walks every node from the root; children always follow their parent, so
-// the walk ends, and every offset is checked before it is used.
+// Walks every node from the root; children always follow their parent and
+// no more nodes are listed than the tree can hold, so the walk ends in
+// bounded memory, and every offset is checked before it is used.
 std::optional<QStringList> FilesInTree(const Reader& in, const Layout& layout) {
   const qint64 nodeCount = (in.size() - layout.tree) / layout.nodeSize;
   struct Pending {
@@ -64,11 +65,11 @@ std::optional<QStringList> FilesInTree(const Reader& in, const Layout& layout) {
   };
   std::vector<Pending> pending{{0, QString()}};
   QStringList files;
-  qint64 visited = 0;
+  qint64 listed = 1;  // every node but the root is listed by exactly one parent
   while (!pending.empty()) {
     const Pending item = std::move(pending.back());
     pending.pop_back();
-    if (item.node >= nodeCount || ++visited > nodeCount) return std::nullopt;
+    if (item.node >= nodeCount) return std::nullopt;
     const qint64 at = layout.tree + item.node * layout.nodeSize;
     const std::uint16_t flags = in.u16(at + 4);
     const std::optional<QString> name = NameAt(in, layout, in.u32(at));
@@ -79,7 +80,8 @@ std::optional<QStringList> FilesInTree(const Reader& in, const Layout& layout) {
       continue;
     }
     const qint64 count = in.u32(at + 6), first = in.u32(at + 10);
-    if (first <= item.node || count > nodeCount || first + count > nodeCount) return std::nullopt;
+    listed += count;
+    if (first <= item.node || listed > nodeCount || first + count > nodeCount) return std::nullopt;
     const QString folder = item.node == 0 ? QString() : item.folder + *name + QLatin1Char('/');
     for (qint64 child = first; child < first + count; ++child) pending.push_back({child, folder});
   }

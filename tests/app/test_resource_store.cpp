@@ -80,16 +80,19 @@ TEST_F(DamagedBundle, HeaderOffsetsPointingOutsideTheFileAreRefused) {
 TEST_F(DamagedBundle, ScrambledTreeNodesAreRefusedOrHarmless) {
   const QByteArray whole = ShippedBytes();
   const int tree = int(BigEndianAt(whole, 8));
-  for (int node = 0; node < 12; ++node)
-    for (const quint32 value : {0xFFFFFFFFu, 0x7FFFFFF0u, 3u}) {
-      QByteArray damaged = whole;
-      SetBigEndianAt(damaged, tree + node * 14 + 10, value);  // child or data offset of the node
-      ResourceStore store;
-      if (!store.open(write(damaged))) continue;
-      store.bitmap(QStringLiteral("CB001H"));
-      store.soundPath(QStringLiteral("Won"));
-      store.pointer(QStringLiteral("CUR_ARROW2A"));
-    }
+  constexpr int kNodeSize = 14;
+  constexpr int kCountOrLanguage = 6, kFirstChildOrData = 10;
+  for (int node = 0; node < 6; ++node)
+    for (const int field : {kCountOrLanguage, kFirstChildOrData})
+      for (const quint32 value : {0xFFFFFFFFu, 0x7FFFFFF0u, 3u}) {
+        QByteArray damaged = whole;
+        SetBigEndianAt(damaged, tree + node * kNodeSize + field, value);
+        ResourceStore store;
+        if (!store.open(write(damaged))) continue;
+        store.bitmap(QStringLiteral("CB001H"));
+        store.soundPath(QStringLiteral("Won"));
+        store.pointer(QStringLiteral("CUR_ARROW2A"));
+      }
 }
 
 class OpenBundle : public ::testing::Test {
