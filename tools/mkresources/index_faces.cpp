@@ -30,6 +30,8 @@ constexpr std::array<std::array<Pip, 10>, 11> kPipLayouts{{
 constexpr std::array<int, 11> kPipCounts{0, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
 bool IsTiny(cards::PixelSize size) { return size.width < 40; }
+// Narrow cards get relatively larger indexes so that they stay easy to read.
+bool IsNarrow(cards::PixelSize size) { return size.width < 65; }
 
 qreal CornerRadius(cards::PixelSize size) { return IsTiny(size) ? 2.5 : size.width / 16.0; }
 
@@ -46,9 +48,6 @@ void DrawPip(QPainter& p, Suit suit, QPointF centre, qreal side, bool upsideDown
 }
 
 // The rank and a small pip in the top-left corner.
-// Narrow cards get relatively larger indexes so that they stay easy to read.
-bool IsNarrow(cards::PixelSize size) { return size.width < 65; }
-
 void DrawCornerIndex(QPainter& p, cards::PixelSize size, int rank, Suit suit) {
   const qreal em = size.width * (IsNarrow(size) ? 0.29 : 0.25);
   const QString text = QString::fromLatin1(kRankText[rank - 1]);
@@ -70,14 +69,14 @@ void DrawTinyFace(QPainter& p, cards::PixelSize size, int rank, Suit suit) {
 }
 
 QRectF PipArea(cards::PixelSize size) {
-  const qreal marginX = size.width * 0.29;
+  const qreal marginX = size.width * (IsNarrow(size) ? 0.32 : 0.29);
   const qreal marginY = size.height * 0.15;
   return QRectF(marginX, marginY, size.width - 2 * marginX, size.height - 2 * marginY);
 }
 
 void DrawPips(QPainter& p, cards::PixelSize size, int rank, Suit suit) {
   const QRectF area = PipArea(size);
-  const qreal side = size.width * (IsNarrow(size) ? 0.17 : 0.185);
+  const qreal side = size.width * (IsNarrow(size) ? 0.16 : 0.185);
   for (int i = 0; i < kPipCounts[rank]; ++i) {
     const Pip pip = kPipLayouts[rank][i];
     DrawPip(p, suit, QPointF(area.left() + pip.x * area.width(), area.top() + pip.y * area.height()), side,
