@@ -81,8 +81,8 @@ TEST_F(StartupTest, StoredPreferencesAreReadWithRepairsAndRangeChecks) {
            "Card=4\r\n"
            "Card_Size=Q\r\n"            // not a size: default
            "Background_Col=0\r\n"       // repaired to the button face
-           "Game=37\r\n"
-           "Game_name=Klondike\r\n"
+           "Game=5\r\n"
+           "Game_name=Canfield\r\n"
            "Cards_Animate=N\r\n"        // shadows follow animation when not given
            "Undo_Enabled=7\r\n"         // out of range: default
            "Speed_Move_Card=250\r\n"    // does not fit: default
@@ -98,8 +98,8 @@ TEST_F(StartupTest, StoredPreferencesAreReadWithRepairsAndRangeChecks) {
   EXPECT_EQ(store.read(store::CardSet), "004");
   EXPECT_EQ(store.read(store::CardSize), "B");
   EXPECT_EQ(store.read(store::BackgroundColour), "-2147483633");
-  EXPECT_EQ(store.gameNumber(), 37);
-  EXPECT_EQ(store.gameName(), "Klondike");
+  EXPECT_EQ(store.gameNumber(), 5);
+  EXPECT_EQ(store.gameName(), "Canfield");
   EXPECT_EQ(store.read(store::CardsShadowed), "N");
   EXPECT_EQ(store.read(store::UndoEnabled), "0");
   EXPECT_EQ(store.read(store::SpeedMoveCard), "10");
@@ -110,6 +110,14 @@ TEST_F(StartupTest, StoredPreferencesAreReadWithRepairsAndRangeChecks) {
   EXPECT_EQ(game.state().word(word::StatisticsDisabled), 1);
   EXPECT_EQ(game.state().word(word::RandomGameType), 3);
   EXPECT_FALSE(preferences().find("Users", "User001").has_value()) << "players exist already";
+}
+
+TEST_F(StartupTest, AStoredGameTheCatalogueLacksIsForgotten) {
+  WriteAll(preferenceFile(), "[Preference]\r\nGame=7999\r\nGame_name=Lost Game\r\n");
+  TMainGame game(folders(), ui);
+  ASSERT_FALSE(start(game).has_value());
+  EXPECT_EQ(game.store().read(store::Game), "-001");
+  EXPECT_EQ(game.store().gameName(), "");
 }
 
 TEST_F(StartupTest, TheCardSetDrawnFromItsOwnBitmapsNeedsThem) {

@@ -1,14 +1,19 @@
 #pragma once
 // TMainGame: the one object that owns the program-wide state - the
 // configuration store, the program switches, the user's data folder and
-// preference file, the game catalogue - from start-up to exit. Nothing else is global.
+// preference file, the game catalogue, the rule record of the current game,
+// the card table and the piles - from start-up to exit. Nothing else is global.
 #include <random>
 
+#include "cards/card_table.h"
 #include "catalogue/catalogue.h"
 #include "files/file_system.h"
 #include "files/folders.h"
 #include "files/instance_lock.h"
 #include "files/user_data.h"
+#include "game/new_game.h"
+#include "piles/pile_store.h"
+#include "rules/rule_record.h"
 #include "shell/config_store.h"
 #include "shell/game_ui.h"
 #include "shell/preference_file.h"
@@ -35,6 +40,15 @@ class TMainGame {
   // The built-in games of the rule file and the user's custom games.
   Catalogue& catalogue() { return catalogue_; }
   const Catalogue& catalogue() const { return catalogue_; }
+  // The current game: its rules, its cards' faces and its piles.
+  RuleRecord& rules() { return rules_; }
+  const RuleRecord& rules() const { return rules_; }
+  CardTable& cards() { return cards_; }
+  const CardTable& cards() const { return cards_; }
+  PileStore& piles() { return piles_; }
+  const PileStore& piles() const { return piles_; }
+  // What starting a game asks of the parts of the program built around it.
+  NewGameSeams& seams() { return seams_; }
 
   // The "Autoplay" switch of the menu.
   bool autoplay() const { return autoplay_; }
@@ -50,6 +64,10 @@ class TMainGame {
   std::mt19937 random_;
   InstanceLock lock_;
   Catalogue catalogue_;
+  RuleRecord rules_;
+  CardTable cards_;
+  PileStore piles_;
+  NewGameSeams seams_;
   bool autoplay_ = false;
 };
 

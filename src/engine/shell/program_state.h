@@ -3,6 +3,7 @@
 // the game object's 16-bit state words. Their meanings belong to the rules
 // that set them; the names here are the ones start-up and shutdown use.
 #include <array>
+#include <chrono>
 #include <cstdint>
 
 namespace velmora {
@@ -28,10 +29,17 @@ inline constexpr int DemoRunning = 110;
 inline constexpr int StatisticsDisabled = 115;
 }  // namespace word
 
+// A clock that never jumps: game times survive midnight and clock changes.
+inline std::int64_t MonotonicMilliseconds() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
 struct ProgramState {
   std::array<std::uint8_t, 10> flags{};
   std::array<std::int32_t, 2> values{};
   std::array<std::int32_t, 2> counters{};
+  std::array<std::int64_t, 3> times{};  // program times in monotonic milliseconds; 0 the game clock's start
   std::array<std::int16_t, 128> words{};
 
   bool on(int f) const { return flags.at(static_cast<std::size_t>(f)) != 0; }

@@ -3,6 +3,7 @@
 #include <array>
 #include <chrono>
 
+#include "catalogue/catalogue_startup.h"
 #include "shell/autoplay_switch.h"
 #include "shell/main_game.h"
 #include "shell/preference_keys.h"
@@ -153,9 +154,7 @@ std::optional<StartupFailure> InitialiseProgram(TMainGame& game, const StartupEn
   ApplyAutoplay(game, file);
   game.store().resetSessionCounters();
 
-  const fs::path ruleFile = data.folders().programFile(kRuleFileName);
-  std::error_code error;
-  if (!fs::is_regular_file(ruleFile, error)) return RuleFileFailure(ruleFile);
+  if (auto failure = LoadGameCatalogue(game)) return failure;
 
   game.random().seed(static_cast<std::mt19937::result_type>(
       std::chrono::steady_clock::now().time_since_epoch().count()));

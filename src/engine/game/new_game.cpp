@@ -1,0 +1,80 @@
+#include "game/new_game.h"
+
+#include "cards/deal_generator.h"
+#include "game/rule_index.h"
+#include "shell/main_game.h"
+#include "text/fixed_text.h"
+
+namespace velmora {
+namespace {
+
+void Run(const std::function<void()>& step) {
+  if (step) step();
+}
+
+// The state of the previous game that a new one must not inherit.
+void ResetGameState(TMainGame& game) {
+  ProgramState& state = game.state();
+  for (int w : {88, word::StockPressed, 91, 99, 113, 114}) state.setWord(w, 0);
+  state.setWord(116, -1);
+  state.counters[0] = 0;
+  game.piles().clear();
+  state.set(flag::GameInProgress, false);
+  for (int w : {word::DemoRunning, 112, 117}) state.setWord(w, 0);
+  game.store().write(store::SingleUndoUsed, "0");
+  game.store().write(store::SingleRedoUsed, "0");
+}
+
+bool Deal(TMainGame& game, const NewGameRequest& request) {
+  ProgramState& state = game.state();
+  if (game.rules()[rule::DeckCards] != 0)
+    game.rules().restoreDealCopy();  // the previous deal rewrote base ranks and fill rules
+  else
+    Run(game.seams().applyCardSettings);
+  state.set(flag::ClockRuns, false);
+  state.setWord(73, 1);
+  game.store().write(store::Score, "0");
+  if (request.mode == DealMode::NewDealNumber) {
+    state.setWord(117, 1);
+    game.store().write(store::DealNumber, NewDealNumber(game.random()));
+  }
+  auto digits = ParseDealNumber(game.store().dealNumber());
+  if (!digits) {  // nothing but a deal number ever reaches the store; a new one is the safe answer
+    game.store().write(store::DealNumber, NewDealNumber(game.random()));
+    digits = ParseDealNumber(game.store().dealNumber());
+  }
+  DealContext context{game.rules(), game.cards(), game.piles(), state, *digits};
+  return DealTable(context, game.seams().deal);
+}
+
+}  // namespace
+
+std::string NewDealNumber(std::mt19937& random) {
+  std::uniform_int_distribution<std::int64_t> first(0, 9'999'998), second(0, 999'998);
+  std::int64_t number = 0;
+  while (number == 0) number = first(random) * second(random);
+  return FormatNumber(number, kDealNumberDigits);
+}
+
+bool StartNewGame(TMainGame& game, const NewGameRequest& request) {
+  ResetGameState(game);
+  bool dealt = true;
+  if (request.deal) {
+    dealt = Deal(game, request);
+    if (!dealt) game.ui().showMessage("Velmora 2001", kDeckSizeError, GameUi::Icon::Information);
+  }
+  Run(game.seams().rememberDealNumber);
+  Run(game.seams().recordLastPlayed);
+  ProgramState& state = game.state();
+  state.set(flag::GameInProgress, true);
+  state.set(flag::GameWon, false);
+  if (!state.on(flag::ClockRuns)) {
+    state.times[0] = MonotonicMilliseconds();
+    state.set(flag::ClockRuns, true);
+  }
+  Run(game.seams().afterDeal);
+  if (game.rules()[rule::Family] == 44) Run(game.seams().familyWonTest);
+  return dealt;
+}
+
+}  // namespace velmora

@@ -1,0 +1,32 @@
+#pragma once
+// Named indices of the rules that the dealing and play code reads. Per-pile
+// rules give the index of pile 1 (0-based pile k is index + k).
+namespace velmora::rule {
+
+inline constexpr int FoundationBaseCardRule = 1;
+inline constexpr int StockFaceDown = 7;
+inline constexpr int ExtraCardToFoundation = 12;
+inline constexpr int BaseSweepByPile = 24;
+inline constexpr int FamilySetup = 31;
+inline constexpr int DealType = 34;
+inline constexpr int JokersInDeck = 44;
+inline constexpr int StrippedDeck = 47;
+inline constexpr int Family = 51;
+inline constexpr int FoundationBaseRank = 52;
+inline constexpr int FoundationPrefill = 100;
+inline constexpr int TableauFill = 132;
+inline constexpr int ThirdSlotFixedCard = 352;
+inline constexpr int Foundations = 367;
+inline constexpr int TableauPiles = 368;
+inline constexpr int Reserves = 369;
+inline constexpr int DeckCards = 371;
+inline constexpr int StockCards = 372;
+inline constexpr int WasteCards = 373;
+inline constexpr int Jokers = 374;
+inline constexpr int TableauCards = 375;
+inline constexpr int TableauFaceUp = 415;
+inline constexpr int ThirdSlotCards = 455;
+inline constexpr int ReserveCards = 456;
+inline constexpr int ReserveFaceUp = 466;
+
+}  // namespace velmora::rule
