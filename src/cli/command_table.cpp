@@ -3,12 +3,13 @@
 namespace velmora::cli {
 
 extern const Command kCheckCommand;
+extern const Command kDealCommand;
 extern const Command kDeckCommand;
 extern const Command kGamesCommand;
 extern const Command kRulesCommand;
 
 std::span<const Command> Commands() {
-  static const Command table[] = {kCheckCommand, kDeckCommand, kGamesCommand, kRulesCommand};
+  static const Command table[] = {kCheckCommand, kDealCommand, kDeckCommand, kGamesCommand, kRulesCommand};
   return table;
 }
 

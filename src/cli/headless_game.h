@@ -1,0 +1,49 @@
+#pragma once
+// The game object without windows: messages go to standard error, questions
+// are answered "Cancel", sounds are silent. Commands that deal or play games
+// work through it exactly as the program does.
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli.h"
+#include "shell/main_game.h"
+
+namespace velmora::cli {
+
+class TerminalUi final : public GameUi {
+ public:
+  explicit TerminalUi(std::ostream& err) : err_(err) {}
+  void showMessage(std::string_view caption, std::string_view text, Icon icon) override;
+  bool askQuestion(std::string_view caption, std::string_view text) override;
+  void playSound(std::string_view) override {}
+  void stopSound() override {}
+
+ private:
+  std::ostream& err_;
+};
+
+class HeadlessGame {
+ public:
+  // No value, after the program's message on `err`, when the program files
+  // are missing or the rule file is damaged.
+  static std::unique_ptr<HeadlessGame> Open(const Options& options, std::ostream& err);
+
+  TMainGame& game() { return game_; }
+
+  // The game by number or by name (any letter case); no value when the
+  // catalogue has no such game.
+  std::optional<int> findGame(const std::string& wanted) const;
+
+  // Loads the game's rules and deals it with the deal number (13 digits).
+  bool deal(int gameNumber, const std::string& dealDigits);
+
+ private:
+  HeadlessGame(const Options& options, std::ostream& err);
+
+  TerminalUi ui_;
+  TMainGame game_;
+};
+
+}  // namespace velmora::cli
