@@ -144,7 +144,7 @@ void CountedLayout(DealContext& deal, RemainingDeck& deck) {
 
 // 18: sixteen number cards in four groups, whose rank sums the game keeps.
 void SixteenNumberCards(DealContext& deal, RemainingDeck& deck) {
-  std::vector<CardId> cards = deck.cards();
+  const std::vector<CardId> cards(deck.cards().begin(), deck.cards().end());
   const std::size_t head = std::min<std::size_t>(21, cards.size());
   std::vector<CardId> kept;
   for (std::size_t i = 0; i < cards.size(); ++i)
