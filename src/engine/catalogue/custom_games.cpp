@@ -145,7 +145,7 @@ const CustomGameRecord* CustomGames::find(int number) const {
 
 const CustomGameRecord* CustomGames::findByName(std::string_view name) const {
   const auto found = std::find_if(records_.begin(), records_.end(),
-                                  [&](const auto& r) { return EqualsIgnoringCase(r.name, TrimRight(Trim(name))); });
+                                  [&](const auto& r) { return EqualsIgnoringCase(r.name, Trim(name)); });
   return found == records_.end() ? nullptr : &*found;
 }
 

@@ -235,18 +235,18 @@ bool InFolder(const std::vector<int>& folder, int number) {
 }
 
 std::string FlagsOf(const GameEntry& game, const RuleFileContents& contents) {
-  std::string flags;
-  auto add = [&](bool on, std::string_view flag) {
-    if (on) Append(flags, flag);
+  const std::pair<bool, std::string_view> flags[] = {
+      {game.treeFlag == '1', "new"},
+      {game.wide, "wide"},
+      {!game.listed, "hidden"},
+      {InFolder(contents.selected, game.number), "selected"},
+      {InFolder(contents.children, game.number), "children"},
+      {InFolder(contents.original, game.number), "original"},
   };
-  add(game.treeFlag == '1', "new");
-  add(game.wide, "wide");
-  add(!game.listed, "hidden");
-  add(InFolder(contents.selected, game.number), "selected");
-  add(InFolder(contents.children, game.number), "children");
-  add(InFolder(contents.original, game.number), "original");
-  std::replace(flags.begin(), flags.end(), '\n', ' ');
-  return flags;
+  std::string text;
+  for (const auto& [on, flag] : flags)
+    if (on) text.append(text.empty() ? "" : " ").append(flag);
+  return text;
 }
 
 // A per-pile rule up to its last non-zero pile, in one line.
