@@ -118,3 +118,49 @@ TEST_F(NewGameTest, SeamsRunInTheirPlaces) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// The dealt shape of real games of the catalogue: how many cards lie on each
+// pile and which lie face up.
+TEST_F(NewGameTest, GamesDealTheirShape) {
+  struct Case {
+    const char* game;
+    std::vector<std::pair<std::string, std::size_t>> sizes;
+    std::vector<std::string> allFaceUp;
+  } cases[] = {
+      {"Klondike (draw one)",
+       {{"Mazzo", 24}, {"Fila1", 1}, {"Fila4", 4}, {"Fila7", 7}, {"Dest1", 0}},
+       {}},
+      {"FreeCell",
+       {{"Fila1", 7}, {"Fila4", 7}, {"Fila5", 6}, {"Fila8", 6}, {"Appogg1", 0}, {"Dest4", 0}},
+       {"Fila1", "Fila8"}},
+      {"Canfield",
+       {{"Mazzo", 34}, {"Dest1", 1}, {"Fila1", 1}, {"Fila4", 1}, {"Appogg1", 13}},
+       {"Dest1", "Fila2"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.game);
+    load(c.game, "0000000000042");
+    ASSERT_TRUE(StartNewGame(game, {.deal = true, .animate = false, .mode = DealMode::KeepDealNumber, .quiet = true}));
+    for (const auto& [name, size] : c.sizes)
+      EXPECT_EQ(game.piles().pile(*ParsePileName(name)).size(), size) << name;
+    for (const auto& name : c.allFaceUp)
+      for (CardId id : game.piles().pile(*ParsePileName(name))) EXPECT_TRUE(game.cards().isFaceUp(id)) << name;
+    std::multiset<CardId> all;
+    for (PileGroup group : {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves})
+      for (int i = 0; i < GroupSize(group); ++i)
+        for (CardId id : game.piles().pile({group, i})) all.insert(id);
+    EXPECT_EQ(all.size(), 52u);
+    EXPECT_EQ(std::set<CardId>(all.begin(), all.end()).size(), 52u);
+  }
+  // Canfield's base card sets every foundation's starting rank.
+  const int base = CardRank(game.piles().topCard("Dest1"));
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(game.rules()[rule::FoundationBaseRank + k], base);
+  EXPECT_TRUE(game.cards().isFaceUp(game.piles().topCard("Appogg1")));
+  EXPECT_TRUE(game.cards().isFaceDown(game.piles().pile(*ParsePileName("Appogg1")).front()));
+}
+
+}  // namespace
+}  // namespace velmora
