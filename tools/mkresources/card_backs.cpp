@@ -410,7 +410,10 @@ void DrawSea(Panel& k) {
     const qreal y = k.area.top() + 6 + row * k.h() / 14;
     QPainterPath wave;
     wave.moveTo(k.area.left() - 4, y);
-    for (qreal x = k.area.left() - 4; x < k.area.right() + 8; x += 8) wave.quadTo(x + 2, y - 3, x + 4, y), wave.quadTo(x + 6, y + 3, x + 8, y);
+    for (qreal x = k.area.left() - 4; x < k.area.right() + 8; x += 8) {
+      wave.quadTo(x + 2, y - 3, x + 4, y);
+      wave.quadTo(x + 6, y + 3, x + 8, y);
+    }
     k.p.drawPath(wave);
   }
 }

@@ -2,7 +2,6 @@
 // Small drawing helpers shared by the generators: suit symbols, text as
 // outlines, a repeatable random number source, and a canvas at a scale.
 #include <QColor>
-#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>

@@ -210,14 +210,18 @@ double Tone(const Shader& s, double x, double y) {
       return seam ? 0.05 : 0.3 + 0.6 * grain;
     }
     case Kind::Stones: {
-      // distance to the nearest of sixteen wrapped seed points: cobbles
+      // cobbles: the gap between the nearest two of eight seed points, wrapped around the tile
       double nearest = 1e9, second = 1e9;
       for (int i = 0; i < 8; ++i)
         for (int dx = -1; dx <= 1; ++dx)
           for (int dy = -1; dy <= 1; ++dy) {
             const double d = std::hypot(x - s.spots[2 * i] * kTile - dx * kTile, y - s.spots[2 * i + 1] * kTile - dy * kTile);
-            if (d < nearest) second = nearest, nearest = d;
-            else if (d < second) second = d;
+            if (d < nearest) {
+              second = nearest;
+              nearest = d;
+            } else if (d < second) {
+              second = d;
+            }
           }
       return std::min(1.0, (second - nearest) / 10) * (0.6 + 0.4 * n);
     }
