@@ -148,6 +148,25 @@ TEST_F(CatalogueTest, ACustomGameLoadsItsBaseColumnWithTheOverride) {
   EXPECT_EQ(rules[132], -1) << "the copy is taken after the override";
 }
 
+TEST_F(CatalogueTest, OnlyTheRulesTheFileGivesAreSet) {
+  // A file with lines for rules 22 and 368 only: rule 489 keeps its value
+  // through the clearing and the loading.
+  Catalogue sparse;
+  const std::string cell3 = Unscramble("3         "), cell7 = Unscramble("7         ");
+  ASSERT_EQ(sparse.loadRuleText("[Sect1]\n" + Unscramble("005 001000Klondike") + "\n[Sect2]\n0022            " +
+                                cell3 + "\n0368            " + cell7 + "\n"),
+            std::nullopt);
+  RuleRecord rules;
+  rules[15] = 4;
+  rules[489] = 5;
+  rules.clearForGame();
+  ASSERT_TRUE(LoadGameRules(sparse, 1, rules));
+  EXPECT_EQ(rules[22], 3);
+  EXPECT_EQ(rules[368], 7);
+  EXPECT_EQ(rules[15], 0);
+  EXPECT_EQ(rules[489], 5);
+}
+
 TEST_F(CatalogueTest, AGameWithoutColumnOrRecordIsNotLoaded) {
   for (int game : {2, 99, 8002, -1}) {
     RuleRecord rules;
