@@ -5,9 +5,7 @@
 //   mkgames decompile GAMES.DAT FOLDER
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 

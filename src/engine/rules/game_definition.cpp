@@ -124,7 +124,7 @@ void ParseRuleLine(std::string_view left, std::string_view right, int line, Game
     if (!value)
       return fail(RuleName(index) + " = " + std::string(text) + " is outside " + std::to_string(info.min) + " to " +
                   std::to_string(info.max));
-    game.settings.push_back({line, index, static_cast<std::int16_t>(*value)});
+    game.settings.push_back({index, static_cast<std::int16_t>(*value)});
   }
 }
 

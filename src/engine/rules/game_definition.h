@@ -27,7 +27,6 @@
 namespace velmora {
 
 struct RuleSetting {
-  int line;
   int index;
   std::int16_t value;
 };
@@ -41,7 +40,7 @@ struct GameDefinition {
   std::vector<std::string> flags;
   std::string like;
   std::string text;
-  std::string inexact;
+  std::string inexact;  // kept for the game's notes; the rule file does not hold it
   std::vector<RuleSetting> settings;
 };
 
