@@ -2,6 +2,8 @@
 // build its catalogue, and to fill the rule record of one game (built-in and
 // custom). The rule file is generated here from the shipped games, each
 // repeated under new numbers. Medians of several runs.
+#include <stdlib.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -59,7 +61,9 @@ int main() {
     std::fprintf(stderr, "cannot read the shipped GAMES.DAT: %s\n", shipped.error.c_str());
     return 1;
   }
-  const fs::path folder = fs::temp_directory_path() / "velmora-bench-catalogue";
+  std::string pattern = (fs::temp_directory_path() / "velmora-bench-catalogue-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) return 1;
+  const fs::path folder = pattern;
   fs::create_directories(folder / "data");
   const fs::path ruleFile = folder / "GAMES.DAT";
   std::ofstream(ruleFile, std::ios::binary) << WriteRuleFile(SixHundredGames(*shipped.contents));
