@@ -43,37 +43,56 @@ class RecordReader {
       : lines_(lines), isBuiltIn_(isBuiltIn), parse_(parse) {}
 
   void read(std::size_t first) {
-    const std::string_view header = lines_[first];
-    const auto number = ParseInteger(header.substr(0, 4));
+    const auto number = ParseInteger(lines_[first].substr(0, 4));
     if (!number) return fault(first, "a custom game record should start here (the records are shifted)");
     CustomGameRecord record;
     record.number = static_cast<int>(*number);
-    const std::string game = "custom game " + std::to_string(record.number) + ": ";
-    const std::size_t before = parse_.damage.size();
-    if (record.number < kFirstCustomGame || record.number > kLastCustomGame)
-      fault(first, "the custom game number " + std::to_string(record.number) + " is outside 8000 to 9999");
-    record.name = std::string(TrimRight(header.substr(std::min<std::size_t>(4, header.size()), kNameWidth)));
-    if (auto problem = CustomNameProblem(record.name)) fault(first, game + "the name is refused: " + *problem);
-    const auto base = header.size() >= kHeaderLineLength ? ParseInteger(header.substr(4 + kNameWidth, 4)) : std::nullopt;
-    if (!base || TrimRight(header).size() > kHeaderLineLength || !isBuiltIn_(static_cast<int>(*base)))
-      fault(first, game + "the base game \"" + std::string(header.substr(std::min(header.size(), 4 + kNameWidth))) +
-                       "\" is not a built-in game");
-    else
-      record.base = static_cast<int>(*base);
-    record.override = std::string(line(first + 1));
-    if (record.override.size() != kOverrideLength)
-      fault(first + 1, game + "the rule changes are not " + std::to_string(kOverrideLength) + " characters long");
-    for (std::size_t reserved = first + 2; reserved < first + kRecordLines; ++reserved)
-      if (!TrimRight(line(reserved)).empty()) {
-        fault(reserved, game + "a reserved line is not empty (the records are shifted)");
-        break;
-      }
-    if (!numbers_.insert(record.number).second) fault(first, game + "the number is used twice");
-    if (!names_.insert(ToLower(record.name)).second) fault(first, game + "the name \"" + record.name + "\" is used twice");
-    if (parse_.damage.size() == before) parse_.records.push_back(std::move(record));
+    const std::size_t faultsBefore = parse_.damage.size();
+    readHeader(first, record);
+    readOverride(first + 1, record);
+    checkReservedLines(first, record);
+    checkUnique(first, record);
+    if (parse_.damage.size() == faultsBefore) parse_.records.push_back(std::move(record));
   }
 
  private:
+  static std::string Game(const CustomGameRecord& record) {
+    return "custom game " + std::to_string(record.number) + ": ";
+  }
+
+  // Number, name and base game: 4 + 50 + 4 characters.
+  void readHeader(std::size_t at, CustomGameRecord& record) {
+    const std::string_view header = lines_[at];
+    if (record.number < kFirstCustomGame || record.number > kLastCustomGame)
+      fault(at, "the custom game number " + std::to_string(record.number) + " is outside 8000 to 9999");
+    record.name = std::string(TrimRight(header.substr(std::min<std::size_t>(4, header.size()), kNameWidth)));
+    if (auto problem = CustomNameProblem(record.name)) fault(at, Game(record) + "the name is refused: " + *problem);
+    const auto base = header.size() >= kHeaderLineLength ? ParseInteger(header.substr(4 + kNameWidth, 4)) : std::nullopt;
+    if (base && TrimRight(header).size() <= kHeaderLineLength && isBuiltIn_(static_cast<int>(*base)))
+      record.base = static_cast<int>(*base);
+    else
+      fault(at, Game(record) + "the base game \"" + std::string(header.substr(std::min(header.size(), 4 + kNameWidth))) +
+                    "\" is not a built-in game");
+  }
+
+  void readOverride(std::size_t at, CustomGameRecord& record) {
+    record.override = std::string(line(at));
+    if (record.override.size() != kOverrideLength)
+      fault(at, Game(record) + "the rule changes are not " + std::to_string(kOverrideLength) + " characters long");
+  }
+
+  void checkReservedLines(std::size_t first, const CustomGameRecord& record) {
+    for (std::size_t reserved = first + 2; reserved < first + kRecordLines; ++reserved)
+      if (!TrimRight(line(reserved)).empty())
+        return fault(reserved, Game(record) + "a reserved line is not empty (the records are shifted)");
+  }
+
+  void checkUnique(std::size_t at, const CustomGameRecord& record) {
+    if (!numbers_.insert(record.number).second) fault(at, Game(record) + "the number is used twice");
+    if (!names_.insert(ToLower(record.name)).second)
+      fault(at, Game(record) + "the name \"" + record.name + "\" is used twice");
+  }
+
   std::string_view line(std::size_t index) const { return index < lines_.size() ? lines_[index] : std::string_view{}; }
   void fault(std::size_t lineIndex, const std::string& why) { parse_.damage.push_back(At(lineIndex) + why); }
 
