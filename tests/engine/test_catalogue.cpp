@@ -39,6 +39,7 @@ std::string SmallRuleFile() {
   GameEntry freecell = Game(3, 4, "FreeCell", true, true);
   freecell.rules[368] = 8;
   freecell.rules[369] = 4;
+  freecell.rules[371] = 52;
   contents.games = {klondike, Game(2, 9, "Retired", false), freecell};
   return WriteRuleFile(contents);
 }
@@ -149,12 +150,13 @@ TEST_F(CatalogueTest, ACustomGameLoadsItsBaseColumnWithTheOverride) {
 }
 
 TEST_F(CatalogueTest, OnlyTheRulesTheFileGivesAreSet) {
-  // A file with lines for rules 22 and 368 only: rule 489 keeps its value
+  // A file with lines for rules 22, 368 and 371 only: rule 489 keeps its value
   // through the clearing and the loading.
   Catalogue sparse;
   const std::string cell3 = Unscramble("3         "), cell7 = Unscramble("7         ");
+  const std::string cell52 = Unscramble("52        ");
   ASSERT_EQ(sparse.loadRuleText("[Sect1]\n" + Unscramble("005 001000Klondike") + "\n[Sect2]\n0022            " +
-                                cell3 + "\n0368            " + cell7 + "\n"),
+                                cell3 + "\n0368            " + cell7 + "\n0371            " + cell52 + "\n"),
             std::nullopt);
   RuleRecord rules;
   rules[15] = 4;
@@ -183,10 +185,22 @@ TEST_F(CatalogueTest, SingleRulesAreReadByIndex) {
 }
 
 TEST_F(CatalogueTest, ADamagedRuleFileLeavesTheCatalogueAsItWas) {
-  const auto fault = catalogue.loadRuleText("[Sect1]\n" + Unscramble("005 001000Klondike") + "\n[Sect2]\n0999\n");
-  ASSERT_TRUE(fault);
-  EXPECT_EQ(*fault, "line 4: rule index \"0999\" is outside 0 to 489");
-  EXPECT_EQ(catalogue.GameName(3), "FreeCell");
+  const std::string catalogueLine = "[Sect1]\n" + Unscramble("005 001000Klondike") + "\n";
+  struct Case {
+    std::string file;
+    std::string fault;
+  } cases[] = {
+      {catalogueLine + "[Sect2]\n0999\n", "line 4: rule index \"0999\" is outside 0 to 489"},
+      {catalogueLine + "[Sect2]\n0371            " + Unscramble("78        ") + "\n",
+       "game 1 (Klondike) has a deck of 78 cards; the engine deals 52 or 104"},
+      {catalogueLine, "game 1 (Klondike) has a deck of 0 cards"},
+  };
+  for (const Case& c : cases) {
+    const auto fault = catalogue.loadRuleText(c.file);
+    ASSERT_TRUE(fault) << c.fault;
+    EXPECT_NE(fault->find(c.fault), std::string::npos) << *fault;
+    EXPECT_EQ(catalogue.GameName(3), "FreeCell");
+  }
 }
 
 class CatalogueStartupTest : public ::testing::Test {

@@ -27,6 +27,7 @@ std::string SmallRuleFile() {
   klondike.number = 1, klondike.type = 5, klondike.name = "Klondike";
   retired.number = 2, retired.type = 5, retired.name = "Retired", retired.listed = false;
   freecell.number = 3, freecell.type = 4, freecell.name = "FreeCell";
+  klondike.rules[371] = freecell.rules[371] = 52;
   contents.games = {klondike, retired, freecell};
   return WriteRuleFile(contents);
 }

@@ -26,6 +26,19 @@ std::optional<std::string> ReadRuleFile(const std::filesystem::path& file, std::
   return std::nullopt;
 }
 
+// The deal knows decks of 52 and 104 cards only; a game of another size
+// could never be dealt, so the file is refused as a whole.
+std::optional<std::string> UndealableGame(const RuleFileContents& contents) {
+  constexpr int kDeckCards = 371;
+  for (const GameEntry& game : contents.games) {
+    const int deck = game.rules[kDeckCards];
+    if (game.listed && deck != 52 && deck != 104)
+      return "game " + std::to_string(game.number) + " (" + game.name + ") has a deck of " + std::to_string(deck) +
+             " cards; the engine deals 52 or 104";
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> Catalogue::loadRuleFile(const std::filesystem::path& file) {
@@ -37,6 +50,7 @@ std::optional<std::string> Catalogue::loadRuleFile(const std::filesystem::path& 
 std::optional<std::string> Catalogue::loadRuleText(std::string_view text) {
   RuleFileParse parse = ParseRuleFile(text);
   if (!parse.contents) return std::move(parse.error);
+  if (auto fault = UndealableGame(*parse.contents)) return fault;
   contents_ = std::move(*parse.contents);
   catalogued_.clear();
   columns_.clear();
