@@ -1,6 +1,7 @@
 // Pile names, pile strings, top cards and face codes.
 #include <gtest/gtest.h>
 
+#include "piles/pile_geometry.h"
 #include "piles/pile_store.h"
 
 namespace velmora {
@@ -65,6 +66,18 @@ TEST(PileStore, AddingACardMayTurnIt) {
   EXPECT_EQ(piles.pileString({PileGroup::Reserves, 0}), "007008000");
   EXPECT_TRUE(cards.isFaceDown(7));
   EXPECT_TRUE(cards.isFaceUp(8));
+}
+
+TEST(PileGeometry, PositionsScrollWithTheTable) {
+  PileGeometry geometry;
+  geometry.set({PileGroup::Tableau, 39}, 700, 120);
+  geometry.set({PileGroup::Foundations, 15}, 40000, -40000);
+  EXPECT_EQ(geometry.at({PileGroup::Tableau, 39}, 0).y, 120);
+  EXPECT_EQ(geometry.at({PileGroup::Tableau, 39}, 50).y, 70);
+  EXPECT_EQ(geometry.at({PileGroup::Tableau, 39}, 50).x, 700);
+  EXPECT_EQ(geometry.at({PileGroup::Foundations, 15}, 0).x, 32767) << "held in 16 bits";
+  EXPECT_EQ(geometry.at({PileGroup::Foundations, 15}, 0).y, -32768);
+  EXPECT_EQ(geometry.at({PileGroup::Tableau, 38}, 0).x, 0);
 }
 
 TEST(FaceCodes, TurnTheDealtPile) {

@@ -12,6 +12,7 @@
 #include "files/instance_lock.h"
 #include "files/user_data.h"
 #include "game/new_game.h"
+#include "piles/pile_geometry.h"
 #include "piles/pile_store.h"
 #include "rules/rule_record.h"
 #include "shell/config_store.h"
@@ -47,6 +48,8 @@ class TMainGame {
   const CardTable& cards() const { return cards_; }
   PileStore& piles() { return piles_; }
   const PileStore& piles() const { return piles_; }
+  PileGeometry& geometry() { return geometry_; }
+  const PileGeometry& geometry() const { return geometry_; }
   // What starting a game asks of the parts of the program built around it.
   NewGameSeams& seams() { return seams_; }
 
@@ -67,6 +70,7 @@ class TMainGame {
   RuleRecord rules_;
   CardTable cards_;
   PileStore piles_;
+  PileGeometry geometry_;
   NewGameSeams seams_;
   bool autoplay_ = false;
 };
