@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextStream>
-#include <QTimer>
 
 #include "main_window.h"
 #include "qt_game_ui.h"
@@ -28,10 +27,7 @@ void Program::playSplashSound() {
   const IniDocument file = game_->preferences().open();
   const bool soundsOn = file.readString("Preference", "Sounds_Enabled", "Y") == "Y";
   game_->store().setSwitch(store::SoundsEnabled, soundsOn);
-  // The sound system takes a while to wake: the sound starts as soon as the
-  // event loop runs, so the window does not wait for it.
-  if (soundsOn && file.readString("Preference", "Sounds_Splash", "Y") == "Y")
-    QTimer::singleShot(0, [ui = ui_.get()] { ui->playSound("Splash"); });
+  if (soundsOn && file.readString("Preference", "Sounds_Splash", "Y") == "Y") ui_->playSound("Splash");
 }
 
 int Program::fail(const QString& caption, const QString& text) {
