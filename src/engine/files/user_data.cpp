@@ -35,20 +35,21 @@ FileOutcome UserData::refusal(std::string_view name) const {
                               " cannot be written.");
 }
 
-FileOutcome UserData::replace(std::string_view name, std::string_view contents) {
+template <typename Write>
+FileOutcome UserData::writeFile(std::string_view name, Write write) {
   const auto file = path(name);
   if (!file) return FileOutcome::Failure("Not a valid file name: " + std::string(name));
   if (!writable_) return refusal(name);
   if (auto made = files_.ensureFolder(file->parent_path()); !made) return made;
-  return files_.replaceAtomically(*file, contents);
+  return write(*file);
+}
+
+FileOutcome UserData::replace(std::string_view name, std::string_view contents) {
+  return writeFile(name, [&](const fs::path& file) { return files_.replaceAtomically(file, contents); });
 }
 
 FileOutcome UserData::createExclusive(std::string_view name, std::string_view contents) {
-  const auto file = path(name);
-  if (!file) return FileOutcome::Failure("Not a valid file name: " + std::string(name));
-  if (!writable_) return refusal(name);
-  if (auto made = files_.ensureFolder(file->parent_path()); !made) return made;
-  return files_.createExclusive(*file, contents);
+  return writeFile(name, [&](const fs::path& file) { return files_.createExclusive(file, contents); });
 }
 
 RemoveStatus UserData::remove(std::string_view name) {

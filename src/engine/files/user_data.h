@@ -43,6 +43,9 @@ class UserData {
 
  private:
   FileOutcome refusal(std::string_view name) const;
+  // Checks the name and the folder, makes the file's folder, then writes.
+  template <typename Write>
+  FileOutcome writeFile(std::string_view name, Write write);
 
   Folders folders_;
   FileSystem& files_;
