@@ -14,7 +14,7 @@ namespace {
 
 struct DeckRequest {
   std::string dealDigits;
-  DeckSpec deck;
+  DeckMakeup deck;
 };
 
 // --deal D [--cards 52|104] [--jokers 0-4] [--strip 0|1|2]

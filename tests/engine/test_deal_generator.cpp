@@ -10,7 +10,7 @@
 namespace velmora {
 namespace {
 
-std::vector<CardId> Deal(std::string_view number, DeckSpec deck = {}) {
+std::vector<CardId> Deal(std::string_view number, DeckMakeup deck = {}) {
   return BuildDealList(*ParseDealNumber(number), deck).cards;
 }
 
@@ -88,7 +88,7 @@ TEST(DealGenerator, NoDeckIsNoCrash) {
 TEST(DealGenerator, PinnedDeals) {
   struct Case {
     const char* number;
-    DeckSpec deck;
+    DeckMakeup deck;
     const char* expected;
   } cases[] = {
 #include "pinned_deals.inc"

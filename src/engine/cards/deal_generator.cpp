@@ -149,7 +149,7 @@ int FindFreeSlot(const std::vector<CardId>& list, int start, bool forward) {
   return -1;
 }
 
-DealList BuildDealList(std::string_view dealDigits, const DeckSpec& deck) {
+DealList BuildDealList(std::string_view dealDigits, const DeckMakeup& deck) {
   DealList deal;
   const auto digits = ParseDealNumber(dealDigits);
   const int size = std::max(deck.cards, 0) + std::clamp(deck.jokers, 0, 4);

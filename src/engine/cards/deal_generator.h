@@ -19,7 +19,7 @@ inline constexpr std::string_view kDeckSizeError = "Error 01 - fnGameNumberCards
 // digits (blanks around allowed) are a deal number; anything else is not.
 std::optional<std::string> ParseDealNumber(std::string_view text);
 
-struct DeckSpec {
+struct DeckMakeup {
   int cards = kCardsPerDeck;  // 52 or 104
   int jokers = 0;             // 0 to 4
   int strip = 0;              // 1: ranks 2 to 6 removed; 2: the Kings too
@@ -31,7 +31,7 @@ struct DealList {
 };
 
 // The order of the deck for a deal number of exactly 13 digits.
-DealList BuildDealList(std::string_view dealDigits, const DeckSpec& deck);
+DealList BuildDealList(std::string_view dealDigits, const DeckMakeup& deck);
 
 // The first empty slot from `start` in the given direction, else the first
 // from the front; -1 when the list is full.

@@ -278,9 +278,9 @@ void Run(const std::function<void(DealContext&)>& step, DealContext& deal) {
 
 bool DealTable(DealContext& deal, const DealFollowUps& followUps) {
   RuleRecord& rules = deal.rules;
-  const DeckSpec spec{rules[rule::DeckCards], rules[rule::JokersInDeck] == 1 ? rules[rule::Jokers] : 0,
+  const DeckMakeup makeup{rules[rule::DeckCards], rules[rule::JokersInDeck] == 1 ? rules[rule::Jokers] : 0,
                       rules[rule::StrippedDeck]};
-  DealList list = BuildDealList(deal.dealDigits, spec);
+  DealList list = BuildDealList(deal.dealDigits, makeup);
   PrepareDeck(list.cards, rules[rule::DealType], rules[rule::TableauPiles]);
   RemainingDeck deck(std::move(list.cards));
 
