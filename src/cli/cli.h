@@ -29,6 +29,9 @@ std::span<const Command> Commands();
 
 namespace velmora::cli {
 
+// The program's messages break lines with CR; a terminal wants LF.
+std::string ForTerminal(std::string_view text);
+
 // The program cannot work without its rule file and resource bundle: when one
 // is missing or unreadable, says so on `err` as the program would and answers
 // false.

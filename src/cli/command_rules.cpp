@@ -5,17 +5,9 @@
 
 #include "game_catalogue.h"
 #include "rules/load_game_rules.h"
-#include "text/fixed_text.h"
 
 namespace velmora::cli {
 namespace {
-
-// A game number, or a name in any letter case.
-int FindGame(const Catalogue& catalogue, const std::string& wanted) {
-  if (const auto number = ParseInteger(wanted); number && catalogue.Knows(static_cast<int>(*number)))
-    return static_cast<int>(*number);
-  return catalogue.GameNumberByName(wanted);
-}
 
 void PrintHeading(const Catalogue& catalogue, int game, std::ostream& out) {
   out << "game " << game << ": " << catalogue.GameName(game);

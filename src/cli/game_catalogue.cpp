@@ -1,20 +1,16 @@
 #include "game_catalogue.h"
 
-#include <algorithm>
 #include <ostream>
 
 #include "catalogue/catalogue_startup.h"
+#include "text/fixed_text.h"
 
 namespace velmora::cli {
-namespace {
-
-// Message boxes break lines with CR; a terminal wants LF.
-std::string ForTerminal(std::string text) {
-  std::replace(text.begin(), text.end(), '\r', '\n');
-  return text;
+int FindGame(const Catalogue& catalogue, const std::string& wanted) {
+  if (const auto number = ParseInteger(wanted); number && catalogue.Knows(static_cast<int>(*number)))
+    return static_cast<int>(*number);
+  return catalogue.GameNumberByName(wanted);
 }
-
-}  // namespace
 
 bool LoadCatalogueForCommand(const Options& options, Catalogue& catalogue, std::ostream& err) {
   if (!RequireProgramFiles(options, err)) return false;

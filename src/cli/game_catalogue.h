@@ -3,6 +3,7 @@
 // of the program folder and the custom games of the data folder, read as the
 // program reads them at start-up.
 #include <iosfwd>
+#include <string>
 
 #include "catalogue/catalogue.h"
 #include "cli.h"
@@ -13,5 +14,8 @@ namespace velmora::cli {
 // missing or the rule file is damaged. A damaged custom games file is only
 // reported; its sound records are listed.
 bool LoadCatalogueForCommand(const Options& options, Catalogue& catalogue, std::ostream& err);
+
+// A game by number, or by name in any letter case; -1 when there is none.
+int FindGame(const Catalogue& catalogue, const std::string& wanted);
 
 }  // namespace velmora::cli

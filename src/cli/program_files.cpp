@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <fstream>
 #include <ostream>
 
@@ -15,14 +16,15 @@ bool LooksLikeResourceBundle(const fs::path& file) {
   return in.read(magic, sizeof magic) && std::string_view(magic, 4) == "qres";
 }
 
-void Report(const StartupFailure& failure, std::ostream& err) {
-  std::string text = failure.text;
-  for (char& c : text)
-    if (c == '\r') c = '\n';
-  err << "velmora-cli: " << text << "\n";
-}
+void Report(const StartupFailure& failure, std::ostream& err) { err << "velmora-cli: " << ForTerminal(failure.text) << "\n"; }
 
 }  // namespace
+
+std::string ForTerminal(std::string_view text) {
+  std::string out(text);
+  std::replace(out.begin(), out.end(), '\r', '\n');
+  return out;
+}
 
 bool RequireProgramFiles(const Options& options, std::ostream& err) {
   const Folders folders(options.programFolder, options.dataFolder);

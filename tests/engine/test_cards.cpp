@@ -35,7 +35,9 @@ TEST(Card, Queries) {
     EXPECT_EQ(IsRed(c.id), c.red);
     EXPECT_EQ(IsFaceCard(c.id), c.face);
     EXPECT_EQ(IsJoker(c.id), c.joker);
-    if (c.id >= 1 && c.id <= 108) EXPECT_EQ(CardImageIndex(c.id), c.image);
+    if (c.id >= 1 && c.id <= 108) {
+      EXPECT_EQ(CardImageIndex(c.id), c.image);
+    }
   }
   EXPECT_EQ(RankBelow(1), 13);
   EXPECT_EQ(RankAbove(13), 1);

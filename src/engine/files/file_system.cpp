@@ -55,8 +55,12 @@ FileContents FileSystem::read(const fs::path& file, std::uintmax_t maxBytes) con
   if (size > maxBytes) return {ReadStatus::TooLarge, {}};
   std::ifstream in(file, std::ios::binary);
   if (!in) return {ReadStatus::Unreadable, {}};
-  std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // One block of the size found; a file that changed meanwhile is read again to its end.
+  std::string data(static_cast<std::size_t>(size), '\0');
+  in.read(data.data(), static_cast<std::streamsize>(data.size()));
+  data.resize(static_cast<std::size_t>(in.gcount()));
   if (in.bad()) return {ReadStatus::Unreadable, {}};
+  if (in) data.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   // A file that grew between the size check and the read is still held to the limit.
   if (data.size() > maxBytes) return {ReadStatus::TooLarge, {}};
   return {ReadStatus::Ok, std::move(data)};
