@@ -3,14 +3,8 @@
 #include <ostream>
 
 #include "catalogue/catalogue_startup.h"
-#include "text/fixed_text.h"
 
 namespace velmora::cli {
-int FindGame(const Catalogue& catalogue, const std::string& wanted) {
-  if (const auto number = ParseInteger(wanted); number && catalogue.Knows(static_cast<int>(*number)))
-    return static_cast<int>(*number);
-  return catalogue.GameNumberByName(wanted);
-}
 
 bool LoadCatalogueForCommand(const Options& options, Catalogue& catalogue, std::ostream& err) {
   if (!RequireProgramFiles(options, err)) return false;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/find_game.h"
 #include "cli.h"
 
 namespace velmora::cli {
@@ -14,8 +15,5 @@ namespace velmora::cli {
 // missing or the rule file is damaged. A damaged custom games file is only
 // reported; its sound records are listed.
 bool LoadCatalogueForCommand(const Options& options, Catalogue& catalogue, std::ostream& err);
-
-// A game by number, or by name in any letter case; -1 when there is none.
-int FindGame(const Catalogue& catalogue, const std::string& wanted);
 
 }  // namespace velmora::cli

@@ -61,11 +61,18 @@ class RecordingUi : public GameUi {
   }
   void playSound(std::string_view name) override { sounds.emplace_back(name); }
   void stopSound() override { sounds.emplace_back("(stop)"); }
+  bool showAdvice(std::string_view text, int) override {
+    advice.emplace_back(text);
+    return silenceAdvice;
+  }
 
   std::vector<Message> messages;
   std::vector<std::string> questions;
   std::vector<std::string> sounds;
+  std::vector<std::string> advice;
   bool answer = true;
+  bool silenceAdvice = false;  // ticks "Don't show this message box again"
+
 };
 
 }  // namespace velmora::testing

@@ -4,17 +4,27 @@
 namespace velmora::rule {
 
 inline constexpr int FoundationBaseCardRule = 1;
+inline constexpr int TableauDisplay = 3;
+inline constexpr int FoundationDisplay = 4;
+inline constexpr int ReserveDisplay = 5;
 inline constexpr int StockFaceDown = 7;
+inline constexpr int StockShown = 9;
 inline constexpr int ExtraCardToFoundation = 12;
+inline constexpr int DealsInAll = 15;
+inline constexpr int RedealStyle = 16;
 inline constexpr int BaseSweepByPile = 24;
 inline constexpr int FamilySetup = 31;
 inline constexpr int DealType = 34;
+inline constexpr int TableWidthClass = 38;
 inline constexpr int JokersInDeck = 44;
 inline constexpr int StrippedDeck = 47;
+inline constexpr int OneSuitFaces = 48;
 inline constexpr int Family = 51;
 inline constexpr int FoundationBaseRank = 52;
+inline constexpr int FoundationBuilding = 84;
 inline constexpr int FoundationPrefill = 100;
 inline constexpr int TableauFill = 132;
+inline constexpr int ReserveAcceptance = 332;
 inline constexpr int ThirdSlotFixedCard = 352;
 inline constexpr int Foundations = 367;
 inline constexpr int TableauPiles = 368;

@@ -17,6 +17,13 @@ class GameUi {
   // A sound of the resource bundle by name; a name it lacks stops the sound.
   virtual void playSound(std::string_view name) = 0;
   virtual void stopSound() = 0;
+  // An advisory box with the picture of `picturePage` (0 colours, 1 screen
+  // size) and "Don't show this message box again"; true when that was ticked.
+  virtual bool showAdvice(std::string_view text, int picturePage) {
+    (void)picturePage;
+    showMessage("Information", text, Icon::Information);
+    return false;
+  }
 };
 
 }  // namespace velmora

@@ -19,6 +19,7 @@
 #include "shell/game_ui.h"
 #include "shell/preference_file.h"
 #include "shell/program_state.h"
+#include "table/card_size.h"
 
 namespace velmora {
 
@@ -53,6 +54,9 @@ class TMainGame {
   // What starting a game asks of the parts of the program built around it.
   NewGameSeams& seams() { return seams_; }
 
+  // The card size notices already given in this run.
+  CardSizeNoticesShown& cardSizeNotices() { return cardSizeNotices_; }
+
   // The "Autoplay" switch of the menu.
   bool autoplay() const { return autoplay_; }
   void setAutoplay(bool on) { autoplay_ = on; }
@@ -72,6 +76,7 @@ class TMainGame {
   PileStore piles_;
   PileGeometry geometry_;
   NewGameSeams seams_;
+  CardSizeNoticesShown cardSizeNotices_;
   bool autoplay_ = false;
 };
 

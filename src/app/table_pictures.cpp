@@ -1,0 +1,90 @@
+#include "table_pictures.h"
+
+#include <QString>
+
+#include "table/card_size.h"
+#include "table/custom_card_set.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kTwoSizeDeck = 11;  // the one back drawn at every size
+
+QImage Ready(QImage image) {
+  if (image.isNull()) return image;
+  const qreal ratio = image.devicePixelRatio();
+  image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
+
+// Scaled to a card of `size` at the look's pixel ratio.
+QImage ScaledToCard(const QImage& picture, QSize size, qreal ratio) {
+  if (picture.isNull()) return picture;
+  QImage scaled = picture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  scaled.setDevicePixelRatio(ratio);
+  return scaled;
+}
+
+}  // namespace
+
+CardFaces CutCustomSetFaces(const QImage& picture, QSize card, bool everySuitFromSpades) {
+  CardFaces faces;
+  for (int suit = 0; suit < 4; ++suit) {
+    const int firstRow = (everySuitFromSpades ? 3 : suit) * kCustomSetRowsPerSuit;
+    for (int rank = 0; rank < cards::kRanksPerSuit; ++rank) {
+      const QPoint cell(rank % kCustomSetColumns, firstRow + rank / kCustomSetColumns);
+      faces[suit * cards::kRanksPerSuit + rank] =
+          picture.copy(QRect(QPoint(cell.x() * card.width(), cell.y() * card.height()), card));
+    }
+  }
+  return faces;
+}
+
+void TablePictures::load(const ResourceStore& store, const CardLook& look) {
+  look_ = look;
+  const std::optional<CardDimensions> size = CardDimensionsOf(look.sizeLetter);
+  if (size) cardSize_ = QSize(size->width, size->height);
+  const qreal ratio = look.devicePixelRatio;
+
+  faces_ = CutCardFaces(store, {look.sizeLetter, look.cardSet, look.everySuitFromSpades, ratio});
+  if (look.customSet) {
+    const QImage picture(QString::fromStdString(look.customSet->string()));
+    const CardFaces custom = CutCustomSetFaces(picture, cardSize_, look.everySuitFromSpades);
+    for (int i = 0; i < cards::kJokerIndex; ++i) faces_[i] = ScaledToCard(custom[i], cardSize_, ratio);
+  }
+  for (QImage& face : faces_) face = Ready(face);
+  loadBack(store);
+
+  marks_ = LoadEmptyPileMarks(store, look.sizeLetter, ratio);
+  for (QImage& mark : marks_) mark = Ready(mark);
+  const QString letter(QLatin1Char(look.sizeLetter));
+  shadowRight_ = Ready(store.bitmap(QStringLiteral("SHADOW_") + letter + QLatin1Char('1'), ratio));
+  shadowBottom_ = Ready(store.bitmap(QStringLiteral("SHADOW_") + letter + QLatin1Char('2'), ratio));
+  loaded_ = true;
+}
+
+// A back made for normal cards is scaled to other sizes; the size's own
+// picture is used where there is one.
+void TablePictures::loadBack(const ResourceStore& store) {
+  const QString deck = QStringLiteral("%1").arg(look_.deck, 3, 10, QLatin1Char('0'));
+  const QString own = QStringLiteral("D%1%2").arg(QLatin1Char(look_.sizeLetter)).arg(deck);
+  if (look_.sizeLetter == 'B' || look_.deck == kTwoSizeDeck || !store.hasBitmap(QStringLiteral("DB") + deck)) {
+    back_ = Ready(store.bitmap(own, look_.devicePixelRatio));
+    if (!back_.isNull()) return;
+  }
+  back_ = Ready(ScaledToCard(store.bitmap(QStringLiteral("DB") + deck, look_.devicePixelRatio), cardSize_,
+                             look_.devicePixelRatio));
+}
+
+const QImage& TablePictures::face(CardId card) const {
+  if (card == kNoCard || card > kLastCard || card < 0) return none_;
+  return faces_[static_cast<std::size_t>(CardImageIndex(card))];
+}
+
+const QImage& TablePictures::mark(const QString& code) const {
+  const auto found = marks_.constFind(code);
+  return found == marks_.constEnd() ? none_ : *found;
+}
+
+}  // namespace velmora

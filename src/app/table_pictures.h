@@ -1,0 +1,60 @@
+#pragma once
+// The pictures the table is drawn with, held while a card look lasts: the 53
+// faces, the back, the empty-pile marks and the shadow pieces, all ready to be
+// copied (premultiplied), at twice their size on dense screens.
+#include <QHash>
+#include <QImage>
+#include <QSize>
+#include <filesystem>
+#include <optional>
+
+#include "card_pictures.h"
+#include "cards/card.h"
+#include "resource_store.h"
+
+namespace velmora {
+
+struct CardLook {
+  char sizeLetter = 'B';
+  int cardSet = 1;
+  bool everySuitFromSpades = false;
+  int deck = 11;
+  std::optional<std::filesystem::path> customSet;  // a picture already checked for its size
+  qreal devicePixelRatio = 1;
+  friend bool operator==(const CardLook&, const CardLook&) = default;
+};
+
+class TablePictures {
+ public:
+  void load(const ResourceStore& store, const CardLook& look);
+  bool loaded() const { return loaded_; }
+  const CardLook& look() const { return look_; }
+
+  QSize cardSize() const { return cardSize_; }
+  // The joker for ids above the two decks; an empty image for no card.
+  const QImage& face(CardId card) const;
+  const QImage& back() const { return back_; }
+  // An empty image for a code without a picture.
+  const QImage& mark(const QString& code) const;
+  const QImage& shadowRight() const { return shadowRight_; }
+  const QImage& shadowBottom() const { return shadowBottom_; }
+
+ private:
+  void loadBack(const ResourceStore& store);
+
+  bool loaded_ = false;
+  CardLook look_;
+  QSize cardSize_;
+  CardFaces faces_;
+  QImage back_;
+  QHash<QString, QImage> marks_;
+  QImage shadowRight_;
+  QImage shadowBottom_;
+  QImage none_;
+};
+
+// The 52 faces cut from a custom set picture (5 columns, 3 rows per suit);
+// with `everySuitFromSpades` every suit is cut from the spade rows.
+CardFaces CutCustomSetFaces(const QImage& picture, QSize card, bool everySuitFromSpades);
+
+}  // namespace velmora
