@@ -39,4 +39,26 @@ inline constexpr int ThirdSlotCards = 455;
 inline constexpr int ReserveCards = 456;
 inline constexpr int ReserveFaceUp = 466;
 
+// What the table layout reads.
+inline constexpr int TableauDisplay = 3;
+inline constexpr int FoundationDisplay = 4;
+inline constexpr int ReserveDisplay = 5;
+inline constexpr int HorizontalFanSteps = 6;
+inline constexpr int StockShown = 9;
+inline constexpr int WasteShown = 10;
+inline constexpr int GridColumns = 43;
+inline constexpr int StockLayout = 355;
+inline constexpr int StockRow = 356;
+inline constexpr int FoundationLayout = 357;
+inline constexpr int FoundationRow = 358;
+inline constexpr int TableauLayout = 359;
+inline constexpr int TableauRow = 360;
+inline constexpr int TableauRows = 361;
+inline constexpr int ReserveLayout = 362;
+inline constexpr int ReserveRow = 363;
+inline constexpr int ThirdSlotLayout = 364;
+inline constexpr int ThirdSlotRow = 365;
+inline constexpr int StockPilesShown = 366;
+inline constexpr int ThirdSlotShown = 370;
+
 }  // namespace velmora::rule
