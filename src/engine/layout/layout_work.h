@@ -61,8 +61,8 @@ void PlaceWholeTable(LayoutWork& work, int code);
 // arrangement.
 void PlaceTableauInBalancedRows(LayoutWork& work);
 
-// Piles of the game a code left unplaced, or that a code put on another
-// pile, go to the first free place of their row.
+// Piles of the game a code left unplaced, or put on another pile or beyond
+// the table's edges, go to the first free place of their row.
 void PlaceLeftovers(LayoutWork& work);
 void SeparateOverlaps(LayoutWork& work);
 

@@ -159,6 +159,8 @@ bool FreeAt(const LayoutWork& w, PileRef self, TablePoint at, int clearance) {
   return true;
 }
 
+bool InsideTheTable(const LayoutWork& w, TablePoint at) { return at.x >= 0 && at.x + w.cw <= w.width; }
+
 // The first free left edge at or right of `from` in row y that keeps the
 // pile inside the row width, else the first free one from the margin.
 std::optional<int> FreeXInRow(const LayoutWork& w, PileRef self, int y, int from) {
@@ -246,7 +248,7 @@ void SeparateOverlaps(LayoutWork& work) {
   for (int j = 0; j < work.reserves(); ++j) movers.push_back(Reserve(j));
   for (int j = 0; j < work.foundations(); ++j) movers.push_back(Foundation(j));
   for (const PileRef pile : movers) {
-    if (!work.placed(pile) || FreeAt(work, pile, work.at(pile), 0)) continue;
+    if (!work.placed(pile) || (InsideTheTable(work, work.at(pile)) && FreeAt(work, pile, work.at(pile), 0))) continue;
     const TablePoint was = work.at(pile);
     work.unplace(pile);
     if (const auto x = FreeXInRow(work, pile, was.y, was.x)) {
