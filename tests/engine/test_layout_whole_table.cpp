@@ -235,5 +235,25 @@ TEST(WholeTableLayout, GeneralArrangement) {
   EXPECT_EQ(many.pile(Tableau(10)).x, many.pile(Tableau(0)).x);
 }
 
+// A record with counts beyond the table's slots lays out what there is room for.
+TEST(WholeTableLayout, CountsBeyondTheSlotsAreHeldToThem) {
+  for (const int code : {1, 13, 60}) {
+    RuleRecord rules;
+    Set(rules, rule::TableauLayout, code);
+    Set(rules, rule::TableauRows, 3);
+    Set(rules, rule::TableauPiles, 99);
+    Set(rules, rule::Foundations, -3);
+    Set(rules, rule::Reserves, 50);
+    Set(rules, rule::ReserveLayout, 5);
+    Set(rules, rule::StockPilesShown, 7);
+    Set(rules, rule::StockLayout, 5);
+    const TableLayout layout = LayOutTable(rules, 'B', Screen1280('B'));
+    EXPECT_TRUE(layout.placed(Tableau(39))) << code;
+    EXPECT_TRUE(layout.placed(Reserve(9))) << code;
+    EXPECT_TRUE(layout.placed(kWaste)) << code;
+    EXPECT_FALSE(layout.placed(Foundation(0))) << code;
+  }
+}
+
 }  // namespace
 }  // namespace velmora

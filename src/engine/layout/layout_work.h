@@ -1,6 +1,7 @@
 #pragma once
 // The working state of one layout run, shared by the steps that place each
 // kind of pile. Only the layout's own files include this.
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -30,10 +31,12 @@ struct LayoutWork {
   std::optional<int> forcedLeft;  // the tableau's left edge after a reserve collision
 
   int rule(int index) const { return rules[index]; }
-  int tableauPiles() const { return rules[rule::TableauPiles]; }
-  int foundations() const { return rules[rule::Foundations]; }
-  int reserves() const { return rules[rule::Reserves]; }
-  int stockPiles() const { return rules[rule::StockPilesShown]; }
+  // Pile counts held to the slots there are, whatever a damaged record says.
+  int tableauPiles() const { return count(rule::TableauPiles, kTableauPiles); }
+  int foundations() const { return count(rule::Foundations, kFoundations); }
+  int reserves() const { return count(rule::Reserves, kReserves); }
+  int stockPiles() const { return count(rule::StockPilesShown, 2); }
+  int count(int index, int most) const { return std::clamp(static_cast<int>(rules[index]), 0, most); }
   bool shortScreen() const { return area.screenHeight < 500; }
 
   // The y of a row digit 1 to 4; any other digit stands for the first row.
