@@ -210,9 +210,9 @@ TEST(WholeTableLayout, PilesACodeLeavesOutStillShow) {
   }
 }
 
-// In the general arrangement a game of single cards stands as a centred
-// grid under the stock list; piles that fan down get rows far enough apart
-// for seven cards.
+// In the general arrangement fanned piles stand in rows under the stock list
+// and foundations, far enough apart for seven cards of a downward fan; piles
+// of single cards stand in a centred square.
 TEST(WholeTableLayout, GeneralArrangement) {
   RuleRecord rules = RulesOfShape(kShapes[0], 60);
   const TableLayout fans = LayOutTable(rules, 'B', Screen1280('B'));
@@ -233,6 +233,15 @@ TEST(WholeTableLayout, GeneralArrangement) {
   // (1262 - 10 + 10) / 95 = 13 piles across at most: 4 rows of 10, 115 + 10 + 6 x 18 apart.
   EXPECT_EQ(many.pile(Tableau(10)).y - many.pile(Tableau(0)).y, 115 + 10 + 108);
   EXPECT_EQ(many.pile(Tableau(10)).x, many.pile(Tableau(0)).x);
+
+  // 25 single cards: a 5 x 5 grid 10 apart, 5 x 71 + 40 = 395 wide at
+  // (1262 - 395) / 2 = 433.5 -> 434, and 5 x 106 - 10 = 520 high at
+  // 60 + (740 - 60 - 520) / 2 = 140.
+  const TableLayout grid = LayOutTable(RulesOfShape(kShapes[5], 60), 'B', Screen1280('B'));
+  EXPECT_EQ(grid.pile(Tableau(0)).x, 434);
+  EXPECT_EQ(grid.pile(Tableau(0)).y, 140);
+  EXPECT_EQ(grid.pile(Tableau(24)).x, 434 + 4 * 81);
+  EXPECT_EQ(grid.pile(Tableau(24)).y, 140 + 4 * 106);
 }
 
 // A record with counts beyond the table's slots lays out what there is room for.

@@ -2,6 +2,7 @@
 // fixed arrangement, and the passes that keep every pile of a game on the
 // table and clear of the others.
 #include <algorithm>
+#include <cmath>
 #include <span>
 
 #include "layout/layout_work.h"
@@ -108,18 +109,35 @@ void PlaceTableauBlock(LayoutWork& w, int y) {
   const int n = w.tableauPiles();
   if (n < 1) return;
   const FanReach reach = TableauFanReach(w);
-  const int pitchY = w.ch + w.vg + reach.down;
-  const std::vector<PileRef> piles = TableauPiles(w);
   const int spread = DivideRounded(w.rowWidth - 2 * w.margin - n * (w.cw + reach.right), n + 1);
   const int gap = !reach.onePerRow && spread >= 4 ? std::min(spread, 20) : 10;
-  PlaceInRows(w, piles, y, gap, reach.right, pitchY, reach.onePerRow ? 1 : n);
+  PlaceInRows(w, TableauPiles(w), y, gap, reach.right, w.ch + w.vg + reach.down, reach.onePerRow ? 1 : n);
   w.x0 = w.at(TableauPile(0)).x;
   w.spacing = gap;
 }
 
+// Piles of single cards (no fan) as a square grid, 10 apart, centred in the
+// room from row y to the bottom.
+void PlaceTableauSquare(LayoutWork& w, int y) {
+  const int n = w.tableauPiles();
+  const int side = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
+  const int rows = CeilDiv(n, std::min(side, PilesAcross(w, w.cw + 10, 10)));
+  const int top = w.area.top;
+  y = std::max(y, top + DivideRounded(w.area.bottom - top - rows * (w.ch + 10) + 10, 2));
+  PlaceInRows(w, TableauPiles(w), y, 10, 0, w.ch + 10, side);
+  w.x0 = w.at(TableauPile(0)).x;
+  w.spacing = 10;
+}
+
+bool FansOut(const LayoutWork& w) {
+  const FanReach reach = TableauFanReach(w);
+  return reach.right > 0 || reach.down > 0 || reach.onePerRow;
+}
+
 // Every other whole-table code: the stock list and reserves from the left of
 // the top row, the foundations flush right (each group in rows of its own
-// when they do not share one), and the tableau below them.
+// when they do not share one), and the tableau below them: fanned piles in
+// rows, piles of single cards in a square.
 void ArrangeWholeTable(LayoutWork& w) {
   std::vector<PileRef> left = ShownStockSlots(w.rules);
   if (w.rule(rule::ThirdSlotShown) > 0) left.push_back(kThirdStockSlot);
@@ -140,7 +158,9 @@ void ArrangeWholeTable(LayoutWork& w) {
     y = PlaceInRows(w, left, y, gap, 0, bandPitch, kTableauPiles);
     y = PlaceInRows(w, right, y, gap, 0, bandPitch, kTableauPiles);
   }
-  PlaceTableauBlock(w, y);
+  if (w.tableauPiles() < 1) return;
+  if (FansOut(w)) return PlaceTableauBlock(w, y);
+  PlaceTableauSquare(w, y);
 }
 
 // Candidate left edges of a pile in a row: the margin and just right of every
