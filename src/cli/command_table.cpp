@@ -10,7 +10,8 @@ extern const Command kLayoutCommand;
 extern const Command kRulesCommand;
 
 std::span<const Command> Commands() {
-  static const Command table[] = {kCheckCommand, kDealCommand, kDeckCommand, kGamesCommand, kLayoutCommand, kRulesCommand};
+  static const Command table[] = {kCheckCommand, kDealCommand,   kDeckCommand,
+                                  kGamesCommand, kLayoutCommand, kRulesCommand};
   return table;
 }
 

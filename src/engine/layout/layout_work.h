@@ -56,9 +56,12 @@ inline PileRef Reserve(int i) { return {PileGroup::Reserves, i}; }
 // Whether a tableau code lays out the whole table at once.
 constexpr bool IsWholeTableCode(int code) { return code >= 51 && code <= 173 && code != 102; }
 
-// The whole-table layouts: "051" and "052" as defined, every other code by
-// the general arranger.
-void PlaceWholeTable(LayoutWork& work, int code);
+// The whole-table layouts "051" (a 4 x 4 grid) and "052" (a cross).
+void PlaceFixedWholeTable(LayoutWork& work, int code);
+
+// Every other whole-table code: the stock list, reserves and foundations in
+// the top rows, the tableau below them.
+void ArrangeWholeTable(LayoutWork& work);
 
 // The tableau in balanced, centred rows: for tableau codes without a fixed
 // arrangement.

@@ -351,15 +351,19 @@ void FillInWasteRow(LayoutWork& w) {
   if (w.at(kWaste).y == UnplacedValue(PileGroup::Stock)) w.place(kWaste, w.at(kWaste).x, w.at(kStock).y);
 }
 
-// Tableau display 8 spreads pile 1 into a grid: as many columns as the rule
-// asks, or as fit across the table, and the grid centred.
-void PlaceGrid(LayoutWork& w) {
-  if (w.rule(rule::TableauDisplay) != 8 || !w.placed(TableauPile(0))) return;
+// Tableau display 8 spreads pile 1 into a grid of as many columns as the
+// rule asks, or as fit across the table.
+void SetGridColumns(LayoutWork& w) {
   const int gap = w.table.steps.gridGapX;
   const int asked = w.rule(rule::GridColumns);
-  const int columns = asked > 0 ? asked : std::max(1, (w.rowWidth - 2 * w.margin + gap) / (w.cw + gap));
-  w.table.gridColumns = columns;
-  const int gridWidth = columns * w.cw + (columns - 1) * gap;
+  w.table.gridColumns = asked > 0 ? asked : std::max(1, (w.rowWidth - 2 * w.margin + gap) / (w.cw + gap));
+}
+
+// The grid stands centred across the table.
+void CentreGrid(LayoutWork& w) {
+  if (w.rule(rule::TableauDisplay) != 8 || !w.placed(TableauPile(0))) return;
+  const int columns = w.table.gridColumns;
+  const int gridWidth = columns * w.cw + (columns - 1) * w.table.steps.gridGapX;
   w.place(TableauPile(0), std::max(w.margin, DivideRounded(w.rowWidth - gridWidth, 2)), w.at(TableauPile(0)).y);
 }
 
@@ -436,9 +440,13 @@ TableLayout LayOutTable(const RuleRecord& rules, char sizeLetter, const LayoutAr
   LayoutWork w(rules, area, table);
   SetSpacing(w);
   SetRows(w);
+  SetGridColumns(w);
   const int tableauCode = Code(w, rule::TableauLayout);
-  if (IsWholeTableCode(tableauCode)) {
-    PlaceWholeTable(w, tableauCode);
+  if (tableauCode == 51 || tableauCode == 52) {
+    PlaceFixedWholeTable(w, tableauCode);
+  } else if (IsWholeTableCode(tableauCode)) {
+    ArrangeWholeTable(w);
+    CentreGrid(w);
   } else {
     PlaceKinds(w);
     if (const auto edge = ReserveCollision(w)) {
@@ -449,7 +457,7 @@ TableLayout LayOutTable(const RuleRecord& rules, char sizeLetter, const LayoutAr
       PlaceKinds(w);
     }
     FillInWasteRow(w);
-    PlaceGrid(w);
+    CentreGrid(w);
     PlaceLeftovers(w);
     SeparateOverlaps(w);
   }

@@ -92,7 +92,8 @@ int PlaceInRows(LayoutWork& w, std::span<const PileRef> piles, int y, int gap, i
     const int inRow = std::min(perRow, count - r * perRow);
     const int rowWidth = inRow * pitchX - gap - extraRight;
     const int x = std::max(w.margin, DivideRounded(w.rowWidth - rowWidth, 2));
-    for (int i = 0; i < inRow; ++i) w.place(piles[static_cast<std::size_t>(r * perRow + i)], x + i * pitchX, y + r * pitchY);
+    for (int i = 0; i < inRow; ++i)
+      w.place(piles[static_cast<std::size_t>(r * perRow + i)], x + i * pitchX, y + r * pitchY);
   }
   return y + rows * pitchY;
 }
@@ -134,37 +135,7 @@ bool FansOut(const LayoutWork& w) {
   return reach.right > 0 || reach.down > 0 || reach.onePerRow;
 }
 
-// Every other whole-table code: the stock list and reserves from the left of
-// the top row, the foundations flush right (each group in rows of its own
-// when they do not share one), and the tableau below them: fanned piles in
-// rows, piles of single cards in a square.
-void ArrangeWholeTable(LayoutWork& w) {
-  std::vector<PileRef> left = ShownStockSlots(w.rules);
-  if (w.rule(rule::ThirdSlotShown) > 0) left.push_back(kThirdStockSlot);
-  for (int j = 0; j < w.reserves(); ++j) left.push_back(Reserve(j));
-  std::vector<PileRef> right;
-  for (int j = 0; j < w.foundations(); ++j) right.push_back(Foundation(j));
-
-  const int gap = w.width >= 652 ? 10 : 5, pitch = w.cw + gap;
-  const int bandPitch = w.ch + 2 * w.vg;
-  int y = w.rows[0];
-  const int together = static_cast<int>(left.size() + right.size());
-  if (together > 0 && together < PilesAcross(w, pitch, gap)) {
-    for (std::size_t i = 0; i < left.size(); ++i) w.place(left[i], w.margin + static_cast<int>(i) * pitch, y);
-    const int firstRight = w.rowWidth - w.margin - static_cast<int>(right.size()) * pitch + gap;
-    for (std::size_t i = 0; i < right.size(); ++i) w.place(right[i], firstRight + static_cast<int>(i) * pitch, y);
-    y += bandPitch;
-  } else {
-    y = PlaceInRows(w, left, y, gap, 0, bandPitch, kTableauPiles);
-    y = PlaceInRows(w, right, y, gap, 0, bandPitch, kTableauPiles);
-  }
-  if (w.tableauPiles() < 1) return;
-  if (FansOut(w)) return PlaceTableauBlock(w, y);
-  PlaceTableauSquare(w, y);
-}
-
-// Candidate left edges of a pile in a row: the margin and just right of every
-// placed pile.
+// Whether a pile at `at` keeps `clearance` pixels from every other placed pile.
 bool FreeAt(const LayoutWork& w, PileRef self, TablePoint at, int clearance) {
   for (const PileGroup group : {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves}) {
     for (int i = 0; i < GroupSize(group); ++i) {
@@ -182,7 +153,8 @@ bool FreeAt(const LayoutWork& w, PileRef self, TablePoint at, int clearance) {
 bool InsideTheTable(const LayoutWork& w, TablePoint at) { return at.x >= 0 && at.x + w.cw <= w.width; }
 
 // The first free left edge at or right of `from` in row y that keeps the
-// pile inside the row width, else the first free one from the margin.
+// pile inside the row width, else the first free one from the margin. The
+// candidates are the margin and just right of every placed pile.
 std::optional<int> FreeXInRow(const LayoutWork& w, PileRef self, int y, int from) {
   const int clearance = std::min(w.hg, 10);
   std::vector<int> edges{w.margin};
@@ -223,6 +195,35 @@ bool PlaceInFreeSpace(LayoutWork& w, PileRef pile, int fromX) {
 
 }  // namespace
 
+// Every other whole-table code: the stock list and reserves from the left of
+// the top row, the foundations flush right (each group in rows of its own
+// when they do not share one), and the tableau below them: fanned piles in
+// rows, piles of single cards in a square.
+void ArrangeWholeTable(LayoutWork& w) {
+  std::vector<PileRef> left = ShownStockSlots(w.rules);
+  if (w.rule(rule::ThirdSlotShown) > 0) left.push_back(kThirdStockSlot);
+  for (int j = 0; j < w.reserves(); ++j) left.push_back(Reserve(j));
+  std::vector<PileRef> right;
+  for (int j = 0; j < w.foundations(); ++j) right.push_back(Foundation(j));
+
+  const int gap = w.width >= 652 ? 10 : 5, pitch = w.cw + gap;
+  const int bandPitch = w.ch + 2 * w.vg;
+  int y = w.rows[0];
+  const int together = static_cast<int>(left.size() + right.size());
+  if (together > 0 && together < PilesAcross(w, pitch, gap)) {
+    for (std::size_t i = 0; i < left.size(); ++i) w.place(left[i], w.margin + static_cast<int>(i) * pitch, y);
+    const int firstRight = w.rowWidth - w.margin - static_cast<int>(right.size()) * pitch + gap;
+    for (std::size_t i = 0; i < right.size(); ++i) w.place(right[i], firstRight + static_cast<int>(i) * pitch, y);
+    y += bandPitch;
+  } else {
+    y = PlaceInRows(w, left, y, gap, 0, bandPitch, kTableauPiles);
+    y = PlaceInRows(w, right, y, gap, 0, bandPitch, kTableauPiles);
+  }
+  if (w.tableauPiles() < 1) return;
+  if (FansOut(w)) return PlaceTableauBlock(w, y);
+  PlaceTableauSquare(w, y);
+}
+
 std::vector<PileRef> ShownStockSlots(const RuleRecord& rules) {
   std::vector<PileRef> slots;
   if (rules[rule::StockShown] == 1) slots.push_back(kStock);
@@ -246,10 +247,9 @@ std::vector<PileRef> PilesOfTheGame(const RuleRecord& rules) {
   return piles;
 }
 
-void PlaceWholeTable(LayoutWork& work, int code) {
+void PlaceFixedWholeTable(LayoutWork& work, int code) {
   if (code == 51) return PlaceFourByFourGrid(work);
-  if (code == 52) return PlaceCross(work);
-  ArrangeWholeTable(work);
+  PlaceCross(work);
 }
 
 void PlaceTableauInBalancedRows(LayoutWork& work) { PlaceTableauBlock(work, work.rowOf(rule::TableauRow)); }
