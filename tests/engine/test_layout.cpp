@@ -177,6 +177,14 @@ TEST(TableLayout, GameWithoutFoundationsLeavesThemUnplaced) {
   EXPECT_TRUE(layout.placed(kThirdStockSlot));
 }
 
+// A waste the game does not show stays unplaced but stands level with the stock.
+TEST(TableLayout, UnshownWasteIsLevelWithTheStock) {
+  const TableLayout layout = LayOutTable(RulesOfGame("Spider (one suit)"), 'B', Screen1280('B'));
+  EXPECT_FALSE(layout.placed(kWaste));
+  EXPECT_EQ(layout.stored(kWaste).x, -10000);
+  EXPECT_EQ(layout.stored(kWaste).y, 85);
+}
+
 // From "B" to "M" every tableau pile moves, as the spacing follows the card
 // size; a pile at the margin of the first row depends on neither and stays.
 TEST(TableLayout, SmallerCardsMoveTheTableau) {
