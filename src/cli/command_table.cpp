@@ -6,10 +6,12 @@ extern const Command kCheckCommand;
 extern const Command kDealCommand;
 extern const Command kDeckCommand;
 extern const Command kGamesCommand;
+extern const Command kLayoutCommand;
 extern const Command kRulesCommand;
 
 std::span<const Command> Commands() {
-  static const Command table[] = {kCheckCommand, kDealCommand, kDeckCommand, kGamesCommand, kRulesCommand};
+  static const Command table[] = {kCheckCommand, kDealCommand,   kDeckCommand,
+                                  kGamesCommand, kLayoutCommand, kRulesCommand};
   return table;
 }
 

@@ -177,6 +177,14 @@ TEST(TableLayout, GameWithoutFoundationsLeavesThemUnplaced) {
   EXPECT_TRUE(layout.placed(kThirdStockSlot));
 }
 
+// A waste the game does not show stays unplaced but stands level with the stock.
+TEST(TableLayout, UnshownWasteIsLevelWithTheStock) {
+  const TableLayout layout = LayOutTable(RulesOfGame("Spider (one suit)"), 'B', Screen1280('B'));
+  EXPECT_FALSE(layout.placed(kWaste));
+  EXPECT_EQ(layout.stored(kWaste).x, -10000);
+  EXPECT_EQ(layout.stored(kWaste).y, 85);
+}
+
 // From "B" to "M" every tableau pile moves, as the spacing follows the card
 // size; a pile at the margin of the first row depends on neither and stays.
 TEST(TableLayout, SmallerCardsMoveTheTableau) {
@@ -223,6 +231,23 @@ TEST(TableLayout, ShortWindowNarrowsGapsAndRowWidth) {
   EXPECT_EQ(layout.pile(Tableau(0)).y, 135);
   EXPECT_EQ(layout.pile(Tableau(6)).x, 40 + 6 * 79);
   EXPECT_EQ(layout.pile(kStock).y, 50);
+}
+
+// The game selection's preview: top 3, an image 320 x 240 with tiny cards
+// and no shadow. Its height is under 500, so vg = 5 and W = 320 - 10 = 310
+// (U = 308, m = 3 + 15 for stock "004"). R1 = 3 + 5 + 15 = 23, R2 = 23 + 5 + 32.
+// s = (308 - 175) / 8 = 16.6 -> 17; x0 = (308 - 175 - 102) / 2 = 15.5 -> 16,
+// left of m, so 18; pitch 25 + 17.
+TEST(TableLayout, PreviewStartsThreePixelsDown) {
+  const LayoutArea cards{.cardWidth = 25, .cardHeight = 32, .shadowDepth = 0, .screenWidth = 1280, .screenHeight = 800};
+  const LayoutArea preview = PreviewArea(cards, 320, 240);
+  EXPECT_EQ(preview.top, 3);
+  EXPECT_TRUE(preview.preview);
+  const TableLayout layout = LayOutTable(RulesOfGame("Klondike (draw one)"), 'L', preview);
+  EXPECT_EQ(layout.pile(kStock).x, 18);
+  EXPECT_EQ(layout.pile(kStock).y, 23);
+  EXPECT_EQ(layout.pile(Tableau(0)).y, 60);
+  EXPECT_EQ(layout.pile(Tableau(6)).x, 18 + 6 * 42);
 }
 
 // Tableau rows that do not fit: "001" starts at the margin with its spacing,

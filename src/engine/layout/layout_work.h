@@ -1,6 +1,7 @@
 #pragma once
 // The working state of one layout run, shared by the steps that place each
 // kind of pile. Only the layout's own files include this.
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -30,10 +31,12 @@ struct LayoutWork {
   std::optional<int> forcedLeft;  // the tableau's left edge after a reserve collision
 
   int rule(int index) const { return rules[index]; }
-  int tableauPiles() const { return rules[rule::TableauPiles]; }
-  int foundations() const { return rules[rule::Foundations]; }
-  int reserves() const { return rules[rule::Reserves]; }
-  int stockPiles() const { return rules[rule::StockPilesShown]; }
+  // Pile counts held to the slots there are, whatever a damaged record says.
+  int tableauPiles() const { return count(rule::TableauPiles, kTableauPiles); }
+  int foundations() const { return count(rule::Foundations, kFoundations); }
+  int reserves() const { return count(rule::Reserves, kReserves); }
+  int stockPiles() const { return count(rule::StockPilesShown, 2); }
+  int count(int index, int most) const { return std::clamp(static_cast<int>(rules[index]), 0, most); }
   bool shortScreen() const { return area.screenHeight < 500; }
 
   // The y of a row digit 1 to 4; any other digit stands for the first row.
@@ -53,16 +56,19 @@ inline PileRef Reserve(int i) { return {PileGroup::Reserves, i}; }
 // Whether a tableau code lays out the whole table at once.
 constexpr bool IsWholeTableCode(int code) { return code >= 51 && code <= 173 && code != 102; }
 
-// The whole-table layouts: "051" and "052" as defined, every other code by
-// the general arranger.
-void PlaceWholeTable(LayoutWork& work, int code);
+// The whole-table layouts "051" (a 4 x 4 grid) and "052" (a cross).
+void PlaceFixedWholeTable(LayoutWork& work, int code);
+
+// Every other whole-table code: the stock list, reserves and foundations in
+// the top rows, the tableau below them.
+void ArrangeWholeTable(LayoutWork& work);
 
 // The tableau in balanced, centred rows: for tableau codes without a fixed
 // arrangement.
 void PlaceTableauInBalancedRows(LayoutWork& work);
 
-// Piles of the game a code left unplaced, or that a code put on another
-// pile, go to the first free place of their row.
+// Piles of the game a code left unplaced, or put on another pile or beyond
+// the table's edges, go to the first free place of their row.
 void PlaceLeftovers(LayoutWork& work);
 void SeparateOverlaps(LayoutWork& work);
 

@@ -1,3 +1,8 @@
+// The layout runs in a fixed order: gaps and margin, the row table, the
+// tableau (which most other kinds line up with), the stock list, foundations,
+// reserves and the third stock-list item. Free cells that crowd the tableau
+// run it once more with the tableau pushed aside. Whole-table codes place
+// every kind at once.
 #include "layout/table_layout.h"
 
 #include <algorithm>
@@ -17,7 +22,7 @@ bool IsOneOf(int value, std::initializer_list<int> values) {
 
 int Code(const LayoutWork& w, int layoutRule) { return w.rule(layoutRule); }
 
-// 1. Gaps, margin and row width.
+// Gaps, margin and row width.
 void SetSpacing(LayoutWork& w) {
   w.hg = w.shortScreen() && w.foundations() > 4 && w.stockPiles() > 1 ? 5 : 15;
   w.width = w.area.width;
@@ -37,7 +42,7 @@ void SetSpacing(LayoutWork& w) {
   w.spacing = 0;
 }
 
-// 2. The row table.
+// The row table.
 void SetRows(LayoutWork& w) {
   const int top = w.area.top;
   if (Code(w, rule::TableauLayout) == 15) {
@@ -53,7 +58,7 @@ void SetRows(LayoutWork& w) {
   w.rows[3] = w.rows[2] + w.vg + w.ch;
 }
 
-// Tableau piles first.. side by side from x, gapAfter(i) pixels after pile i.
+// Tableau piles from `first` on, side by side from x, gapAfter(i) pixels after pile i.
 template <class GapAfter>
 void PlaceSideBySide(LayoutWork& w, int first, int count, int x, int y, GapAfter gapAfter) {
   for (int i = 0; i < count; ++i) {
@@ -62,7 +67,7 @@ void PlaceSideBySide(LayoutWork& w, int first, int count, int x, int y, GapAfter
   }
 }
 
-// 4. Tableau codes "001", "014" and "015": spread over the row width.
+// Tableau codes "001", "014" and "015": spread over the row width.
 void PlaceSpreadRow(LayoutWork& w, int code) {
   const int n = w.tableauPiles(), cw = w.cw, m = w.margin;
   const bool stockOverTableau = Code(w, rule::StockLayout) == 4 || Code(w, rule::ThirdSlotLayout) == 4;
@@ -178,7 +183,7 @@ void PlaceOver(LayoutWork& w, PileRef pile, std::optional<int> x, int y) {
   if (x) w.place(pile, *x, y);
 }
 
-// 5. The stock list.
+// The stock list.
 void PlaceStockList(LayoutWork& w) {
   if (w.stockPiles() <= 0) return;
   const int y = w.rowOf(rule::StockRow), cw = w.cw, hg = w.hg;
@@ -228,7 +233,7 @@ void PlaceStockList(LayoutWork& w) {
   }
 }
 
-// Foundations from `x` to the right, `pitch` apart, or from `x` to the left.
+// Foundations `pitch` apart, from `x` on or ending at `lastX`.
 void PlaceFoundationsFrom(LayoutWork& w, int x, int pitch, int y) {
   for (int j = 0; j < w.foundations(); ++j) w.place(Foundation(j), x + j * pitch, y);
 }
@@ -237,7 +242,7 @@ void PlaceFoundationsEndingAt(LayoutWork& w, int lastX, int pitch, int y) {
   PlaceFoundationsFrom(w, lastX - (h - 1) * pitch, pitch, y);
 }
 
-// 6. Foundations.
+// Foundations.
 void PlaceFoundations(LayoutWork& w) {
   const int h = w.foundations(), n = w.tableauPiles(), cw = w.cw;
   if (h <= 0) return;
@@ -277,7 +282,7 @@ void PlaceFoundations(LayoutWork& w) {
   }
 }
 
-// 7. Reserves.
+// Reserves.
 void PlaceReserves(LayoutWork& w) {
   const int k = w.reserves(), n = w.tableauPiles(), cw = w.cw;
   if (k <= 0) return;
@@ -311,7 +316,7 @@ void PlaceReserves(LayoutWork& w) {
   }
 }
 
-// 8. The third stock-list item.
+// The third stock-list item.
 void PlaceThirdItem(LayoutWork& w) {
   if (w.rule(rule::ThirdSlotShown) <= 0) return;
   const int y = w.rowOf(rule::ThirdSlotRow);
@@ -331,7 +336,7 @@ bool Meets(TablePoint a, TablePoint b, int cw, int ch, int widen) {
   return a.x - widen < b.x + cw && b.x < a.x + cw + widen && a.y < b.y + ch && b.y < a.y + ch;
 }
 
-// 9. Free cells placed from the margin must keep clear of the tableau: the
+// Free cells placed from the margin must keep clear of the tableau: the
 // tableau's left edge to use instead, when they do not.
 std::optional<int> ReserveCollision(const LayoutWork& w) {
   const int k = w.reserves();
@@ -346,20 +351,24 @@ std::optional<int> ReserveCollision(const LayoutWork& w) {
   return std::nullopt;
 }
 
-// 10. A waste that no code placed stands level with the stock.
+// A waste that no code placed stands level with the stock.
 void FillInWasteRow(LayoutWork& w) {
   if (w.at(kWaste).y == UnplacedValue(PileGroup::Stock)) w.place(kWaste, w.at(kWaste).x, w.at(kStock).y);
 }
 
-// Tableau display 8 spreads pile 1 into a grid: as many columns as the rule
-// asks, or as fit across the table, and the grid centred.
-void PlaceGrid(LayoutWork& w) {
-  if (w.rule(rule::TableauDisplay) != 8 || !w.placed(TableauPile(0))) return;
+// Tableau display 8 spreads pile 1 into a grid of as many columns as the
+// rule asks, or as fit across the table.
+void SetGridColumns(LayoutWork& w) {
   const int gap = w.table.steps.gridGapX;
   const int asked = w.rule(rule::GridColumns);
-  const int columns = asked > 0 ? asked : std::max(1, (w.rowWidth - 2 * w.margin + gap) / (w.cw + gap));
-  w.table.gridColumns = columns;
-  const int gridWidth = columns * w.cw + (columns - 1) * gap;
+  w.table.gridColumns = asked > 0 ? asked : std::max(1, (w.rowWidth - 2 * w.margin + gap) / (w.cw + gap));
+}
+
+// The grid stands centred across the table.
+void CentreGrid(LayoutWork& w) {
+  if (w.rule(rule::TableauDisplay) != 8 || !w.placed(TableauPile(0))) return;
+  const int columns = w.table.gridColumns;
+  const int gridWidth = columns * w.cw + (columns - 1) * w.table.steps.gridGapX;
   w.place(TableauPile(0), std::max(w.margin, DivideRounded(w.rowWidth - gridWidth, 2)), w.at(TableauPile(0)).y);
 }
 
@@ -369,7 +378,7 @@ bool RowHoldsOtherPiles(const LayoutWork& w, int row) {
          (w.reserves() >= 1 && w.rule(rule::ReserveRow) == row);
 }
 
-// 3. How far down a vertical tableau fan may reach: to the next row that
+// How far down a vertical tableau fan may reach: to the next row that
 // holds other piles, else to the window's bottom.
 int TableauRoom(const LayoutWork& w) {
   if (w.rule(rule::TableauDisplay) != 1) return w.ch;
@@ -380,7 +389,7 @@ int TableauRoom(const LayoutWork& w) {
   return w.area.windowHeight - y;
 }
 
-// 11. How far right a horizontal tableau fan may reach: to the next pile of
+// How far right a horizontal tableau fan may reach: to the next pile of
 // its row, else to foundation 1.
 int HorizontalRoom(const LayoutWork& w) {
   if (w.rule(rule::TableauDisplay) != 2 || !w.placed(TableauPile(0))) return w.cw;
@@ -436,9 +445,13 @@ TableLayout LayOutTable(const RuleRecord& rules, char sizeLetter, const LayoutAr
   LayoutWork w(rules, area, table);
   SetSpacing(w);
   SetRows(w);
+  SetGridColumns(w);
   const int tableauCode = Code(w, rule::TableauLayout);
-  if (IsWholeTableCode(tableauCode)) {
-    PlaceWholeTable(w, tableauCode);
+  if (tableauCode == 51 || tableauCode == 52) {
+    PlaceFixedWholeTable(w, tableauCode);
+  } else if (IsWholeTableCode(tableauCode)) {
+    ArrangeWholeTable(w);
+    CentreGrid(w);
   } else {
     PlaceKinds(w);
     if (const auto edge = ReserveCollision(w)) {
@@ -449,7 +462,7 @@ TableLayout LayOutTable(const RuleRecord& rules, char sizeLetter, const LayoutAr
       PlaceKinds(w);
     }
     FillInWasteRow(w);
-    PlaceGrid(w);
+    CentreGrid(w);
     PlaceLeftovers(w);
     SeparateOverlaps(w);
   }

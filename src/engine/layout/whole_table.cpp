@@ -2,6 +2,7 @@
 // fixed arrangement, and the passes that keep every pile of a game on the
 // table and clear of the others.
 #include <algorithm>
+#include <cmath>
 #include <span>
 
 #include "layout/layout_work.h"
@@ -91,7 +92,8 @@ int PlaceInRows(LayoutWork& w, std::span<const PileRef> piles, int y, int gap, i
     const int inRow = std::min(perRow, count - r * perRow);
     const int rowWidth = inRow * pitchX - gap - extraRight;
     const int x = std::max(w.margin, DivideRounded(w.rowWidth - rowWidth, 2));
-    for (int i = 0; i < inRow; ++i) w.place(piles[static_cast<std::size_t>(r * perRow + i)], x + i * pitchX, y + r * pitchY);
+    for (int i = 0; i < inRow; ++i)
+      w.place(piles[static_cast<std::size_t>(r * perRow + i)], x + i * pitchX, y + r * pitchY);
   }
   return y + rows * pitchY;
 }
@@ -108,43 +110,32 @@ void PlaceTableauBlock(LayoutWork& w, int y) {
   const int n = w.tableauPiles();
   if (n < 1) return;
   const FanReach reach = TableauFanReach(w);
-  const int pitchY = w.ch + w.vg + reach.down;
-  const std::vector<PileRef> piles = TableauPiles(w);
   const int spread = DivideRounded(w.rowWidth - 2 * w.margin - n * (w.cw + reach.right), n + 1);
   const int gap = !reach.onePerRow && spread >= 4 ? std::min(spread, 20) : 10;
-  PlaceInRows(w, piles, y, gap, reach.right, pitchY, reach.onePerRow ? 1 : n);
+  PlaceInRows(w, TableauPiles(w), y, gap, reach.right, w.ch + w.vg + reach.down, reach.onePerRow ? 1 : n);
   w.x0 = w.at(TableauPile(0)).x;
   w.spacing = gap;
 }
 
-// Every other whole-table code: the stock list and reserves from the left of
-// the top row, the foundations flush right (each group in rows of its own
-// when they do not share one), and the tableau below them.
-void ArrangeWholeTable(LayoutWork& w) {
-  std::vector<PileRef> left = ShownStockSlots(w.rules);
-  if (w.rule(rule::ThirdSlotShown) > 0) left.push_back(kThirdStockSlot);
-  for (int j = 0; j < w.reserves(); ++j) left.push_back(Reserve(j));
-  std::vector<PileRef> right;
-  for (int j = 0; j < w.foundations(); ++j) right.push_back(Foundation(j));
-
-  const int gap = w.width >= 652 ? 10 : 5, pitch = w.cw + gap;
-  const int bandPitch = w.ch + 2 * w.vg;
-  int y = w.rows[0];
-  const int together = static_cast<int>(left.size() + right.size());
-  if (together > 0 && together < PilesAcross(w, pitch, gap)) {
-    for (std::size_t i = 0; i < left.size(); ++i) w.place(left[i], w.margin + static_cast<int>(i) * pitch, y);
-    const int firstRight = w.rowWidth - w.margin - static_cast<int>(right.size()) * pitch + gap;
-    for (std::size_t i = 0; i < right.size(); ++i) w.place(right[i], firstRight + static_cast<int>(i) * pitch, y);
-    y += bandPitch;
-  } else {
-    y = PlaceInRows(w, left, y, gap, 0, bandPitch, kTableauPiles);
-    y = PlaceInRows(w, right, y, gap, 0, bandPitch, kTableauPiles);
-  }
-  PlaceTableauBlock(w, y);
+// Piles of single cards (no fan) as a square grid, 10 apart, centred in the
+// room from row y to the bottom.
+void PlaceTableauSquare(LayoutWork& w, int y) {
+  const int n = w.tableauPiles();
+  const int side = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
+  const int rows = CeilDiv(n, std::min(side, PilesAcross(w, w.cw + 10, 10)));
+  const int top = w.area.top;
+  y = std::max(y, top + DivideRounded(w.area.bottom - top - rows * (w.ch + 10) + 10, 2));
+  PlaceInRows(w, TableauPiles(w), y, 10, 0, w.ch + 10, side);
+  w.x0 = w.at(TableauPile(0)).x;
+  w.spacing = 10;
 }
 
-// Candidate left edges of a pile in a row: the margin and just right of every
-// placed pile.
+bool FansOut(const LayoutWork& w) {
+  const FanReach reach = TableauFanReach(w);
+  return reach.right > 0 || reach.down > 0 || reach.onePerRow;
+}
+
+// Whether a pile at `at` keeps `clearance` pixels from every other placed pile.
 bool FreeAt(const LayoutWork& w, PileRef self, TablePoint at, int clearance) {
   for (const PileGroup group : {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves}) {
     for (int i = 0; i < GroupSize(group); ++i) {
@@ -159,8 +150,11 @@ bool FreeAt(const LayoutWork& w, PileRef self, TablePoint at, int clearance) {
   return true;
 }
 
+bool InsideTheTable(const LayoutWork& w, TablePoint at) { return at.x >= 0 && at.x + w.cw <= w.width; }
+
 // The first free left edge at or right of `from` in row y that keeps the
-// pile inside the row width, else the first free one from the margin.
+// pile inside the row width, else the first free one from the margin. The
+// candidates are the margin and just right of every placed pile.
 std::optional<int> FreeXInRow(const LayoutWork& w, PileRef self, int y, int from) {
   const int clearance = std::min(w.hg, 10);
   std::vector<int> edges{w.margin};
@@ -201,6 +195,35 @@ bool PlaceInFreeSpace(LayoutWork& w, PileRef pile, int fromX) {
 
 }  // namespace
 
+// Every other whole-table code: the stock list and reserves from the left of
+// the top row, the foundations flush right (each group in rows of its own
+// when they do not share one), and the tableau below them: fanned piles in
+// rows, piles of single cards in a square.
+void ArrangeWholeTable(LayoutWork& w) {
+  std::vector<PileRef> left = ShownStockSlots(w.rules);
+  if (w.rule(rule::ThirdSlotShown) > 0) left.push_back(kThirdStockSlot);
+  for (int j = 0; j < w.reserves(); ++j) left.push_back(Reserve(j));
+  std::vector<PileRef> right;
+  for (int j = 0; j < w.foundations(); ++j) right.push_back(Foundation(j));
+
+  const int gap = w.width >= 652 ? 10 : 5, pitch = w.cw + gap;
+  const int bandPitch = w.ch + 2 * w.vg;
+  int y = w.rows[0];
+  const int together = static_cast<int>(left.size() + right.size());
+  if (together > 0 && together < PilesAcross(w, pitch, gap)) {
+    for (std::size_t i = 0; i < left.size(); ++i) w.place(left[i], w.margin + static_cast<int>(i) * pitch, y);
+    const int firstRight = w.rowWidth - w.margin - static_cast<int>(right.size()) * pitch + gap;
+    for (std::size_t i = 0; i < right.size(); ++i) w.place(right[i], firstRight + static_cast<int>(i) * pitch, y);
+    y += bandPitch;
+  } else {
+    y = PlaceInRows(w, left, y, gap, 0, bandPitch, kTableauPiles);
+    y = PlaceInRows(w, right, y, gap, 0, bandPitch, kTableauPiles);
+  }
+  if (w.tableauPiles() < 1) return;
+  if (FansOut(w)) return PlaceTableauBlock(w, y);
+  PlaceTableauSquare(w, y);
+}
+
 std::vector<PileRef> ShownStockSlots(const RuleRecord& rules) {
   std::vector<PileRef> slots;
   if (rules[rule::StockShown] == 1) slots.push_back(kStock);
@@ -224,10 +247,9 @@ std::vector<PileRef> PilesOfTheGame(const RuleRecord& rules) {
   return piles;
 }
 
-void PlaceWholeTable(LayoutWork& work, int code) {
+void PlaceFixedWholeTable(LayoutWork& work, int code) {
   if (code == 51) return PlaceFourByFourGrid(work);
-  if (code == 52) return PlaceCross(work);
-  ArrangeWholeTable(work);
+  PlaceCross(work);
 }
 
 void PlaceTableauInBalancedRows(LayoutWork& work) { PlaceTableauBlock(work, work.rowOf(rule::TableauRow)); }
@@ -246,7 +268,7 @@ void SeparateOverlaps(LayoutWork& work) {
   for (int j = 0; j < work.reserves(); ++j) movers.push_back(Reserve(j));
   for (int j = 0; j < work.foundations(); ++j) movers.push_back(Foundation(j));
   for (const PileRef pile : movers) {
-    if (!work.placed(pile) || FreeAt(work, pile, work.at(pile), 0)) continue;
+    if (!work.placed(pile) || (InsideTheTable(work, work.at(pile)) && FreeAt(work, pile, work.at(pile), 0))) continue;
     const TablePoint was = work.at(pile);
     work.unplace(pile);
     if (const auto x = FreeXInRow(work, pile, was.y, was.x)) {
