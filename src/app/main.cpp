@@ -2,10 +2,16 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <QTimer>
 
 #include "files/folders.h"
 #include "main_window.h"
 #include "program.h"
+#include "table_snapshot.h"
+
+namespace {
+constexpr int kSettleMilliseconds = 300;
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -25,12 +31,23 @@ int main(int argc, char** argv) {
   const QCommandLineOption quitAfterPaint(QStringLiteral("quit-after-first-paint"),
                                           QStringLiteral("Print \"painted\" and quit once the window is drawn "
                                                          "(for start-up measurements)."));
-  parser.addOptions({programDir, dataDir, quitAfterPaint});
+  const QCommandLineOption game(QStringLiteral("game"), QStringLiteral("Deal this game at start-up (number or name)."),
+                                QStringLiteral("GAME"));
+  const QCommandLineOption deal(QStringLiteral("deal"),
+                                QStringLiteral("The deal number of --game (1 to 13 digits; a new deal without it)."),
+                                QStringLiteral("D"));
+  const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                      QStringLiteral("Save a picture of the window as FILE (PNG) once it is drawn, "
+                                                     "with FILE.piles listing where each pile lies, and quit."),
+                                      QStringLiteral("FILE"));
+  parser.addOptions({programDir, dataDir, game, deal, quitAfterPaint, screenshot});
   parser.process(app);
 
   velmora::ProgramOptions options{velmora::ExecutableFolder(), velmora::DefaultDataFolder()};
   if (parser.isSet(programDir)) options.programFolder = parser.value(programDir).toStdString();
   if (parser.isSet(dataDir)) options.dataFolder = parser.value(dataDir).toStdString();
+  options.game = parser.value(game);
+  options.deal = parser.value(deal);
 
   velmora::Program program(options);
   if (const auto exitCode = program.start()) return *exitCode;
@@ -38,6 +55,16 @@ int main(int argc, char** argv) {
     QObject::connect(&program.mainWindow(), &velmora::MainWindow::firstPainted, &app, [] {
       QTextStream(stdout) << "painted" << Qt::endl;
       QApplication::quit();
+    });
+  }
+  if (parser.isSet(screenshot)) {
+    QObject::connect(&program.mainWindow(), &velmora::MainWindow::firstPainted, &app, [&] {
+      // A moment for the window manager and the last layout to settle.
+      QTimer::singleShot(kSettleMilliseconds, &app, [&] {
+        const bool saved = velmora::SaveTableSnapshot(program.table(), parser.value(screenshot));
+        if (!saved) QTextStream(stderr) << "velmora: cannot save " << parser.value(screenshot) << Qt::endl;
+        QApplication::exit(saved ? 0 : 1);
+      });
     });
   }
   return QApplication::exec();

@@ -10,6 +10,8 @@
 #include "qt_game_ui.h"
 #include "shell/main_game.h"
 #include "shell/startup.h"
+#include "table/prepare_game.h"
+#include "table_view.h"
 
 namespace velmora {
 
@@ -28,6 +30,32 @@ void Program::playSplashSound() {
   const bool soundsOn = file.readString("Preference", "Sounds_Enabled", "Y") == "Y";
   game_->store().setSwitch(store::SoundsEnabled, soundsOn);
   if (soundsOn && file.readString("Preference", "Sounds_Splash", "Y") == "Y") ui_->playSound("Splash");
+}
+
+void Program::showTable() {
+  table_ = new TableView(*game_, resources_, window_.get());
+  window_->setCentralWidget(table_);
+  ui_->setTableShown([this](GameUi::TableChange change) {
+    if (change == GameUi::TableChange::Layout)
+      table_->relayout();
+    else
+      table_->redraw();
+  });
+}
+
+namespace {
+
+DisplayFacts ScreenFacts() {
+  const QScreen* screen = QApplication::primaryScreen();
+  return {screen ? screen->size().width() : 1024, !screen || screen->depth() > 8};
+}
+
+}  // namespace
+
+void Program::dealGivenGame() {
+  if (options_.game.isEmpty()) return;
+  if (const auto refusal = DealNamedGame(*game_, options_.game.toStdString(), options_.deal.toStdString(), ScreenFacts()))
+    ui_->showMessage("Velmora 2001", *refusal, GameUi::Icon::Warning);
 }
 
 int Program::fail(const QString& caption, const QString& text) {
@@ -61,9 +89,11 @@ std::optional<int> Program::start() {
 
   window_ = std::make_unique<MainWindow>(*game_);
   ui_->setParentWindow(window_.get());
+  showTable();
   window_->restorePlacement();
   if (store.read(store::StatusBar) == "N") window_->statusBar()->hide();
   window_->show();
+  dealGivenGame();
   return std::nullopt;
 }
 

@@ -13,11 +13,14 @@ namespace velmora {
 
 class MainWindow;
 class QtGameUi;
+class TableView;
 class TMainGame;
 
 struct ProgramOptions {
   fs::path programFolder;
   fs::path dataFolder;
+  QString game;  // a game to deal at start-up, by number or name
+  QString deal;  // its deal number; a new one when empty
 };
 
 // Tells the player why the program cannot run. The default shows a message
@@ -35,11 +38,14 @@ class Program {
   std::optional<int> start();
 
   MainWindow& mainWindow() { return *window_; }
+  TableView& table() { return *table_; }
   TMainGame& game() { return *game_; }
 
  private:
   int fail(const QString& caption, const QString& text);
   void playSplashSound();
+  void showTable();
+  void dealGivenGame();
 
   ProgramOptions options_;
   FatalReporter reportFatal_;
@@ -47,6 +53,7 @@ class Program {
   std::unique_ptr<QtGameUi> ui_;
   std::unique_ptr<TMainGame> game_;
   std::unique_ptr<MainWindow> window_;
+  TableView* table_ = nullptr;  // owned by the window
 };
 
 }  // namespace velmora

@@ -51,4 +51,8 @@ void QtGameUi::stopSound() {
   if (sound_) sound_->stop();
 }
 
+void QtGameUi::showTable(TableChange change) {
+  if (showTable_) showTable_(change);
+}
+
 }  // namespace velmora

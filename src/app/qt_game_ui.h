@@ -2,6 +2,7 @@
 // The engine's view of the screen, made of Qt message boxes and sounds.
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "shell/game_ui.h"
@@ -19,16 +20,20 @@ class QtGameUi final : public GameUi {
 
   // Message boxes open over this window once it exists.
   void setParentWindow(QWidget* window) { parent_ = window; }
+  // Where the table's changes go once the table is on screen.
+  void setTableShown(std::function<void(TableChange)> show) { showTable_ = std::move(show); }
 
   void showMessage(std::string_view caption, std::string_view text, Icon icon) override;
   bool askQuestion(std::string_view caption, std::string_view text) override;
   void playSound(std::string_view name) override;
   void stopSound() override;
+  void showTable(TableChange change) override;
 
  private:
   const ResourceStore& resources_;
   QPointer<QWidget> parent_;
   std::unique_ptr<QSoundEffect> sound_;
+  std::function<void(TableChange)> showTable_;
 };
 
 // The engine writes line breaks as "\r"; the windows want "\n". Texts are in

@@ -19,6 +19,7 @@ class TerminalUi final : public GameUi {
   bool askQuestion(std::string_view caption, std::string_view text) override;
   void playSound(std::string_view) override {}
   void stopSound() override {}
+  void showTable(TableChange) override {}
 
  private:
   std::ostream& err_;

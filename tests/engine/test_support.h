@@ -61,6 +61,7 @@ class RecordingUi : public GameUi {
   }
   void playSound(std::string_view name) override { sounds.emplace_back(name); }
   void stopSound() override { sounds.emplace_back("(stop)"); }
+  void showTable(TableChange change) override { tableChanges.push_back(change); }
   bool showAdvice(std::string_view text, int) override {
     advice.emplace_back(text);
     return silenceAdvice;
@@ -70,6 +71,7 @@ class RecordingUi : public GameUi {
   std::vector<std::string> questions;
   std::vector<std::string> sounds;
   std::vector<std::string> advice;
+  std::vector<TableChange> tableChanges;
   bool answer = true;
   bool silenceAdvice = false;  // ticks "Don't show this message box again"
 

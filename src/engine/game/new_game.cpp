@@ -72,6 +72,8 @@ bool StartNewGame(TMainGame& game, const NewGameRequest& request) {
     state.times[0] = MonotonicMilliseconds();
     state.set(flag::ClockRuns, true);
   }
+  game.irregularPiles().refill(game.random());
+  if (!request.quiet) game.ui().showTable(GameUi::TableChange::Layout);
   Run(game.seams().afterDeal);
   if (game.rules()[rule::Family] == 44) Run(game.seams().familyWonTest);
   return dealt;

@@ -4,11 +4,7 @@
 namespace velmora::rule {
 
 inline constexpr int FoundationBaseCardRule = 1;
-inline constexpr int TableauDisplay = 3;
-inline constexpr int FoundationDisplay = 4;
-inline constexpr int ReserveDisplay = 5;
 inline constexpr int StockFaceDown = 7;
-inline constexpr int StockShown = 9;
 inline constexpr int ExtraCardToFoundation = 12;
 inline constexpr int DealsInAll = 15;
 inline constexpr int RedealStyle = 16;

@@ -8,6 +8,9 @@ namespace velmora {
 class GameUi {
  public:
   enum class Icon { Information, Warning, Error };
+  // Laying out places every pile afresh (a new game, another card size);
+  // the piles alone are redrawn after cards moved.
+  enum class TableChange { Layout, Piles };
 
   virtual ~GameUi() = default;
 
@@ -17,6 +20,7 @@ class GameUi {
   // A sound of the resource bundle by name; a name it lacks stops the sound.
   virtual void playSound(std::string_view name) = 0;
   virtual void stopSound() = 0;
+  virtual void showTable(TableChange change) = 0;
   // An advisory box with the picture of `picturePage` (0 colours, 1 screen
   // size) and "Don't show this message box again"; true when that was ticked.
   virtual bool showAdvice(std::string_view text, int picturePage) {

@@ -12,7 +12,8 @@
 #include "files/instance_lock.h"
 #include "files/user_data.h"
 #include "game/new_game.h"
-#include "piles/pile_geometry.h"
+#include "layout/card_place.h"
+#include "layout/table_layout.h"
 #include "piles/pile_store.h"
 #include "rules/rule_record.h"
 #include "shell/config_store.h"
@@ -49,8 +50,11 @@ class TMainGame {
   const CardTable& cards() const { return cards_; }
   PileStore& piles() { return piles_; }
   const PileStore& piles() const { return piles_; }
-  PileGeometry& geometry() { return geometry_; }
-  const PileGeometry& geometry() const { return geometry_; }
+  // Where the piles stand on the table, and the hand-laid look of tableau fans.
+  TableLayout& layout() { return layout_; }
+  const TableLayout& layout() const { return layout_; }
+  IrregularPiles& irregularPiles() { return irregularPiles_; }
+  const IrregularPiles& irregularPiles() const { return irregularPiles_; }
   // What starting a game asks of the parts of the program built around it.
   NewGameSeams& seams() { return seams_; }
 
@@ -74,7 +78,8 @@ class TMainGame {
   RuleRecord rules_;
   CardTable cards_;
   PileStore piles_;
-  PileGeometry geometry_;
+  TableLayout layout_;
+  IrregularPiles irregularPiles_;
   NewGameSeams seams_;
   CardSizeNoticesShown cardSizeNotices_;
   bool autoplay_ = false;

@@ -1,5 +1,8 @@
 #include "table/prepare_game.h"
 
+#include "cards/deal_generator.h"
+#include "catalogue/find_game.h"
+#include "game/new_game.h"
 #include "rules/load_game_rules.h"
 #include "shell/advice.h"
 #include "shell/main_game.h"
@@ -24,6 +27,20 @@ bool MakeCurrentGame(TMainGame& game, int gameNumber, const DisplayFacts& displa
   game.store().setGameNumber(gameNumber);
   game.store().write(store::GameName, game.catalogue().GameName(gameNumber));
   return PrepareCurrentGame(game, display);
+}
+
+std::optional<std::string> DealNamedGame(TMainGame& game, std::string_view wanted, std::string_view dealNumber,
+                                         const DisplayFacts& display) {
+  const int number = FindGame(game.catalogue(), wanted);
+  if (number < 0) return "There is no game \"" + std::string(wanted) + "\".";
+  const std::optional<std::string> digits =
+      dealNumber.empty() ? std::optional<std::string>() : ParseDealNumber(dealNumber);
+  if (!dealNumber.empty() && !digits)
+    return "\"" + std::string(dealNumber) + "\" is not a game number: it has 1 to 13 digits.";
+  if (!MakeCurrentGame(game, number, display)) return "The rules of \"" + std::string(wanted) + "\" cannot be read.";
+  if (digits) game.store().write(store::DealNumber, *digits);
+  StartNewGame(game, {.deal = true, .animate = false, .mode = digits ? DealMode::KeepDealNumber : DealMode::NewDealNumber});
+  return std::nullopt;
 }
 
 }  // namespace velmora

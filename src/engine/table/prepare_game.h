@@ -1,6 +1,10 @@
 #pragma once
 // Preparing a game for the table: it becomes the current game, its rules are
 // loaded and the card size it is played at is settled.
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "table/card_size.h"
 
 namespace velmora {
@@ -13,5 +17,11 @@ bool MakeCurrentGame(TMainGame& game, int gameNumber, const DisplayFacts& displa
 // Loads the current game's rules and settles its card size, telling the
 // player when the size had to change for this screen.
 bool PrepareCurrentGame(TMainGame& game, const DisplayFacts& display);
+
+// Deals a game a player named (by number or name) with the deal number
+// given, or a new one when none is. The text of the refusal when the game or
+// the deal number is not known; nothing changes then.
+std::optional<std::string> DealNamedGame(TMainGame& game, std::string_view wanted, std::string_view dealNumber,
+                                         const DisplayFacts& display);
 
 }  // namespace velmora

@@ -1,0 +1,60 @@
+#pragma once
+// The card table on screen: it lays the current game out for its size, paints
+// the scene into the table image (background, marks, cards) and copies that
+// image to the window, scrolled, with an overlay for what is drawn over the
+// table only for a moment.
+#include <QAbstractScrollArea>
+#include <QImage>
+
+#include "layout/layout_area.h"
+#include "table/table_scene.h"
+#include "table_background.h"
+#include "table_pictures.h"
+
+namespace velmora {
+
+class ResourceStore;
+class TMainGame;
+
+class TableView final : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  TableView(TMainGame& game, const ResourceStore& resources, QWidget* parent = nullptr);
+
+  // Places every pile afresh and repaints: a new game, card size or window size.
+  void relayout();
+  // Repaints the piles where they stand.
+  void redraw();
+  // The pictures of the card look the settings ask for, reloaded when it changed.
+  void reloadPictures();
+
+  // The table's top edge: 5 pixels below the menu without a toolbar, else
+  // right under the toolbar.
+  void setToolbarShown(bool shown);
+
+  // What the table shows now, in table coordinates.
+  TableScene scene() const;
+  const QImage& tableImage() const { return tableImage_; }
+  const TablePictures& pictures() const { return pictures_; }
+  LayoutArea layoutArea() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+
+ private:
+  void paintTableImage(const TableScene& scene);
+  void updateScrollRange(int lowestEdge);
+  qreal pixelRatio() const;
+
+  TMainGame& game_;
+  const ResourceStore& resources_;
+  TablePictures pictures_;
+  TableBackground background_;
+  QImage tableImage_;
+  bool toolbarShown_ = true;
+};
+
+}  // namespace velmora
