@@ -29,4 +29,25 @@ inline constexpr int ThirdSlotCards = 455;
 inline constexpr int ReserveCards = 456;
 inline constexpr int ReserveFaceUp = 466;
 
+// Moving cards: what may be taken, where it may go.
+inline constexpr int UnitSequenceCheck = 2;
+inline constexpr int TableauDisplay = 3;
+inline constexpr int WasteTopFixed = 8;
+inline constexpr int TableauUnitSize = 13;
+inline constexpr int ReserveTake = 14;
+inline constexpr int FoundationTakeBack = 18;
+inline constexpr int GridRows = 25;
+inline constexpr int GridRowPiles = 26;
+inline constexpr int FoundationCapacity = 32;
+inline constexpr int TableauCapacity = 33;
+inline constexpr int WastePriority = 35;
+inline constexpr int RemovalTargetSum = 39;
+inline constexpr int FoundationDirection = 68;
+inline constexpr int FoundationBuilding = 84;
+inline constexpr int FoundationCapacityEach = 116;
+inline constexpr int TableauDirection = 172;
+inline constexpr int TableauBuilding = 212;
+inline constexpr int TableauWrap = 252;
+inline constexpr int ReserveAccepts = 332;
+
 }  // namespace velmora::rule

@@ -12,6 +12,7 @@
 #include "files/instance_lock.h"
 #include "files/user_data.h"
 #include "game/new_game.h"
+#include "history/game_history.h"
 #include "piles/pile_geometry.h"
 #include "piles/pile_store.h"
 #include "rules/rule_record.h"
@@ -48,6 +49,9 @@ class TMainGame {
   const CardTable& cards() const { return cards_; }
   PileStore& piles() { return piles_; }
   const PileStore& piles() const { return piles_; }
+  // The undo and redo history of the current game.
+  GameHistory& history() { return history_; }
+  const GameHistory& history() const { return history_; }
   PileGeometry& geometry() { return geometry_; }
   const PileGeometry& geometry() const { return geometry_; }
   // What starting a game asks of the parts of the program built around it.
@@ -70,6 +74,7 @@ class TMainGame {
   RuleRecord rules_;
   CardTable cards_;
   PileStore piles_;
+  GameHistory history_;
   PileGeometry geometry_;
   NewGameSeams seams_;
   bool autoplay_ = false;
