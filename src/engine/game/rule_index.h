@@ -33,6 +33,7 @@ inline constexpr int ReserveFaceUp = 466;
 inline constexpr int UnitSequenceCheck = 2;
 inline constexpr int TableauDisplay = 3;
 inline constexpr int WasteTopFixed = 8;
+inline constexpr int WasteShown = 10;
 inline constexpr int TableauUnitSize = 13;
 inline constexpr int ReserveTake = 14;
 inline constexpr int FoundationTakeBack = 18;
