@@ -12,7 +12,7 @@ void CardPlaces::rebuild(const PileStore& piles) {
         const CardId card = pile[at];
         // The first place searched wins, as the location search runs in pile order.
         if (card >= 1 && card <= kLastCard && !places_[static_cast<std::size_t>(card)].onTable())
-          places_[static_cast<std::size_t>(card)] = CardPlace{ref, static_cast<int>(at)};
+          places_[static_cast<std::size_t>(card)] = CardPlace{ref, static_cast<int>(at), &pile};
       }
     }
   }

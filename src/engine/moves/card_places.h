@@ -25,14 +25,16 @@ constexpr bool IsStockOrWaste(int code) { return code == Stock || code == Waste;
 // A card's pile and its place in it (0 the bottom card).
 struct CardPlace {
   PileRef pile{PileGroup::Stock, 0};
-  int position = -1;  // -1: the card lies nowhere
+  int position = -1;           // -1: the card lies nowhere
+  const Pile* cards = nullptr;  // the pile's cards, while the position lasts
   bool onTable() const { return position >= 0; }
 };
 
 // An index from card id to place, built from the piles in one pass.
 class CardPlaces {
  public:
-  explicit CardPlaces(const PileStore& piles) { rebuild(piles); }
+  // Every card nowhere until the first rebuild.
+  CardPlaces() = default;
   void rebuild(const PileStore& piles);
 
   // Nowhere for ids outside 1-108.

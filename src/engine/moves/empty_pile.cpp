@@ -37,7 +37,7 @@ bool MoveRules::emptyPileAccepts(CardId card, int emptyRule, int baseRank) const
     case letter::TwoBalancedSuits: return coloursBalanced(card, emptyRule, true) && rank == 2;
     case letter::Never:
     case letter::NeverToo: return false;
-    case letter::SingleCard: return unitOf(card).size == 1;
+    case letter::SingleCard: return unitOf(card).size() == 1;
     case letter::NotFromStockOrWaste: return !location::IsStockOrWaste(from);
     case letter::NotFromTableau: return !location::IsTableau(from);
     case letter::RankOfFoundations: return rankMatchesFoundationBottoms(card);

@@ -7,11 +7,11 @@ namespace {
 
 void AddMovesOf(const MoveRules& rules, CardId card, PileRef from, std::vector<LegalMove>& out) {
   if (rules.canTake(card, from) != TakeAnswer::Take) return;
-  const int cards = rules.unitOf(card).size;
+  const MovingUnit unit = rules.unitOf(card);
   const auto tryTo = [&](PileGroup group, int count) {
     for (int index = 0; index < count; ++index) {
       const PileRef to{group, index};
-      if (!(to == from) && rules.canPlace(card, to)) out.push_back(LegalMove{card, from, to, cards});
+      if (!(to == from) && rules.canPlace(unit, to)) out.push_back(LegalMove{card, from, to, unit.size()});
     }
   };
   tryTo(PileGroup::Foundations, rules.foundationsInUse());

@@ -36,7 +36,7 @@ const FamilyTests& MoveRules::NoFamily() {
 
 MoveRules::MoveRules(const RuleRecord& rules, const PileStore& piles, const CardTable& cards,
                      const FamilyTests& family, GameUi* reportTo)
-    : rules_(rules), piles_(piles), cards_(cards), family_(family), reportTo_(reportTo), places_(piles) {
+    : rules_(rules), piles_(piles), cards_(cards), family_(family), reportTo_(reportTo) {
   refresh();
 }
 
@@ -45,6 +45,7 @@ void MoveRules::refresh() {
   foundations_ = std::clamp<int>(rule(rule::Foundations), 0, kFoundations);
   tableau_ = std::clamp<int>(rule(rule::TableauPiles), 0, kTableauPiles);
   reserves_ = std::clamp<int>(rule(rule::Reserves), 0, kReserves);
+  wastePriority_ = rule(rule::WastePriority);
   emptyTableau_ = 0;
   for (int i = 0; i < tableau_; ++i) emptyTableau_ += pile({PileGroup::Tableau, i}).empty() ? 1 : 0;
   emptyReserves_ = 0;
@@ -53,16 +54,13 @@ void MoveRules::refresh() {
 
 MovingUnit MoveRules::unitOf(CardId card) const {
   const CardPlace& place = places_.of(card);
-  if (!place.onTable()) return MovingUnit{card, kNoCard, place, 0};
-  const Pile& cards = pile(place.pile);
-  return MovingUnit{card, cards.back(), place, static_cast<int>(cards.size()) - place.position};
+  if (!place.onTable()) return MovingUnit{card, kNoCard, place, {}};
+  const Pile& cards = *place.cards;
+  return MovingUnit{card, cards.back(), place,
+                    std::span<const CardId>(cards).subspan(static_cast<std::size_t>(place.position))};
 }
 
-std::span<const CardId> MoveRules::unitCards(CardId card) const {
-  const CardPlace& place = places_.of(card);
-  if (!place.onTable()) return {};
-  return std::span<const CardId>(pile(place.pile)).subspan(static_cast<std::size_t>(place.position));
-}
+std::span<const CardId> MoveRules::unitCards(CardId card) const { return unitOf(card).cards; }
 
 bool MoveRules::stockAndWasteEmpty() const { return pile(kStock).empty() && pile(kWaste).empty(); }
 
@@ -73,20 +71,26 @@ bool MoveRules::canPlace(CardId card, std::string_view name) const {
   return ref && canPlace(card, *ref);
 }
 
-bool MoveRules::canPlace(CardId card, PileRef pile) const {
+bool MoveRules::canPlace(CardId card, PileRef pile) const { return canPlace(unitOf(card), pile); }
+
+bool MoveRules::canPlace(const MovingUnit& unit, PileRef pile) const {
   switch (pile.group) {
-    case PileGroup::Foundations: return canBuildOnFoundation(pile.index, card);
-    case PileGroup::Tableau: return canBuildOnTableau(pile.index, card);
-    case PileGroup::Reserves: return canBuildOnReserve(pile.index + 1, card);
+    case PileGroup::Foundations: return foundationAccepts(pile.index, unit);
+    case PileGroup::Tableau: return tableauAccepts(pile.index, unit);
+    case PileGroup::Reserves: return reserveAccepts(pile.index + 1, unit);
     case PileGroup::Stock: return false;
   }
   return false;
 }
 
-bool MoveRules::canBuildOnFoundation(int k, CardId card) const {
+bool MoveRules::canBuildOnFoundation(int k, CardId card) const { return foundationAccepts(k, unitOf(card)); }
+bool MoveRules::canBuildOnTableau(int i, CardId card) const { return tableauAccepts(i, unitOf(card)); }
+bool MoveRules::canBuildOnReserve(int n, CardId card) const { return reserveAccepts(n, unitOf(card)); }
+
+bool MoveRules::foundationAccepts(int k, const MovingUnit& unit) const {
   if (k < 0 || k >= foundations_) return false;
-  const MovingUnit unit = unitOf(card);
-  if (unit.size != 1) return false;  // only single cards go to a foundation
+  if (unit.size() != 1) return false;  // only single cards go to a foundation
+  const CardId card = unit.bottom;
   if (rule(rule::Family) == kFamilyTableauToFoundationTest && location::IsTableau(locationOf(card)) &&
       !family_.mayGoFromTableauToFoundation(k, card))
     return false;
@@ -97,7 +101,7 @@ bool MoveRules::canBuildOnFoundation(int k, CardId card) const {
   if (code == kBelowTableauTopCode) {
     if (CardRank(card) == kRankAce) return false;
     for (int i = 0; i < tableau_; ++i) {
-      const CardId top = piles_.topCard(PileRef{PileGroup::Tableau, i});
+      const CardId top = topOf(PileRef{PileGroup::Tableau, i});
       if (top == kNoCard || CardSuit(top) != CardSuit(card)) continue;
       if (CardRank(top) > CardRank(card) || CardRank(top) == kRankAce) return true;
     }
@@ -110,7 +114,7 @@ bool MoveRules::canBuildOnFoundation(int k, CardId card) const {
   }
   if (code == kFullDeckCode && held >= kCardsPerDeck) return false;
   const int base = rule(rule::FoundationBaseRank + k);
-  return buildTest(BuildCase{.top = piles_.topCard(ref),
+  return buildTest(BuildCase{.top = topOf(ref),
                              .card = card,
                              .emptyRule = base,
                              .placing = true,
@@ -122,14 +126,14 @@ bool MoveRules::canBuildOnFoundation(int k, CardId card) const {
                              .baseRank = base});
 }
 
-bool MoveRules::canBuildOnTableau(int i, CardId card) const {
+bool MoveRules::tableauAccepts(int i, const MovingUnit& unit) const {
   if (i < 0 || i >= tableau_) return false;
-  const MovingUnit unit = unitOf(card);
-  if (unit.size == 0) return false;
+  if (unit.size() == 0) return false;
+  const CardId card = unit.bottom;
   const PileRef ref{PileGroup::Tableau, i};
   if (unit.from.pile == ref) return false;  // a unit never goes back onto its own pile
   const int held = cardsIn(ref);
-  const CardId top = piles_.topCard(ref);
+  const CardId top = topOf(ref);
   if (held > 0) {
     if (cards_.isFaceDown(top) && rule(rule::Family) != kFamilyBuildsOnFaceDown) return false;
     // 0 and -1 both leave a pile unlimited: no pile that holds cards holds 0 of them.
@@ -148,9 +152,10 @@ bool MoveRules::canBuildOnTableau(int i, CardId card) const {
                            .direction = rule(rule::TableauDirection + i),
                            .baseRank = rule(rule::FoundationBaseRank)}))
     return false;
-  if (code == kSingleOnBuiltPileCode && held > 0 && unit.size > 1) return false;
-  if (unit.size > 1 && rule(rule::UnitSequenceCheck) != 0 && !unitIsSequence(card, i)) return false;
-  if (unit.size > 1 && held == 0 && rule(rule::TableauUnitSize) == -5 && !unitSizeAllowed(card, true)) return false;
+  if (unit.size() == 1) return true;
+  if (code == kSingleOnBuiltPileCode && held > 0) return false;
+  if (rule(rule::UnitSequenceCheck) != 0 && !sequenceHolds(unit.cards, i)) return false;
+  if (held == 0 && rule(rule::TableauUnitSize) == -5 && !sizeAllowed(unit, true)) return false;
   return true;
 }
 
@@ -165,24 +170,24 @@ constexpr int GroupTest = 103, AlternatingAces = 107;
 
 }  // namespace
 
-bool MoveRules::canBuildOnReserve(int n, CardId card) const {
+bool MoveRules::reserveAccepts(int n, const MovingUnit& unit) const {
   if (n < 1 || n > reserves_) return false;
-  const MovingUnit unit = unitOf(card);
-  if (unit.size == 0) return false;
+  if (unit.size() == 0) return false;
+  const CardId card = unit.bottom;
   const PileRef ref{PileGroup::Reserves, n - 1};
-  const bool single = unit.size == 1;
+  const bool single = unit.size() == 1;
   const bool empty = pile(ref).empty();
   const int firstReserveHolds = cardsIn({PileGroup::Reserves, 0});
   switch (const int code = rule(rule::ReserveAccepts + n - 1)) {
     case reserve_code::Nothing: return false;
     case reserve_code::KingsWhileFew: return single && CardRank(card) == kRankKing && firstReserveHolds < 3;
     case reserve_code::Anything: return true;
-    case reserve_code::WasteCardOnly: return card == piles_.topCard(kWaste);
+    case reserve_code::WasteCardOnly: return card == topOf(kWaste);
     case reserve_code::SingleWhileFew: return single && firstReserveHolds < 5;
     case reserve_code::GroupTest: return empty && groupTestAllows(card);
     case reserve_code::AlternatingAces:
       if (CardRank(card) != kRankAce) return false;
-      return empty || IsRed(piles_.topCard(ref)) != IsRed(card);
+      return empty || IsRed(topOf(ref)) != IsRed(card);
     case reserve_code::Jack: return single && empty && CardRank(card) == 11;
     case reserve_code::Queen: return single && empty && CardRank(card) == kRankQueen;
     case reserve_code::King: return single && empty && CardRank(card) == kRankKing;
@@ -209,7 +214,7 @@ bool MoveRules::canBuildOnReserve(int n, CardId card) const {
 bool MoveRules::buildTest(const BuildCase& test) const {
   if (test.top == test.card) return false;
   if (test.card < 1 || test.card > kLastCard) return false;  // no card: matches no rank or suit
-  if (test.placing) {
+  if (test.placing && wastePriority_ != 0) {
     if (wastePriorityRefuses(test)) return false;
     bool verdict = false;
     if (wastePriorityDecidesTableau(test, verdict)) return verdict;
@@ -233,7 +238,7 @@ bool MoveRules::buildTest(const BuildCase& test) const {
 
 // Waste priority: while the stock or the waste holds cards, tableau cards wait.
 bool MoveRules::wastePriorityRefuses(const BuildCase& test) const {
-  const int priority = rule(rule::WastePriority);
+  const int priority = wastePriority_;
   const bool applies = (test.toFoundation && priority == 1) || priority == 2 || priority == 3;
   return applies && !stockAndWasteEmpty() && location::IsTableau(locationOf(test.card));
 }
@@ -241,9 +246,9 @@ bool MoveRules::wastePriorityRefuses(const BuildCase& test) const {
 // Priorities 2 and 3 on a tableau pile: while the waste holds a card only that
 // card may come, and the family decides. True when the verdict is given.
 bool MoveRules::wastePriorityDecidesTableau(const BuildCase& test, bool& verdict) const {
-  const int priority = rule(rule::WastePriority);
+  const int priority = wastePriority_;
   if (test.toFoundation || (priority != 2 && priority != 3) || pile(kWaste).empty()) return false;
-  verdict = test.card == piles_.topCard(kWaste) && family_.mayPlaceWasteCard(test.card, priority == 2 ? 1 : 0, test.pile);
+  verdict = test.card == topOf(kWaste) && family_.mayPlaceWasteCard(test.card, priority == 2 ? 1 : 0, test.pile);
   return true;
 }
 

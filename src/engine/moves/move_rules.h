@@ -24,7 +24,8 @@ struct MovingUnit {
   CardId bottom = kNoCard;
   CardId top = kNoCard;
   CardPlace from;
-  int size = 0;  // 0 when the card lies nowhere
+  std::span<const CardId> cards;  // bottom first
+  int size() const { return static_cast<int>(cards.size()); }  // 0 when the card lies nowhere
 };
 
 // What a press on a card may do.
@@ -66,6 +67,8 @@ class MoveRules {
   // `name` is "Dest", "Fila" or "Appogg" and a 1-based number; any other pile refuses.
   bool canPlace(CardId card, std::string_view name) const;
   bool canPlace(CardId card, PileRef pile) const;
+  // The same for a unit already looked up: what a search over many piles asks.
+  bool canPlace(const MovingUnit& unit, PileRef pile) const;
   bool canBuildOnFoundation(int k, CardId card) const;
   bool canBuildOnTableau(int i, CardId card) const;
   bool canBuildOnReserve(int n, CardId card) const;  // n 1-based, as reserves are numbered in the rules
@@ -95,7 +98,17 @@ class MoveRules {
   int rule(int index) const { return rules_[index]; }
   const Pile& pile(PileRef ref) const { return piles_.pile(ref); }
   int cardsIn(PileRef ref) const { return static_cast<int>(pile(ref).size()); }
+  CardId topOf(PileRef ref) const {
+    const Pile& cards = pile(ref);
+    return cards.empty() ? kNoCard : cards.back();
+  }
   bool stockAndWasteEmpty() const;
+
+  bool foundationAccepts(int k, const MovingUnit& unit) const;
+  bool tableauAccepts(int i, const MovingUnit& unit) const;
+  bool reserveAccepts(int n, const MovingUnit& unit) const;
+  bool sequenceHolds(std::span<const CardId> unit, int i) const;
+  bool sizeAllowed(const MovingUnit& unit, bool toEmptyPile) const;
 
   bool wastePriorityRefuses(const BuildCase& test) const;
   bool wastePriorityDecidesTableau(const BuildCase& test, bool& verdict) const;
@@ -126,6 +139,7 @@ class MoveRules {
   CardPlaces places_;
   int foundations_ = 0, tableau_ = 0, reserves_ = 0;
   int emptyTableau_ = 0, emptyReserves_ = 0;
+  int wastePriority_ = 0;
 };
 
 }  // namespace velmora

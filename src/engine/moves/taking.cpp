@@ -35,7 +35,7 @@ TakeAnswer MoveRules::canTake(CardId card, PileRef pile) const {
   const auto verdict = [](bool taken) { return taken ? TakeAnswer::Take : TakeAnswer::Refused; };
   switch (pile.group) {
     case PileGroup::Stock:
-      return verdict(pile == kWaste && card == piles_.topCard(kWaste) && rule(rule::WasteTopFixed) == 0);
+      return verdict(pile == kWaste && card == topOf(kWaste) && rule(rule::WasteTopFixed) == 0);
     case PileGroup::Foundations: return pile.index < foundations_ ? takeFromFoundation(card, place) : TakeAnswer::Refused;
     case PileGroup::Reserves: return pile.index < reserves_ ? takeFromReserve(card, place) : TakeAnswer::Refused;
     case PileGroup::Tableau: return pile.index < tableau_ ? takeFromTableau(card, place) : TakeAnswer::Refused;
@@ -44,7 +44,7 @@ TakeAnswer MoveRules::canTake(CardId card, PileRef pile) const {
 }
 
 TakeAnswer MoveRules::takeFromFoundation(CardId card, const CardPlace& place) const {
-  if (card != piles_.topCard(place.pile)) return TakeAnswer::Refused;
+  if (card != topOf(place.pile)) return TakeAnswer::Refused;
   switch (rule(rule::FoundationTakeBack)) {
     case 1: return TakeAnswer::Take;
     case 2: return cardsIn(place.pile) >= 2 ? TakeAnswer::Take : TakeAnswer::Refused;
@@ -59,7 +59,7 @@ TakeAnswer MoveRules::takeFromReserve(CardId card, const CardPlace& place) const
     case take_rule::FamilyDecides: return verdict(family_.mayTakeFromReserve(place.pile.index, card));
     case take_rule::GroupTest: return verdict(groupTestAllows(card));
     case take_rule::AnyFanCard: return verdict(cards_.isFaceUp(card));
-    default: return verdict(card == piles_.topCard(place.pile) && cards_.isFaceUp(card));
+    default: return verdict(card == topOf(place.pile) && cards_.isFaceUp(card));
   }
 }
 
@@ -70,7 +70,7 @@ TakeAnswer MoveRules::takeFromTableau(CardId card, const CardPlace& place) const
   const int gridRows = rule(rule::GridRows);
   if (gridRows >= 1 && i < gridRows * rule(rule::GridRowPiles))
     return family_.mayTakeFromGrid(i, card) ? TakeAnswer::Take : TakeAnswer::Refused;
-  if (card == piles_.topCard(place.pile)) {
+  if (card == topOf(place.pile)) {
     if (cards_.isFaceDown(card)) return TakeAnswer::TurnFaceUp;
     return unitSizeAllowed(card, false) ? TakeAnswer::Take : TakeAnswer::Refused;
   }
@@ -78,11 +78,12 @@ TakeAnswer MoveRules::takeFromTableau(CardId card, const CardPlace& place) const
   return taken ? TakeAnswer::Take : TakeAnswer::Refused;
 }
 
-bool MoveRules::unitIsSequence(CardId card, int i) const {
+bool MoveRules::unitIsSequence(CardId card, int i) const { return sequenceHolds(unitCards(card), i); }
+
+bool MoveRules::sequenceHolds(std::span<const CardId> unit, int i) const {
   const int check = rule(rule::UnitSequenceCheck);
   if (check != 1 && check != 10) return true;
   if (i < 0 || i >= kTableauPiles) return false;
-  const std::span<const CardId> unit = unitCards(card);
   BuildCase pair{.emptyRule = rule(rule::TableauFill + i),
                  .placing = false,
                  .pile = i,
@@ -99,9 +100,11 @@ bool MoveRules::unitIsSequence(CardId card, int i) const {
   return true;
 }
 
-bool MoveRules::unitSizeAllowed(CardId card, bool toEmptyPile) const {
-  const MovingUnit unit = unitOf(card);
-  const int u = unit.size, e = emptyTableau_, f = emptyReserves_;
+bool MoveRules::unitSizeAllowed(CardId card, bool toEmptyPile) const { return sizeAllowed(unitOf(card), toEmptyPile); }
+
+bool MoveRules::sizeAllowed(const MovingUnit& unit, bool toEmptyPile) const {
+  const CardId card = unit.bottom;
+  const int u = unit.size(), e = emptyTableau_, f = emptyReserves_;
   if (u == 0) return false;
   switch (const int m = rule(rule::TableauUnitSize)) {
     case unit_size::Any: return true;
@@ -114,7 +117,7 @@ bool MoveRules::unitSizeAllowed(CardId card, bool toEmptyPile) const {
       return unit.from.pile.group == PileGroup::Tableau && (u == 1 || unit.from.position == 0);
     case unit_size::GroupTest: return groupTestAllows(card);
     case unit_size::Gaps: {
-      const Pile& cards = pile(unit.from.pile);
+      const Pile& cards = *unit.from.cards;
       const auto at = cards.begin() + unit.from.position;
       const auto gap = [](CardId c) { return c == kNoCard; };
       return unit.from.position == 0 || u == 1 || std::all_of(cards.begin(), at, gap) ||
