@@ -1,6 +1,8 @@
 #include "history/bookmark.h"
 
-#include <cstdio>
+#include <unistd.h>
+
+#include <string>
 
 #include "game/rule_index.h"
 #include "history/game_file.h"
@@ -14,14 +16,15 @@ constexpr char kCaption[] = "Velmora 2001";
 constexpr std::uintmax_t kMaxBookmarkBytes = 256u << 20;
 constexpr int kNameAttempts = 100;
 
-// A name no file in the temporary folder has yet.
-fs::path NewBookmarkName(TMainGame& game) {
+// A name no file in the temporary folder has yet: the process and the moment
+// tell running programs and earlier bookmarks apart.
+fs::path NewBookmarkName() {
   std::error_code error;
   const fs::path folder = fs::temp_directory_path(error);
+  if (error) return {};
+  const std::string stem = "velmora-bookmark-" + std::to_string(::getpid()) + "-" + std::to_string(MonotonicMilliseconds());
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    char name[32];
-    std::snprintf(name, sizeof name, "velmora-bookmark-%08x.gam", static_cast<unsigned>(game.random()()));
-    const fs::path file = folder / name;
+    const fs::path file = folder / (stem + "-" + std::to_string(attempt) + ".gam");
     if (!fs::exists(fs::symlink_status(file, error))) return file;
   }
   return {};
@@ -45,7 +48,7 @@ void Apply(TMainGame& game, GameFileContents&& contents) {
 
 bool InsertBookmark(TMainGame& game) {
   if (!game.ui().askQuestion(kCaption, "Insert bookmark?")) return false;
-  const fs::path file = NewBookmarkName(game);
+  const fs::path file = NewBookmarkName();
   const FileOutcome written = file.empty() ? FileOutcome::Failure("no free file name in the temporary folder")
                                            : game.files().createExclusive(file, GameFileText(game));
   if (!written) {
