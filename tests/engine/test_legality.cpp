@@ -2,6 +2,9 @@
 // rules, what may be taken from each pile, and whole positions.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "game/rule_index.h"
 #include "moves/legal_moves.h"
 #include "moves/move_rules.h"
@@ -622,6 +625,63 @@ TEST(CanPlace, NamesOutsideTheBuildingPilesRefuse) {
     EXPECT_FALSE(moves.canPlace(H(4), name)) << name;
   EXPECT_TRUE(moves.canPlace(H(4), "Fila02")) << "a leading zero is read";
   EXPECT_FALSE(moves.canPlace(S(9), "Fila2")) << "a card that lies nowhere";
+}
+
+// --- Family procedures -------------------------------------------------------------
+
+// Answers yes and notes what it was asked.
+class AgreeingFamily : public FamilyTests {
+ public:
+  bool mayGoFromTableauToFoundation(int k, CardId card) const override { return note("foundation", k, card); }
+  bool mayPlaceWasteCard(CardId card, int wasteFirst, int i) const override {
+    return note("waste card " + std::to_string(wasteFirst), i, card);
+  }
+  bool mayTakeFromReserve(int j, CardId card) const override { return note("reserve", j, card); }
+  bool mayTakeFromGrid(int i, CardId card) const override { return note("grid", i, card); }
+  bool mayBuild(int code, CardId, CardId card, int p, bool) const override {
+    return note("code " + std::to_string(code), p, card);
+  }
+  mutable std::vector<std::string> asked;
+
+ private:
+  bool note(const std::string& what, int pile, CardId card) const {
+    asked.push_back(what + " " + std::to_string(pile) + " " + std::to_string(card));
+    return true;
+  }
+};
+
+TEST(FamilyProcedures, TheirQuestionsReachTheFamily) {
+  struct Case {
+    const char* what;
+    std::function<void(Table&)> rules;
+    std::function<bool(const MoveRules&)> question;
+    std::string asked;
+  } cases[] = {
+      {"a building code of the family", [](Table& t) { t.rules[rule::TableauBuilding + 1] = 5; },
+       [](const MoveRules& m) { return m.canPlace(H(8), Tab(1)); }, "code 5 1 8"},
+      {"family 23 to a foundation", [](Table& t) { t.rules[rule::Family] = 23; },
+       [](const MoveRules& m) { return m.canPlace(S(A), Found(2)); }, "foundation 2 40"},
+      {"waste priority 2", [](Table& t) { t.rules[rule::WastePriority] = 2; },
+       [](const MoveRules& m) { return m.canPlace(D(4), Tab(1)); }, "waste card 1 1 17"},
+      {"reserve take -14", [](Table& t) { t.rules[rule::ReserveTake] = -14; },
+       [](const MoveRules& m) { return m.canTake(C(6), Res(0)) == TakeAnswer::Take; }, "reserve 0 32"},
+      {"a grid pile", [](Table& t) { t.rules[rule::GridRows] = 1; t.rules[rule::GridRowPiles] = 2; },
+       [](const MoveRules& m) { return m.canTake(H(8), Tab(0)) == TakeAnswer::Take; }, "grid 0 8"},
+  };
+  for (const Case& c : cases) {
+    Table t;
+    t.put(Tab(0), {H(8)});
+    t.put(Tab(1), {C(9)});
+    t.put(Tab(2), {S(A)});
+    t.put(kWaste, {D(4)});
+    t.put(Res(0), {C(6)});
+    c.rules(t);
+    AgreeingFamily family;
+    const MoveRules moves(t.rules, t.piles, t.cards, family);
+    EXPECT_TRUE(c.question(moves)) << c.what;
+    EXPECT_EQ(family.asked, std::vector<std::string>{c.asked}) << c.what;
+    EXPECT_FALSE(c.question(t.moves())) << c.what << ": without the family's procedure";
+  }
 }
 
 // --- Whole positions --------------------------------------------------------------
