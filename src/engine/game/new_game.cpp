@@ -19,6 +19,7 @@ void ResetGameState(TMainGame& game) {
   state.setWord(116, -1);
   state.counters[0] = 0;
   game.piles().clear();
+  game.history().clear();
   state.set(flag::GameInProgress, false);
   for (int w : {word::DemoRunning, 112, 117}) state.setWord(w, 0);
   game.store().write(store::SingleUndoUsed, "0");

@@ -17,10 +17,8 @@ inline constexpr int StrippedDeck = 47;
 inline constexpr int OneSuitFaces = 48;
 inline constexpr int Family = 51;
 inline constexpr int FoundationBaseRank = 52;
-inline constexpr int FoundationBuilding = 84;
 inline constexpr int FoundationPrefill = 100;
 inline constexpr int TableauFill = 132;
-inline constexpr int ReserveAcceptance = 332;
 inline constexpr int ThirdSlotFixedCard = 352;
 inline constexpr int Foundations = 367;
 inline constexpr int TableauPiles = 368;
@@ -56,5 +54,25 @@ inline constexpr int ThirdSlotLayout = 364;
 inline constexpr int ThirdSlotRow = 365;
 inline constexpr int StockPilesShown = 366;
 inline constexpr int ThirdSlotShown = 370;
+
+// Moving cards: what may be taken, where it may go.
+inline constexpr int UnitSequenceCheck = 2;
+inline constexpr int WasteTopFixed = 8;
+inline constexpr int TableauUnitSize = 13;
+inline constexpr int ReserveTake = 14;
+inline constexpr int FoundationTakeBack = 18;
+inline constexpr int GridRows = 25;
+inline constexpr int GridRowPiles = 26;
+inline constexpr int FoundationCapacity = 32;
+inline constexpr int TableauCapacity = 33;
+inline constexpr int WastePriority = 35;
+inline constexpr int RemovalTargetSum = 39;
+inline constexpr int FoundationDirection = 68;
+inline constexpr int FoundationBuilding = 84;
+inline constexpr int FoundationCapacityEach = 116;
+inline constexpr int TableauDirection = 172;
+inline constexpr int TableauBuilding = 212;
+inline constexpr int TableauWrap = 252;
+inline constexpr int ReserveAccepts = 332;
 
 }  // namespace velmora::rule

@@ -12,6 +12,7 @@
 #include "files/instance_lock.h"
 #include "files/user_data.h"
 #include "game/new_game.h"
+#include "history/game_history.h"
 #include "layout/card_place.h"
 #include "layout/table_layout.h"
 #include "piles/pile_store.h"
@@ -50,6 +51,9 @@ class TMainGame {
   const CardTable& cards() const { return cards_; }
   PileStore& piles() { return piles_; }
   const PileStore& piles() const { return piles_; }
+  // The undo and redo history of the current game.
+  GameHistory& history() { return history_; }
+  const GameHistory& history() const { return history_; }
   // Where the piles stand on the table, and the hand-laid look of tableau fans.
   TableLayout& layout() { return layout_; }
   const TableLayout& layout() const { return layout_; }
@@ -78,6 +82,7 @@ class TMainGame {
   RuleRecord rules_;
   CardTable cards_;
   PileStore piles_;
+  GameHistory history_;
   TableLayout layout_;
   IrregularPiles irregularPiles_;
   NewGameSeams seams_;

@@ -20,7 +20,9 @@ inline constexpr int EndOfGameSeen = 9;  // autoplay stops when it sees it
 
 namespace word {
 inline constexpr int CloseAfterAnimation = 71;
+inline constexpr int PassCounter = 73;  // passes through the stock, 1 after a deal
 inline constexpr int StockPressed = 89;
+inline constexpr int StartPhase = 91;  // 0 after a deal, raised by each move to at most 2
 inline constexpr int FoundationHighlightMark = 103;
 inline constexpr int RandomGameType = 104;
 inline constexpr int AutoplayAllGames = 105;
@@ -28,6 +30,10 @@ inline constexpr int FastSearchType = 108;
 inline constexpr int DemoRunning = 110;
 inline constexpr int StatisticsDisabled = 115;
 }  // namespace word
+
+namespace counter {
+inline constexpr int DealCount = 0;  // stock deals of the game that undo and redo carry along
+}  // namespace counter
 
 // A clock that never jumps: game times survive midnight and clock changes.
 inline std::int64_t MonotonicMilliseconds() {

@@ -52,7 +52,7 @@ std::string FoundationMark(const RuleRecord& rules, int k) {
 
 std::string ReserveMark(const RuleRecord& rules, int k) {
   for (const CodeMark& entry : kReserveMarks)
-    if (rules[rule::ReserveAcceptance + k] == entry.code) return entry.mark;
+    if (rules[rule::ReserveAccepts + k] == entry.code) return entry.mark;
   return "001";
 }
 

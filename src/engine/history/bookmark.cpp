@@ -1,0 +1,90 @@
+#include "history/bookmark.h"
+
+#include <unistd.h>
+
+#include <string>
+
+#include "game/rule_index.h"
+#include "history/game_file.h"
+#include "shell/main_game.h"
+
+namespace velmora {
+namespace {
+
+constexpr char kCaption[] = "Velmora 2001";
+// Undo histories grow with every step; this holds many thousands of them.
+constexpr std::uintmax_t kMaxBookmarkBytes = 256u << 20;
+constexpr int kNameAttempts = 100;
+
+// A name no file in the temporary folder has yet: the process and the moment
+// tell running programs and earlier bookmarks apart.
+fs::path NewBookmarkName() {
+  std::error_code error;
+  const fs::path folder = fs::temp_directory_path(error);
+  if (error) return {};
+  const std::string stem = "velmora-bookmark-" + std::to_string(::getpid()) + "-" + std::to_string(MonotonicMilliseconds());
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    const fs::path file = folder / (stem + "-" + std::to_string(attempt) + ".gam");
+    if (!fs::exists(fs::symlink_status(file, error))) return file;
+  }
+  return {};
+}
+
+void Apply(TMainGame& game, GameFileContents&& contents) {
+  game.store().write(store::ScoringMode, contents.scoringMode);
+  game.store().writeNumber(store::Score, contents.score);
+  game.state().setWord(word::PassCounter, contents.passCounter);
+  RestoreSnapshot(contents.table, game.piles(), game.cards());
+  GameHistory& history = game.history();
+  history.undo().assign(std::move(contents.undo));
+  history.undoLog().setText(std::move(contents.undoLog));
+  // The deal count follows the table back: one for every stock deal left in the history.
+  game.state().counters[counter::DealCount] = history.undoLog().countCode(step_tag::DealCountRaised);
+  for (int k = 0; k < kFoundations; ++k)
+    if (const auto rank = contents.baseRanks[static_cast<std::size_t>(k)]) game.rules()[rule::FoundationBaseRank + k] = static_cast<std::int16_t>(*rank);
+}
+
+}  // namespace
+
+bool InsertBookmark(TMainGame& game) {
+  if (!game.ui().askQuestion(kCaption, "Insert bookmark?")) return false;
+  const fs::path file = NewBookmarkName();
+  const FileOutcome written = file.empty() ? FileOutcome::Failure("no free file name in the temporary folder")
+                                           : game.files().createExclusive(file, GameFileText(game));
+  if (!written) {
+    game.ui().showMessage(kCaption, "The bookmark could not be written: " + written.message, GameUi::Icon::Error);
+    return false;
+  }
+  const std::string earlier = game.store().read(store::BookmarkFile);
+  game.store().write(store::BookmarkFile, file.string());
+  if (!earlier.empty()) game.files().remove(earlier);
+  return true;
+}
+
+bool GoToBookmark(TMainGame& game) {
+  if (!game.ui().askQuestion(kCaption, "Go to bookmark?")) return false;
+  const std::string name = game.store().read(store::BookmarkFile);
+  const FileContents file = name.empty() ? FileContents{} : game.files().read(name, kMaxBookmarkBytes);
+  if (file.status == ReadStatus::Missing) {
+    game.ui().showMessage(kCaption, "File not found: " + name, GameUi::Icon::Warning);
+    return false;
+  }
+  GameFileRead read = file.ok() ? ReadGameFile(file.data) : GameFileRead{std::nullopt, "it cannot be read"};
+  if (!read.contents) {
+    game.ui().showMessage(kCaption, "The bookmark " + name + " cannot be used: " + read.fault + ".", GameUi::Icon::Error);
+    return false;
+  }
+  Apply(game, std::move(*read.contents));
+  return true;
+}
+
+bool HasBookmark(const TMainGame& game) { return !game.store().read(store::BookmarkFile).empty(); }
+
+void DropBookmark(TMainGame& game) {
+  const std::string name = game.store().read(store::BookmarkFile);
+  if (name.empty()) return;
+  game.files().remove(name);
+  game.store().write(store::BookmarkFile, "");
+}
+
+}  // namespace velmora
