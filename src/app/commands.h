@@ -187,7 +187,7 @@ inline constexpr ToolButtonRow kToolButtons[] = {
     {Command::RestartGame, "TB_RESTART", "Restart", true},
     {Command::Undo, "TB_UNDO", "Undo", true},
     {Command::Redo, "TB_REDO", "Redo"},
-    {Command::Autoplay, "TB_AUTOPLAY", "Autoplay", true},
+    {Command::Autoplay, "TB_AUTOPLAY", "Autoplay"},
     {Command::GameStatistics, "TB_STAT", "Statistics", true},
     {Command::Rules, "TB_RULES", "Rules"},
     {Command::Exit, "TB_EXIT", "Exit", true},

@@ -307,7 +307,13 @@ void MainWindow::updateCommands() {
     const std::size_t i = Index(row.command);
     actions_[i]->setEnabled(connected_[i] && allowed_[i] && RulesAllow(row.gate, game_.rules()));
   }
-  menus_[Index(Menu::Tutor)]->menuAction()->setEnabled(RulesAllow(RuleGate::Tutor, game_.rules()));
+  // A submenu opens only when one of its items can be chosen.
+  for (const MenuRow& row : kMenus) {
+    if (row.parent == Menu::None) continue;
+    const QList<QAction*> items = menus_[Index(row.menu)]->actions();
+    menus_[Index(row.menu)]->menuAction()->setEnabled(
+        std::any_of(items.begin(), items.end(), [](const QAction* item) { return item->isEnabled(); }));
+  }
 }
 
 void MainWindow::gameChanged() {

@@ -120,7 +120,8 @@ TEST_F(MainWindowTest, AtStartUpOnlyCommandsThatWorkAreEnabled) {
   const std::set<Command> enabled = {Command::Exit, Command::About};
   for (const CommandRow& row : kCommands)
     EXPECT_EQ(window->action(row.command)->isEnabled(), enabled.count(row.command) == 1) << row.caption;
-  EXPECT_FALSE(window->menu(Menu::Tutor)->menuAction()->isEnabled());
+  for (Menu submenu : {Menu::Tutor, Menu::RandomGame})
+    EXPECT_FALSE(window->menu(submenu)->menuAction()->isEnabled()) << "no item of it can be chosen";
 }
 
 TEST_F(MainWindowTest, TheRulesOfTheGameSwitchCommandsOff) {
