@@ -291,6 +291,11 @@ QAction* MainWindow::action(Command command) const { return actions_[Index(comma
 
 QMenu* MainWindow::menu(Menu which) const { return which == Menu::None ? nullptr : menus_[Index(which)]; }
 
+bool MainWindow::isAutoplayOn() const {
+  const QAction* autoplay = action(Command::Autoplay);
+  return autoplay->isChecked() && autoplay->isEnabled();
+}
+
 void MainWindow::connectCommand(Command command, std::function<void()> handler) {
   connect(action(command), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
   connected_[Index(command)] = true;

@@ -59,6 +59,8 @@ class MainWindow final : public QMainWindow {
   // the status bar follow the current game.
   void gameChanged();
   QMenu* menu(Menu which) const;
+  // Autoplay works only while its command is both checked and enabled.
+  bool isAutoplayOn() const;
 
   // --- The table ---
   // The widget that shows the table fills the area below the tool bar; the

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
+#include <QLabel>
+#include <QHelpEvent>
 #include <set>
 
 #include "app_test_support.h"
@@ -194,6 +198,7 @@ TEST_F(MainWindowTest, ToolBarButtonsRunTheirCommandsAndShowTheirState) {
   autoplayButton->click();
   EXPECT_EQ(game.autoplay(), !before);
   EXPECT_EQ(window->action(Command::Autoplay)->isChecked(), !before);
+  EXPECT_EQ(window->isAutoplayOn(), !before);
   EXPECT_EQ(autoplayButton->isChecked(), !before) << "the button stays down while autoplay is on";
   window->action(Command::Autoplay)->trigger();
   EXPECT_EQ(autoplayButton->isChecked(), before);
@@ -248,9 +253,45 @@ TEST_F(MainWindowTest, ToolBarAndPanelChoicesAreKeptInThePreferenceFile) {
   EXPECT_TRUE(again->hasLargeToolBar());
   EXPECT_FALSE(again->hasFlatToolBar());
   EXPECT_FALSE(again->isTimePanelShown());
+  again->resize(640, 480);
+  again->show();
   again->setToolBarShown(false);
   EXPECT_FALSE(again->toolBar()->isVisibleTo(again.get()));
+  QApplication::processEvents();
+  EXPECT_EQ(again->table()->mapTo(again.get(), QPoint(0, 0)).y(), again->menuBar()->height() + 5)
+      << "the table starts 5 pixels below the menu";
   EXPECT_EQ(preferenceFile().find("Preference", "ToolBar_Visible"), "N");
+}
+
+TEST_F(MainWindowTest, ToolTipsOnlyWhenSwitchedOn) {
+  const auto window = makeWindow();
+  window->show();
+  QWidget* button = window->toolButton(Command::Exit);
+  for (const bool on : {false, true}) {  // a shown tip fades out slowly: "off" first
+    SCOPED_TRACE(on);
+    game.store().setSwitch(store::ShowToolTips, on);
+    QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), button->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(button, &help);
+    EXPECT_EQ(QToolTip::isVisible(), on);
+    if (on) EXPECT_EQ(QToolTip::text(), QStringLiteral("Exit"));
+  }
+}
+
+TEST_F(MainWindowTest, TheAboutBoxNamesTheProgramAndItsLicence) {
+  const auto window = makeWindow();
+  game.store().setSwitch(store::SoundsEnabled, true);
+  game.store().setSwitch(store::SoundsAbout, true);
+  QString shown;
+  testing::ModalDriver close([&](QWidget& dialog) {
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) shown += label->text() + "\n";
+    static_cast<QDialog&>(dialog).accept();
+  });
+  window->action(Command::About)->trigger();
+  EXPECT_TRUE(close.sawDialog());
+  EXPECT_TRUE(shown.contains(QStringLiteral("Velmora 2001")));
+  EXPECT_TRUE(shown.contains(QStringLiteral(VELMORA_VERSION)));
+  EXPECT_TRUE(shown.contains(QStringLiteral("GPL-3.0-or-later")));
+  EXPECT_EQ(ui.sounds, std::vector<std::string>{"About"});
 }
 
 TEST_F(MainWindowTest, ShowTimeAndShowScoreAreOfferedOnlyForAHiddenPanel) {
