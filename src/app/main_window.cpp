@@ -118,8 +118,7 @@ MainWindow::MainWindow(TMainGame& game, const ResourceStore* resources, QWidget*
   connectOwnCommands();
   readToolBarPreferences();
   applyToolBarLook();
-  setTimePanelShown(game.store().read(store::ShowTime) != "N");
-  setScorePanelShown(game.store().read(store::ShowScore) != "N");
+  applyPanels();
   showElapsedTime(0);
   showScore(0);
   gameChanged();
@@ -446,27 +445,29 @@ void MainWindow::setFlatToolBar(bool flat) {
   applyToolBarLook();
 }
 
+// The store holds the choice for the run; the preference file keeps it.
 void MainWindow::setTimePanelShown(bool shown) {
-  if (shown != isTimePanelShown() || game_.store().isOn(store::ShowTime) != shown) {
-    game_.store().setSwitch(store::ShowTime, shown);
-    writePreference("Show_Time", shown);
-  }
-  timePanelAction_->setVisible(shown);
-  panelGapAction_->setVisible(shown && isScorePanelShown());
+  game_.store().setSwitch(store::ShowTime, shown);
+  writePreference("Show_Time", shown);
+  applyPanels();
+}
+
+void MainWindow::setScorePanelShown(bool shown) {
+  game_.store().setSwitch(store::ShowScore, shown);
+  writePreference("Show_Score", shown);
+  applyPanels();
+}
+
+void MainWindow::applyPanels() {
+  const bool time = game_.store().read(store::ShowTime) != "N";
+  const bool score = game_.store().read(store::ShowScore) != "N";
+  timePanelAction_->setVisible(time);
+  scorePanelAction_->setVisible(score);
+  panelGapAction_->setVisible(time && score);
   updatePopupStates();
 }
 
 bool MainWindow::isTimePanelShown() const { return timePanelAction_->isVisible(); }
-
-void MainWindow::setScorePanelShown(bool shown) {
-  if (shown != isScorePanelShown() || game_.store().isOn(store::ShowScore) != shown) {
-    game_.store().setSwitch(store::ShowScore, shown);
-    writePreference("Show_Score", shown);
-  }
-  scorePanelAction_->setVisible(shown);
-  panelGapAction_->setVisible(shown && isTimePanelShown());
-  updatePopupStates();
-}
 
 bool MainWindow::isScorePanelShown() const { return scorePanelAction_->isVisible(); }
 

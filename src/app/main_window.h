@@ -138,6 +138,8 @@ class MainWindow final : public QMainWindow {
   void connectOwnCommands();
   void readToolBarPreferences();
   void applyToolBarLook();
+  // Shows the time and score panels as the store says.
+  void applyPanels();
   void loadGlyphs();
   void updatePopupStates();
   void updateStatusBar();

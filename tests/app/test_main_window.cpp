@@ -234,6 +234,7 @@ TEST_F(MainWindowTest, ToolBarGlyphsComeFromTheBundleWithGreyedTwins) {
 TEST_F(MainWindowTest, ToolBarAndPanelChoicesAreKeptInThePreferenceFile) {
   {
     const auto window = makeWindow();
+    EXPECT_FALSE(preferenceFile().hasSection("Preference")) << "a window coming up writes nothing";
     EXPECT_FALSE(window->hasLargeToolBar());
     EXPECT_TRUE(window->hasFlatToolBar());
     window->popup(MainWindow::Popup::ToolBar)->actions()[0]->trigger();  // "Large icons"
