@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "shell/preference_file.h"
 

@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QPainter>
+#include <algorithm>
 
 namespace velmora {
 

@@ -11,12 +11,12 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "about_box.h"
 #include "colours.h"
 #include "dialog_base.h"
 #include "pause_screen.h"
-#include "qt_game_ui.h"
 #include "resource_store.h"
 #include "shell/autoplay_switch.h"
 #include "shell/game_clock.h"
