@@ -1,0 +1,70 @@
+#pragma once
+// Shared fixtures of the widget tests: a game object on a scratch data folder
+// with the real rule file and resource bundle, and a screen that answers
+// nothing.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "files/ini_document.h"
+#include "resource_store.h"
+#include "shell/game_ui.h"
+#include "shell/main_game.h"
+
+namespace velmora::testing {
+
+class QuietUi final : public GameUi {
+ public:
+  void showMessage(std::string_view, std::string_view text, Icon) override { messages.emplace_back(text); }
+  bool askQuestion(std::string_view, std::string_view) override { return true; }
+  void playSound(std::string_view name) override { sounds.emplace_back(name); }
+  void stopSound() override {}
+
+  std::vector<std::string> messages;
+  std::vector<std::string> sounds;
+};
+
+// A game object whose data folder is a fresh scratch folder.
+class GameFixture {
+ public:
+  GameFixture() : game(Folders(VELMORA_PROGRAM_DIR, scratch.path().toStdString()), ui) {
+    game.data().prepare();
+    resources.open(QStringLiteral(VELMORA_PROGRAM_DIR "/SOL.RGF"));
+  }
+
+  IniDocument preferenceFile() { return game.preferences().open(); }
+
+  QTemporaryDir scratch;
+  QuietUi ui;
+  TMainGame game;
+  ResourceStore resources;
+};
+
+// Runs `act` on the modal dialog once it is open; records whether one was.
+class ModalDriver {
+ public:
+  explicit ModalDriver(std::function<void(QWidget&)> act) : act_(std::move(act)) {
+    QTimer::singleShot(0, &context_, [this] { poll(); });
+  }
+  bool sawDialog() const { return saw_; }
+
+ private:
+  void poll() {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      saw_ = true;
+      act_(*dialog);
+    } else if (++polls_ < 50) {
+      QTimer::singleShot(10, &context_, [this] { poll(); });
+    }
+  }
+
+  QObject context_;  // the polls end with the driver
+  std::function<void(QWidget&)> act_;
+  bool saw_ = false;
+  int polls_ = 0;
+};
+
+}  // namespace velmora::testing
