@@ -38,6 +38,9 @@ class SilentUi : public GameUi {
   void playSound(std::string_view) override {}
   void stopSound() override {}
   void showTable(TableChange) override {}
+  void beep() override {}
+  void showScore(std::int64_t) override {}
+  void flyCards(const std::vector<CardId>&, TablePoint, TablePoint) override {}
 };
 
 // A table with its rules, dealt and played a few moves into the game.

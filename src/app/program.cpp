@@ -34,13 +34,16 @@ void Program::playSplashSound() {
 
 void Program::showTable() {
   table_ = new TableView(*game_, resources_, window_.get());
-  window_->setCentralWidget(table_);
-  ui_->setTableShown([this](GameUi::TableChange change) {
+  window_->setTable(table_);
+  QtGameUi::TableOutlets outlets;
+  outlets.show = [this](GameUi::TableChange change) {
     if (change == GameUi::TableChange::Layout)
       table_->relayout();
     else
       table_->redraw();
-  });
+  };
+  outlets.score = [this](std::int64_t score) { window_->showScore(score); };
+  ui_->setTableOutlets(std::move(outlets));
 }
 
 namespace {
@@ -87,7 +90,7 @@ std::optional<int> Program::start() {
   if (const auto failure = InitialiseProgram(*game_, environment))
     return fail(ToDisplayText(failure->caption), ToDisplayText(failure->text));
 
-  window_ = std::make_unique<MainWindow>(*game_);
+  window_ = std::make_unique<MainWindow>(*game_, &resources_);
   ui_->setParentWindow(window_.get());
   showTable();
   window_->restorePlacement();

@@ -1,5 +1,7 @@
 #include "qt_game_ui.h"
 
+#include <QApplication>
+
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QUrl>
@@ -52,7 +54,17 @@ void QtGameUi::stopSound() {
 }
 
 void QtGameUi::showTable(TableChange change) {
-  if (showTable_) showTable_(change);
+  if (outlets_.show) outlets_.show(change);
+}
+
+void QtGameUi::beep() { QApplication::beep(); }
+
+void QtGameUi::showScore(std::int64_t score) {
+  if (outlets_.score) outlets_.score(score);
+}
+
+void QtGameUi::flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) {
+  if (outlets_.fly) outlets_.fly(cards, from, to);
 }
 
 }  // namespace velmora

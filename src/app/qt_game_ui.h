@@ -20,20 +20,28 @@ class QtGameUi final : public GameUi {
 
   // Message boxes open over this window once it exists.
   void setParentWindow(QWidget* window) { parent_ = window; }
-  // Where the table's changes go once the table is on screen.
-  void setTableShown(std::function<void(TableChange)> show) { showTable_ = std::move(show); }
+  // The window's parts that show the table, its score and card flights, once they exist.
+  struct TableOutlets {
+    std::function<void(TableChange)> show;
+    std::function<void(std::int64_t)> score;
+    std::function<void(const std::vector<CardId>&, TablePoint, TablePoint)> fly;
+  };
+  void setTableOutlets(TableOutlets outlets) { outlets_ = std::move(outlets); }
 
   void showMessage(std::string_view caption, std::string_view text, Icon icon) override;
   bool askQuestion(std::string_view caption, std::string_view text) override;
   void playSound(std::string_view name) override;
   void stopSound() override;
   void showTable(TableChange change) override;
+  void beep() override;
+  void showScore(std::int64_t score) override;
+  void flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) override;
 
  private:
   const ResourceStore& resources_;
   QPointer<QWidget> parent_;
   std::unique_ptr<QSoundEffect> sound_;
-  std::function<void(TableChange)> showTable_;
+  TableOutlets outlets_;
 };
 
 // The engine writes line breaks as "\r"; the windows want "\n". Texts are in

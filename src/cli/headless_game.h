@@ -20,6 +20,9 @@ class TerminalUi final : public GameUi {
   void playSound(std::string_view) override {}
   void stopSound() override {}
   void showTable(TableChange) override {}
+  void beep() override {}
+  void showScore(std::int64_t) override {}
+  void flyCards(const std::vector<CardId>&, TablePoint, TablePoint) override {}
 
  private:
   std::ostream& err_;

@@ -22,6 +22,10 @@ class QuietUi final : public GameUi {
   bool askQuestion(std::string_view, std::string_view) override { return true; }
   void playSound(std::string_view name) override { sounds.emplace_back(name); }
   void stopSound() override {}
+  void showTable(TableChange) override {}
+  void beep() override {}
+  void showScore(std::int64_t) override {}
+  void flyCards(const std::vector<CardId>&, TablePoint, TablePoint) override {}
 
   std::vector<std::string> messages;
   std::vector<std::string> sounds;

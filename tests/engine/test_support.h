@@ -62,6 +62,9 @@ class RecordingUi : public GameUi {
   void playSound(std::string_view name) override { sounds.emplace_back(name); }
   void stopSound() override { sounds.emplace_back("(stop)"); }
   void showTable(TableChange change) override { tableChanges.push_back(change); }
+  void beep() override { ++beeps; }
+  void showScore(std::int64_t score) override { scores.push_back(score); }
+  void flyCards(const std::vector<CardId>& cards, TablePoint, TablePoint) override { flights.push_back(cards); }
   bool showAdvice(std::string_view text, int) override {
     advice.emplace_back(text);
     return silenceAdvice;
@@ -72,6 +75,9 @@ class RecordingUi : public GameUi {
   std::vector<std::string> sounds;
   std::vector<std::string> advice;
   std::vector<TableChange> tableChanges;
+  std::vector<std::int64_t> scores;
+  std::vector<std::vector<CardId>> flights;
+  int beeps = 0;
   bool answer = true;
   bool silenceAdvice = false;  // ticks "Don't show this message box again"
 

@@ -1,7 +1,12 @@
 #pragma once
 // The one way the engine reaches the screen. The program implements it with
 // windows; the command-line tool and the tests script it.
+#include <cstdint>
 #include <string_view>
+#include <vector>
+
+#include "cards/card.h"
+#include "piles/pile_geometry.h"
 
 namespace velmora {
 
@@ -9,8 +14,9 @@ class GameUi {
  public:
   enum class Icon { Information, Warning, Error };
   // Laying out places every pile afresh (a new game, another card size);
-  // the piles alone are redrawn after cards moved.
-  enum class TableChange { Layout, Piles };
+  // the piles alone are redrawn after cards moved; the carried cards moved
+  // with the pointer (the game object's carry says where).
+  enum class TableChange { Layout, Piles, Carry };
 
   virtual ~GameUi() = default;
 
@@ -21,6 +27,13 @@ class GameUi {
   virtual void playSound(std::string_view name) = 0;
   virtual void stopSound() = 0;
   virtual void showTable(TableChange change) = 0;
+  // The system's default sound: a refused move.
+  virtual void beep() = 0;
+  // The score panel shows the score.
+  virtual void showScore(std::int64_t score) = 0;
+  // Cards fly from one place to another (window coordinates of the bottom
+  // card); returns when they have landed.
+  virtual void flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) = 0;
   // An advisory box with the picture of `picturePage` (0 colours, 1 screen
   // size) and "Don't show this message box again"; true when that was ticked.
   virtual bool showAdvice(std::string_view text, int picturePage) {

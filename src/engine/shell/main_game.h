@@ -16,6 +16,7 @@
 #include "layout/card_place.h"
 #include "layout/table_layout.h"
 #include "piles/pile_store.h"
+#include "play/carry.h"
 #include "rules/rule_record.h"
 #include "shell/config_store.h"
 #include "shell/game_ui.h"
@@ -59,6 +60,9 @@ class TMainGame {
   const TableLayout& layout() const { return layout_; }
   IrregularPiles& irregularPiles() { return irregularPiles_; }
   const IrregularPiles& irregularPiles() const { return irregularPiles_; }
+  // The cards the player carries with the mouse.
+  Carry& carry() { return carry_; }
+  const Carry& carry() const { return carry_; }
   // What starting a game asks of the parts of the program built around it.
   NewGameSeams& seams() { return seams_; }
 
@@ -85,6 +89,7 @@ class TMainGame {
   GameHistory history_;
   TableLayout layout_;
   IrregularPiles irregularPiles_;
+  Carry carry_;
   NewGameSeams seams_;
   CardSizeNoticesShown cardSizeNotices_;
   bool autoplay_ = false;

@@ -1,0 +1,23 @@
+#pragma once
+// The cards the player carries with the mouse: taken from a pile with the
+// cards above them, drawn at the pointer until they are dropped or put back.
+#include "cards/card.h"
+#include "piles/pile_geometry.h"
+#include "piles/pile_names.h"
+
+namespace velmora {
+
+struct Carry {
+  CardId card = kNoCard;     // the bottom card of the carried unit; none when nothing is carried
+  CardId unitTop = kNoCard;  // the unit's top card
+  PileRef from{PileGroup::Stock, 0};
+  int fromIndex = 0;     // the bottom card's place in its pile (0 = the pile's bottom card)
+  TablePoint grab;       // the pointer's offset inside the bottom card
+  TablePoint at;         // the bottom card's top-left corner now, in window coordinates
+  bool pointerMoved = false;
+
+  bool active() const { return card != kNoCard; }
+  void clear() { *this = Carry{}; }
+};
+
+}  // namespace velmora
