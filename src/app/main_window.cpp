@@ -431,6 +431,7 @@ void MainWindow::setToolBarShown(bool shown) {
   toolBarShown_ = shown;
   writePreference("ToolBar_Visible", shown);
   applyToolBarLook();
+  emit toolBarShownChanged(shown);
 }
 
 void MainWindow::setLargeToolBar(bool large) {

@@ -116,6 +116,8 @@ class MainWindow final : public QMainWindow {
   // The "Autoplay" switch was turned by the player.
   void autoplaySwitched(bool on);
   void pauseChanged(bool paused);
+  // The tool bar was shown or hidden: the table's top edge moves.
+  void toolBarShownChanged(bool shown);
 
  protected:
   bool event(QEvent* event) override;

@@ -12,6 +12,7 @@
 #include "shell/startup.h"
 #include "table/prepare_game.h"
 #include "table_view.h"
+#include "game_commands.h"
 
 namespace velmora {
 
@@ -44,6 +45,9 @@ void Program::showTable() {
   };
   outlets.score = [this](std::int64_t score) { window_->showScore(score); };
   ui_->setTableOutlets(std::move(outlets));
+  table_->setToolbarShown(window_->isToolBarShown());
+  QObject::connect(window_.get(), &MainWindow::toolBarShownChanged, table_, &TableView::setToolbarShown);
+  ConnectGameCommands(*window_, *game_);
 }
 
 namespace {
@@ -59,6 +63,8 @@ void Program::dealGivenGame() {
   if (options_.game.isEmpty()) return;
   if (const auto refusal = DealNamedGame(*game_, options_.game.toStdString(), options_.deal.toStdString(), ScreenFacts()))
     ui_->showMessage("Velmora 2001", *refusal, GameUi::Icon::Warning);
+  else
+    ShowDealtGame(*window_, *game_);
 }
 
 int Program::fail(const QString& caption, const QString& text) {
