@@ -60,6 +60,7 @@ void TableView::reloadPictures() {
   const CardLook look = ChooseCardLook(game_, pixelRatio());
   if (!pictures_.loaded() || !(pictures_.look() == look)) pictures_.load(resources_, look);
   background_ = ChooseBackground(game_.store(), resources_, pixelRatio());
+  cleanTable_ = QImage();
 }
 
 void TableView::relayout() {
@@ -92,21 +93,31 @@ void TableView::redraw() {
   const TableScene scene = this->scene();
   const int lowestEdge = LowestCardEdge(scene, pictures_.cardSize());
   const QSize size(viewport()->width(), std::max(viewport()->height(), lowestEdge + kRoomBelowLowestCard));
-  if (tableImage_.size() != size * pixelRatio()) {
-    tableImage_ = QImage(size * pixelRatio(), QImage::Format_ARGB32_Premultiplied);
-    tableImage_.setDevicePixelRatio(pixelRatio());
-  }
-  paintTableImage(scene);
+  paintTableImage(scene, size);
   updateScrollRange(lowestEdge);
   viewport()->update();
 }
 
-void TableView::paintTableImage(const TableScene& scene) {
+void TableView::prepareCleanTable(QSize size) {
+  if (cleanTable_.size() == size * pixelRatio() && cleanTable_.devicePixelRatio() == pixelRatio()) return;
+  cleanTable_ = QImage(size * pixelRatio(), QImage::Format_ARGB32_Premultiplied);
+  cleanTable_.setDevicePixelRatio(pixelRatio());
+  QPainter painter(&cleanTable_);
+  PaintBackground(painter, QRect(QPoint(0, 0), size), background_);
+}
+
+// The table image starts as a copy of the clean table, so only the piles are painted.
+void TableView::paintTableImage(const TableScene& scene, QSize size) {
+  prepareCleanTable(size);
+  if (tableImage_.size() != cleanTable_.size()) {
+    tableImage_ = QImage(cleanTable_.size(), QImage::Format_ARGB32_Premultiplied);
+    tableImage_.setDevicePixelRatio(pixelRatio());
+  }
   QPainter painter(&tableImage_);
-  const QRect area(QPoint(0, 0), tableImage_.deviceIndependentSize().toSize());
-  PaintBackground(painter, area, background_);
-  if (game_.state().on(flag::GameInProgress) || !scene.piles.empty())
-    PaintTableScene(painter, scene, pictures_, {game_.store().read(store::CardsShadowed) != "N"});
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(0, 0, cleanTable_);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  PaintTableScene(painter, scene, pictures_, {game_.store().read(store::CardsShadowed) != "N"});
 }
 
 void TableView::updateScrollRange(int lowestEdge) {

@@ -45,7 +45,8 @@ class TableView final : public QAbstractScrollArea {
   void scrollContentsBy(int dx, int dy) override;
 
  private:
-  void paintTableImage(const TableScene& scene);
+  void paintTableImage(const TableScene& scene, QSize size);
+  void prepareCleanTable(QSize size);
   void updateScrollRange(int lowestEdge);
   qreal pixelRatio() const;
 
@@ -54,6 +55,7 @@ class TableView final : public QAbstractScrollArea {
   TablePictures pictures_;
   TableBackground background_;
   QImage tableImage_;
+  QImage cleanTable_;  // the background alone, the size of the table image
   bool toolbarShown_ = true;
 };
 

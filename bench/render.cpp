@@ -1,0 +1,78 @@
+// Redrawing the whole table image (background, marks, every card with its
+// shadow) for dealt games at two window sizes: the work behind every repaint
+// of the table after a move.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "catalogue/catalogue_startup.h"
+#include "game/new_game.h"
+#include "qt_game_ui.h"
+#include "resource_store.h"
+#include "shell/main_game.h"
+#include "table/prepare_game.h"
+#include "table_view.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Milliseconds per whole redraw, median of several batches.
+double RedrawMilliseconds(velmora::TableView& table) {
+  constexpr int kBatches = 9;
+  constexpr int kRedrawsPerBatch = 20;
+  std::vector<double> batches;
+  for (int b = 0; b < kBatches; ++b) {
+    const auto start = Clock::now();
+    for (int i = 0; i < kRedrawsPerBatch; ++i) table.redraw();
+    batches.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count() / kRedrawsPerBatch);
+  }
+  return Median(batches);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  velmora::ResourceStore resources;
+  if (!resources.open(QStringLiteral(VELMORA_PROGRAM_DIR "/SOL.RGF"))) {
+    std::fprintf(stderr, "bench_render: cannot open the resource bundle\n");
+    return 1;
+  }
+  QTemporaryDir data;
+  velmora::QtGameUi ui(resources);
+  velmora::TMainGame game(velmora::Folders(VELMORA_PROGRAM_DIR, data.path().toStdString()), ui);
+  if (velmora::LoadCatalogueFiles(game.catalogue(), game.data())) return 1;
+
+  struct Case {
+    const char* game;
+    const char* name;
+  };
+  struct Size {
+    int width;
+    int height;
+  };
+  for (const Case& c : {Case{"Spider (four suits)", "spider4"}, Case{"FreeCell", "freecell"}}) {
+    for (const Size size : {Size{1920, 1080}, Size{1280, 800}}) {
+      if (velmora::DealNamedGame(game, c.game, "1", {size.width, true})) return 1;
+      velmora::TableView table(game, resources);
+      table.resize(size.width, size.height);
+      table.show();
+      QApplication::processEvents();
+      if (table.tableImage().deviceIndependentSize().toSize() != table.viewport()->size() ||
+          table.viewport()->width() != size.width)
+        return 1;
+      std::printf("render_%s_%dx%d %.3f ms\n", c.name, size.width, size.height, RedrawMilliseconds(table));
+    }
+  }
+  return 0;
+}
