@@ -39,7 +39,7 @@ qreal TableView::pixelRatio() const { return devicePixelRatioF(); }
 
 LayoutArea TableView::layoutArea() const {
   LayoutArea area;
-  const CardDimensions card = CardDimensionsOf(pictures_.look().sizeLetter).value_or(CardDimensions{71, 96});
+  const CardDimensions card = CardSizeFor(pictures_.look().sizeLetter);
   area.cardWidth = card.width;
   area.cardHeight = card.height;
   area.shadowDepth = game_.store().read(store::CardsShadowed) == "N" ? 0 : kShadowDepth;

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "game_catalogue.h"
-#include "layout/card_size.h"
+#include "table/card_size.h"
 #include "layout/table_layout.h"
 #include "rules/load_game_rules.h"
 
@@ -50,7 +50,7 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, La
 }
 
 LayoutArea AreaOf(const LayoutRequest& request) {
-  const CardSize card = CardSizeFor(request.size);
+  const CardDimensions card = CardSizeFor(request.size);
   return {.cardWidth = card.width, .cardHeight = card.height, .shadowDepth = kShadowDepth, .top = 5,
           .bottom = request.height - 1, .windowHeight = request.height, .width = request.width,
           .screenWidth = request.width, .screenHeight = request.height};

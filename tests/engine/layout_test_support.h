@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "catalogue/catalogue.h"
-#include "layout/card_size.h"
+#include "table/card_size.h"
 #include "layout/layout_area.h"
 #include "layout/table_layout.h"
 #include "rules/load_game_rules.h"
@@ -37,7 +37,7 @@ inline RuleRecord RulesOfGame(std::string_view name) {
 // A maximised window on a 1280 x 800 screen: the toolbar ends at y 60, the
 // client area at 740, a 16-pixel scroll bar leaves W = 1264, shadows on.
 inline LayoutArea Screen1280(char size) {
-  const CardSize card = CardSizeFor(size);
+  const CardDimensions card = CardSizeFor(size);
   return {.cardWidth = card.width, .cardHeight = card.height, .shadowDepth = 9, .top = 60, .bottom = 740,
           .windowHeight = 800, .width = 1264, .screenWidth = 1280, .screenHeight = 800};
 }

@@ -34,6 +34,9 @@ constexpr std::optional<CardDimensions> CardDimensionsOf(char letter) {
   return std::nullopt;
 }
 
+// The size of a letter; any other letter is taken as "B", the normal size.
+constexpr CardDimensions CardSizeFor(char letter) { return CardDimensionsOf(letter).value_or(CardDimensions{71, 96}); }
+
 // The shadow a card throws when shadows are on.
 inline constexpr int kShadowDepth = 9;
 
