@@ -134,3 +134,25 @@ TEST_F(SceneTest, KeepsOnlyPlacedPilesAndVisibleCards) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST_F(SceneTest, CarriedCardsLeaveTheirPileForThePointer) {
+  Carry carry;
+  carry.card = 1;
+  carry.from = {PileGroup::Tableau, 0};
+  carry.fromIndex = 0;
+  carry.at = {300, 400};
+  const TableScene scene = BuildTableScene(rules, piles, cards, places, {.carry = &carry});
+  EXPECT_TRUE(scene.piles[1].cards.empty());
+
+  const ScenePile carried = CarriedScene(piles, cards, places, carry);
+  ASSERT_EQ(carried.cards.size(), 2u);
+  EXPECT_EQ(carried.cards[0].place.y, 400);
+  EXPECT_EQ(carried.cards[1].place.y, 400 + 2 * 18) << "the fan keeps its steps, the gap included";
+  EXPECT_EQ(carried.cards[1].place.x, 300);
+}
+
+}  // namespace
+}  // namespace velmora

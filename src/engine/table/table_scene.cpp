@@ -40,8 +40,10 @@ ScenePile ScenePileOf(const RuleRecord& rules, const PileStore& piles, const Car
   ScenePile scene{ref, place, EmptyPileMark(rules, ref, facts.passes), 0, {}};
   const Pile& pile = piles.pile(ref);
   if (Stacks(rules, ref.group)) scene.raised = StackRaise(static_cast<int>(pile.size()), ref.group, facts.preview);
+  const bool carriedFrom = facts.carry && facts.carry->active() && facts.carry->from == ref;
   for (std::size_t i = 0; i < pile.size(); ++i) {
     if (pile[i] == kNoCard) continue;
+    if (carriedFrom && static_cast<int>(i) >= facts.carry->fromIndex) break;
     TablePoint at = places.card(ref, static_cast<int>(i));
     at.x -= scene.raised;
     at.y -= scene.raised;
@@ -58,6 +60,19 @@ int StackRaise(int cards, PileGroup group, bool preview) {
   if (cards <= 1) return 0;
   const int raise = cards == 2 ? 1 : DivideRounded(cards, preview ? 28 : 7) + 1;
   return std::min(raise, group == PileGroup::Stock ? kStockListMaxRaise : kFoundationMaxRaise);
+}
+
+ScenePile CarriedScene(const PileStore& piles, const CardTable& cards, const ScenePlaces& places, const Carry& carry) {
+  ScenePile scene{carry.from, carry.at, {}, 0, {}};
+  if (!carry.active()) return scene;
+  const Pile& pile = piles.pile(carry.from);
+  const TablePoint bottom = places.card(carry.from, carry.fromIndex);
+  for (std::size_t i = static_cast<std::size_t>(std::max(carry.fromIndex, 0)); i < pile.size(); ++i) {
+    if (pile[i] == kNoCard) continue;
+    const TablePoint at = places.card(carry.from, static_cast<int>(i));
+    scene.cards.push_back({pile[i], cards.isFaceUp(pile[i]), {carry.at.x + at.x - bottom.x, carry.at.y + at.y - bottom.y}});
+  }
+  return scene;
 }
 
 TableScene BuildTableScene(const RuleRecord& rules, const PileStore& piles, const CardTable& cards,

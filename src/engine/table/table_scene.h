@@ -11,6 +11,7 @@
 #include "cards/card.h"
 #include "piles/pile_geometry.h"
 #include "piles/pile_names.h"
+#include "play/carry.h"
 #include "table/empty_pile_marks.h"
 
 namespace velmora {
@@ -45,11 +46,16 @@ struct ScenePlaces {
 
 struct SceneFacts {
   StockPassState passes;
-  bool preview = false;  // the small picture of a game: thinner stacks
+  bool preview = false;          // the small picture of a game: thinner stacks
+  const Carry* carry = nullptr;  // cards the player carries are drawn at the pointer, not on their pile
 };
 
 TableScene BuildTableScene(const RuleRecord& rules, const PileStore& piles, const CardTable& cards,
                            const ScenePlaces& places, const SceneFacts& facts);
+
+// The cards the player carries, fanned as on their pile, with the bottom
+// card at the carry's place; no cards when nothing is carried.
+ScenePile CarriedScene(const PileStore& piles, const CardTable& cards, const ScenePlaces& places, const Carry& carry);
 
 // How far a stacked pile of `cards` cards stands raised.
 int StackRaise(int cards, PileGroup group, bool preview);
