@@ -3,6 +3,9 @@
 #include <QApplication>
 
 #include "game/new_game.h"
+#include "history/bookmark.h"
+#include "history/undo.h"
+#include "scoring/score.h"
 #include "main_window.h"
 #include "shell/main_game.h"
 
@@ -20,14 +23,39 @@ void NewDeal(MainWindow& window, TMainGame& game) {
   ShowDealtGame(window, game);
 }
 
+// After the table was put back as it was: the piles, the score, the commands.
+void ShowRestoredTable(MainWindow& window, TMainGame& game) {
+  RecomputeScore(game);
+  game.ui().showTable(GameUi::TableChange::Piles);
+  window.setCommandAllowed(Command::GoToBookmark, HasBookmark(game));
+}
+
+void StepThroughHistory(MainWindow& window, TMainGame& game, HistorySide side) {
+  if (!TakeHistoryStep(game, side)) {
+    game.ui().beep();
+    return;
+  }
+  ShowRestoredTable(window, game);
+}
+
 }  // namespace
 
 void ConnectGameCommands(MainWindow& window, TMainGame& game) {
   window.connectCommand(Command::NewGame, [&window, &game] { NewDeal(window, game); });
+  window.connectCommand(Command::Undo, [&window, &game] { StepThroughHistory(window, game, HistorySide::Undo); });
+  window.connectCommand(Command::Redo, [&window, &game] { StepThroughHistory(window, game, HistorySide::Redo); });
+  window.connectCommand(Command::InsertBookmark, [&window, &game] {
+    if (InsertBookmark(game)) window.setCommandAllowed(Command::GoToBookmark, true);
+  });
+  window.connectCommand(Command::GoToBookmark, [&window, &game] {
+    if (GoToBookmark(game)) ShowRestoredTable(window, game);
+  });
 }
 
 void ShowDealtGame(MainWindow& window, TMainGame& game) {
   window.setCommandAllowed(Command::Pause, game.state().on(flag::GameInProgress));
+  window.setCommandAllowed(Command::InsertBookmark, game.state().on(flag::GameInProgress));
+  window.setCommandAllowed(Command::GoToBookmark, HasBookmark(game));
   window.gameChanged();
   window.showScore(game.store().readNumber(store::Score).value_or(0));
   window.updateClock();

@@ -38,10 +38,14 @@ void Program::showTable() {
   window_->setTable(table_);
   QtGameUi::TableOutlets outlets;
   outlets.show = [this](GameUi::TableChange change) {
-    if (change == GameUi::TableChange::Layout)
-      table_->relayout();
-    else
-      table_->redraw();
+    switch (change) {
+      case GameUi::TableChange::Layout: table_->relayout(); break;
+      case GameUi::TableChange::Piles: table_->redraw(); break;
+      case GameUi::TableChange::Carry: table_->showCarry(); break;
+    }
+  };
+  outlets.fly = [this](const std::vector<CardId>& cards, TablePoint from, TablePoint to) {
+    table_->flyCards(cards, from, to);
   };
   outlets.score = [this](std::int64_t score) { window_->showScore(score); };
   ui_->setTableOutlets(std::move(outlets));

@@ -1,5 +1,7 @@
 #include "table_view.h"
 
+#include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -9,6 +11,7 @@
 #include "card_look.h"
 #include "layout/card_place.h"
 #include "layout/table_layout.h"
+#include "play/player_actions.h"
 #include "shell/main_game.h"
 #include "table/card_size.h"
 #include "table_painter.h"
@@ -18,6 +21,14 @@ namespace {
 
 constexpr int kTopWithoutToolbar = 5;
 constexpr int kRoomBelowLowestCard = 10;
+constexpr int kFlightMilliseconds = 140;
+constexpr int kShadowMargin = 12;  // the shadow and a stacked pile's edges reach this far past a card
+
+QPoint At(TablePoint point) { return {point.x, point.y}; }
+
+MouseButton ButtonOf(const QMouseEvent& event) {
+  return event.button() == Qt::RightButton ? MouseButton::Right : MouseButton::Left;
+}
 
 }  // namespace
 
@@ -70,26 +81,32 @@ void TableView::relayout() {
   redraw();
 }
 
-TableScene TableView::scene() const {
+ScenePlaces TableView::places() const {
   const TableLayout& layout = game_.layout();
   const IrregularPiles* irregular =
       game_.store().read(store::IrregularPiles) == "N" ? nullptr : &game_.irregularPiles();
   ScenePlaces places;
-  places.pile = [&](PileRef pile) -> std::optional<TablePoint> {
+  places.pile = [&layout](PileRef pile) -> std::optional<TablePoint> {
     if (!layout.placed(pile)) return std::nullopt;
     return layout.stored(pile);
   };
   // The table image holds the whole table; the window scrolls over it.
-  places.card = [&](PileRef pile, int index) {
+  places.card = [this, &layout, irregular](PileRef pile, int index) {
     TablePoint at = CardPlace(layout, game_.rules(), game_.piles(), game_.cards(), pile, index, irregular);
     at.y += layout.scrollOffset;
     return at;
   };
-  return BuildTableScene(game_.rules(), game_.piles(), game_.cards(), places, {});
+  return places;
+}
+
+TableScene TableView::scene() const {
+  return BuildTableScene(game_.rules(), game_.piles(), game_.cards(), places(), {.carry = &game_.carry()});
 }
 
 void TableView::redraw() {
   if (!pictures_.loaded()) reloadPictures();
+  lifted_ = game_.carry().card;
+  if (!game_.carry().active()) overlay_.cards.clear();
   const TableScene scene = this->scene();
   const int lowestEdge = LowestCardEdge(scene, pictures_.cardSize());
   const QSize size(viewport()->width(), std::max(viewport()->height(), lowestEdge + kRoomBelowLowestCard));
@@ -138,6 +155,70 @@ void TableView::paintEvent(QPaintEvent* event) {
   if (imageBottom < viewport()->height())
     painter.fillRect(QRect(0, imageBottom, viewport()->width(), viewport()->height() - imageBottom),
                      background_.colour);
+  paintOverlay(painter);
+}
+
+void TableView::paintOverlay(QPainter& painter) {
+  if (overlay_.cards.empty()) return;
+  TableScene scene;
+  scene.piles.push_back(overlay_);
+  PaintTableScene(painter, scene, pictures_, {game_.store().read(store::CardsShadowed) != "N"});
+  overlayShown_ = overlayRect();
+}
+
+QRect TableView::overlayRect() const {
+  QRect area;
+  for (const SceneCard& card : overlay_.cards) area |= QRect(At(card.place), pictures_.cardSize());
+  return area.isNull() ? area : area.adjusted(0, 0, kShadowMargin, kShadowMargin);
+}
+
+void TableView::showCarry() {
+  const Carry& carry = game_.carry();
+  overlay_ = CarriedScene(game_.piles(), game_.cards(), places(), carry);
+  // The unit was lifted off or put down: the table image changes with it.
+  if (carry.card != lifted_) redraw();
+  viewport()->update(overlayShown_ | overlayRect());
+}
+
+void TableView::flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) {
+  if (cards.empty() || !isVisible()) return;
+  QElapsedTimer clock;
+  clock.start();
+  qint64 elapsed = 0;
+  do {
+    elapsed = std::min<qint64>(clock.elapsed(), kFlightMilliseconds);
+    const double share = static_cast<double>(elapsed) / kFlightMilliseconds;
+    const QPoint shift(qRound((to.x - from.x) * share), qRound((to.y - from.y) * share));
+    overlay_.cards.clear();
+    const int step = game_.layout().steps.verticalUp;
+    for (std::size_t i = 0; i < cards.size(); ++i)
+      overlay_.cards.push_back(
+          {cards[i], true, {from.x + shift.x(), from.y + shift.y() + static_cast<int>(i) * step}});
+    viewport()->repaint(overlayShown_ | overlayRect());
+  } while (elapsed < kFlightMilliseconds);
+  overlay_.cards.clear();
+  viewport()->update(overlayShown_);
+}
+
+void TableView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
+  const QPoint at = event->position().toPoint();
+  PressAt(game_, ButtonOf(*event), event->modifiers() & Qt::ControlModifier, event->modifiers() & Qt::ShiftModifier,
+          at.x(), at.y());
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  PointerAt(game_, at.x(), at.y());
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent*) { ReleaseAt(game_); }
+
+// The second press of a double click follows the double click itself, as
+// the play engine expects: it is the press the double click swallows.
+void TableView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) DoubleClickAt(game_);
+  mousePressEvent(event);
 }
 
 void TableView::resizeEvent(QResizeEvent* event) {

@@ -33,6 +33,12 @@ class TableView final : public QAbstractScrollArea {
   // right under the toolbar.
   void setToolbarShown(bool shown);
 
+  // The carried cards moved, were lifted off or put down.
+  void showCarry();
+  // Cards fly from one place to another (window coordinates); returns when
+  // they have landed.
+  void flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to);
+
   // What the table shows now, in table coordinates.
   TableScene scene() const;
   const QImage& tableImage() const { return tableImage_; }
@@ -41,6 +47,10 @@ class TableView final : public QAbstractScrollArea {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
 
@@ -48,6 +58,10 @@ class TableView final : public QAbstractScrollArea {
   void paintTableImage(const TableScene& scene, QSize size);
   void prepareCleanTable(QSize size);
   void updateScrollRange(int lowestEdge);
+  ScenePlaces places() const;
+  // Where the overlay draws now: the carried cards or a flight, in window coordinates.
+  QRect overlayRect() const;
+  void paintOverlay(QPainter& painter);
   qreal pixelRatio() const;
 
   TMainGame& game_;
@@ -57,6 +71,9 @@ class TableView final : public QAbstractScrollArea {
   QImage tableImage_;
   QImage cleanTable_;  // the background alone, the size of the table image
   bool toolbarShown_ = true;
+  CardId lifted_ = kNoCard;  // the carried card the table image leaves out
+  ScenePile overlay_;        // what is drawn over the table image: carried or flying cards
+  QRect overlayShown_;       // where the overlay was last drawn
 };
 
 }  // namespace velmora
