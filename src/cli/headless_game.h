@@ -43,11 +43,19 @@ class HeadlessGame {
   // Loads the game's rules and deals it with the deal number (13 digits).
   bool deal(int gameNumber, const std::string& dealDigits);
 
+  // Lays the dealt table out on a window of 1280 x 800 pixels with big
+  // cards, so that points of the table mean what they mean on screen.
+  void layOut();
+
  private:
   HeadlessGame(const Options& options, std::ostream& err);
 
   TerminalUi ui_;
   TMainGame game_;
 };
+
+// The table in the format of `deal`: one line per pile the game uses, its
+// name and its cards as card states, or one JSON object.
+void PrintTable(TMainGame& game, bool json, std::ostream& out);
 
 }  // namespace velmora::cli
