@@ -24,6 +24,7 @@
 #include "game/rule_index.h"
 #include "headless_game.h"
 #include "files/ini_document.h"
+#include "history/game_history.h"
 #include "history/undo.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
@@ -59,16 +60,6 @@ bool OnlyFoundationsHoldCards(const TMainGame& game) {
   return true;
 }
 
-bool StockCanGoOn(const TMainGame& game) {
-  if (!game.piles().pile(kStock).empty()) return true;
-  const int passes = game.rules()[rule::DealsInAll];
-  return !game.piles().pile(kWaste).empty() && (passes == -1 || game.state().word(word::PassCounter) < passes);
-}
-
-std::string StateOf(const TMainGame& game, const std::vector<LegalMove>& moves) {
-  if (game.state().on(flag::GameWon)) return "won";
-  return moves.empty() && !StockCanGoOn(game) ? "lost" : "playing";
-}
 
 std::string CardText(CardId card) { return CardIdText(card); }
 
@@ -102,6 +93,31 @@ Refusal PressTheStock(TMainGame& game) {
   if (game.state().word(word::StockPressed) == 1) ReleaseStock(game);
   if (TakeSnapshot(game.piles(), game.cards()) == before) return "the stock does nothing now";
   return std::nullopt;
+}
+
+// Whether a press on the stock would change the table: the press is tried
+// quietly and everything it touched is put back.
+bool StockPressChanges(HeadlessGame& headless) {
+  TMainGame& game = headless.game();
+  const PileStore piles = game.piles();
+  const CardTable cards = game.cards();
+  const ProgramState state = game.state();
+  const GameHistory history = game.history();
+  const ConfigStore store = game.store();
+  headless.ui().setQuiet(true);
+  const bool changes = !PressTheStock(game);
+  headless.ui().setQuiet(false);
+  game.piles() = piles;
+  game.cards() = cards;
+  game.state() = state;
+  game.history() = history;
+  game.store() = store;
+  return changes;
+}
+
+std::string StateOf(const TMainGame& game, bool movesLeft) {
+  if (game.state().on(flag::GameWon)) return "won";
+  return movesLeft ? "playing" : "lost";
 }
 
 Refusal StepHistory(TMainGame& game, HistorySide side) {
@@ -145,16 +161,21 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Pl
   return std::nullopt;
 }
 
-void PrintOutcome(TMainGame& game, bool list, std::ostream& out) {
+// The table, "score N", "moves N" (the steps that undo can take back) and
+// "state won|lost|playing": lost when no card may move and the stock does
+// nothing.
+void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out) {
+  TMainGame& game = headless.game();
   PrintTable(game, false, out);
   const MoveRules rules(game.rules(), game.piles(), game.cards());
   const std::vector<LegalMove> moves = LegalMoves(rules);
+  const bool stock = StockPressChanges(headless);
   out << "score " << RecomputeScore(game) << "\n";
   out << "moves " << game.history().undo().steps() << "\n";
-  out << "state " << StateOf(game, moves) << "\n";
+  out << "state " << StateOf(game, stock || !moves.empty()) << "\n";
   if (!list) return;
   for (const LegalMove& move : moves) out << "legal move " << CardText(move.card) << " " << PileName(move.to) << "\n";
-  if (StockCanGoOn(game)) out << "legal stock\n";
+  if (stock) out << "legal stock\n";
 }
 
 int RunPlay(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -192,7 +213,7 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
       code = 1;
     }
   }
-  PrintOutcome(game, request.list, out);
+  PrintOutcome(*headless, request.list, out);
   return code;
 }
 

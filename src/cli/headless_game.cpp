@@ -55,6 +55,7 @@ void PrintTable(TMainGame& game, bool json, std::ostream& out) {
 }
 
 void TerminalUi::showMessage(std::string_view, std::string_view text, Icon) {
+  if (quiet_) return;
   err_ << "velmora-cli: " << ForTerminal(text) << "\n";
 }
 

@@ -24,8 +24,12 @@ class TerminalUi final : public GameUi {
   void showScore(std::int64_t) override {}
   void flyCards(const std::vector<CardId>&, TablePoint, TablePoint) override {}
 
+  // While quiet, messages are not shown (a trial the player does not see).
+  void setQuiet(bool quiet) { quiet_ = quiet; }
+
  private:
   std::ostream& err_;
+  bool quiet_ = false;
 };
 
 class HeadlessGame {
@@ -35,6 +39,7 @@ class HeadlessGame {
   static std::unique_ptr<HeadlessGame> Open(const Options& options, std::ostream& err);
 
   TMainGame& game() { return game_; }
+  TerminalUi& ui() { return ui_; }
 
   // The game by number or by name (any letter case); no value when the
   // catalogue has no such game.
