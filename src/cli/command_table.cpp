@@ -7,11 +7,12 @@ extern const Command kDealCommand;
 extern const Command kDeckCommand;
 extern const Command kGamesCommand;
 extern const Command kLayoutCommand;
+extern const Command kPlayCommand;
 extern const Command kRulesCommand;
 
 std::span<const Command> Commands() {
   static const Command table[] = {kCheckCommand, kDealCommand,   kDeckCommand,
-                                  kGamesCommand, kLayoutCommand, kRulesCommand};
+                                  kGamesCommand, kLayoutCommand, kPlayCommand, kRulesCommand};
   return table;
 }
 

@@ -24,8 +24,12 @@ class TerminalUi final : public GameUi {
   void showScore(std::int64_t) override {}
   void flyCards(const std::vector<CardId>&, TablePoint, TablePoint) override {}
 
+  // While quiet, messages are not shown (a trial the player does not see).
+  void setQuiet(bool quiet) { quiet_ = quiet; }
+
  private:
   std::ostream& err_;
+  bool quiet_ = false;
 };
 
 class HeadlessGame {
@@ -35,6 +39,7 @@ class HeadlessGame {
   static std::unique_ptr<HeadlessGame> Open(const Options& options, std::ostream& err);
 
   TMainGame& game() { return game_; }
+  TerminalUi& ui() { return ui_; }
 
   // The game by number or by name (any letter case); no value when the
   // catalogue has no such game.
@@ -43,11 +48,19 @@ class HeadlessGame {
   // Loads the game's rules and deals it with the deal number (13 digits).
   bool deal(int gameNumber, const std::string& dealDigits);
 
+  // Lays the dealt table out on a window of 1280 x 800 pixels with big
+  // cards, so that points of the table mean what they mean on screen.
+  void layOut();
+
  private:
   HeadlessGame(const Options& options, std::ostream& err);
 
   TerminalUi ui_;
   TMainGame game_;
 };
+
+// The table in the format of `deal`: one line per pile the game uses, its
+// name and its cards as card states, or one JSON object.
+void PrintTable(TMainGame& game, bool json, std::ostream& out);
 
 }  // namespace velmora::cli

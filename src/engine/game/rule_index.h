@@ -76,3 +76,13 @@ inline constexpr int TableauWrap = 252;
 inline constexpr int ReserveAccepts = 332;
 
 }  // namespace velmora::rule
+
+// The stock, the waste and the score.
+namespace velmora::rule {
+inline constexpr int StockNeedsEmptyWaste = 17;
+inline constexpr int StockDealCount = 22;
+inline constexpr int ScoreBonus = 46;
+inline constexpr int TableauStockDeal = 292;
+inline constexpr int ReserveStockDeal = 342;
+inline constexpr int StockDealsToThirdSlot = 364;  // the third slot's layout code, read as a switch
+}  // namespace velmora::rule

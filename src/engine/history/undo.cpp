@@ -84,9 +84,13 @@ bool TakeHistoryStep(TMainGame& game, HistorySide side, bool quiet) {
   const bool stockWasEmpty = game.piles().pile(kStock).empty();
   RestoreSnapshot(source.pop(), game.piles(), game.cards());
   const bool stockIsEmpty = game.piles().pile(kStock).empty();
-  // Turning the waste over refilled the stock and began a new pass.
-  if (side == HistorySide::Undo && !stockWasEmpty && stockIsEmpty) AdjustPassCounter(game, -1);
-  if (side == HistorySide::Redo && stockWasEmpty && !stockIsEmpty) AdjustPassCounter(game, 1);
+  // Turning the waste over refilled the stock and began a new pass. A
+  // redistribution carries its pass in its tag, even when it left cards in
+  // the stock: counting both would take back two passes.
+  const StepLog& sourceLog = side == HistorySide::Undo ? history.undoLog() : history.redoLog();
+  const bool passTagged = !sourceLog.empty() && sourceLog.lastHasCode(step_tag::PassRaised);
+  if (!passTagged && side == HistorySide::Undo && !stockWasEmpty && stockIsEmpty) AdjustPassCounter(game, -1);
+  if (!passTagged && side == HistorySide::Redo && stockWasEmpty && !stockIsEmpty) AdjustPassCounter(game, 1);
   TransferLogEntry(game, side);
   if (history.undo().empty()) game.state().setWord(word::StartPhase, 0);
   return true;

@@ -17,6 +17,7 @@
 #include "layout/table_layout.h"
 #include "piles/pile_store.h"
 #include "play/carry.h"
+#include "play/play_seams.h"
 #include "rules/rule_record.h"
 #include "shell/config_store.h"
 #include "shell/game_ui.h"
@@ -65,6 +66,8 @@ class TMainGame {
   const Carry& carry() const { return carry_; }
   // What starting a game asks of the parts of the program built around it.
   NewGameSeams& seams() { return seams_; }
+  // What moves on the table ask of the end of game and autoplay.
+  PlaySeams& playSeams() { return playSeams_; }
 
   // The card size notices already given in this run.
   CardSizeNoticesShown& cardSizeNotices() { return cardSizeNotices_; }
@@ -91,6 +94,7 @@ class TMainGame {
   IrregularPiles irregularPiles_;
   Carry carry_;
   NewGameSeams seams_;
+  PlaySeams playSeams_;
   CardSizeNoticesShown cardSizeNotices_;
   bool autoplay_ = false;
 };

@@ -10,9 +10,11 @@ namespace velmora {
 
 namespace flag {
 inline constexpr int HoldOnClose = 0;  // "Hold and exit" closes the window
+inline constexpr int Paused = 1;       // any press on the table only beeps
 inline constexpr int GameInProgress = 2;
 inline constexpr int ClockRuns = 3;
 inline constexpr int FirstActivationPending = 4;
+inline constexpr int DoubleClickHandled = 5;  // the press that follows a double click is ignored
 inline constexpr int AnimationRuns = 6;
 inline constexpr int GameWon = 8;
 inline constexpr int EndOfGameSeen = 9;  // autoplay stops when it sees it
@@ -29,6 +31,12 @@ inline constexpr int AutoplayAllGames = 105;
 inline constexpr int FastSearchType = 108;
 inline constexpr int DemoRunning = 110;
 inline constexpr int StatisticsDisabled = 115;
+inline constexpr int PressX = 85;  // where the last button press on the table was
+inline constexpr int PressY = 86;
+inline constexpr int PlayMode = 110;  // 0 the player plays; 1 a hint is shown; 2 demo playback; 3 the tutor demo
+inline constexpr int HintShown = 113;
+inline constexpr int FirstMove = 116;  // -1 after a deal; 1 once the player has moved
+inline constexpr int MemoryMisses = 99;  // the memory games' missed pairs, read by their score
 }  // namespace word
 
 namespace counter {

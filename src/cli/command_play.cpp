@@ -1,0 +1,226 @@
+// velmora-cli play --game GAME --deal D [--moves FILE] [--list]: plays a
+// script of the player's actions on a dealt game, one a line, through the
+// same engine as the mouse, then prints the table as `deal` does with the
+// score, the moves that stand and the state of the game.
+//
+//   move CARD PILE   take the card (3-digit id) with the cards above it and
+//                    drop it on the pile ("Dest1", "Fila3", "Appogg2", "Mazzo_Vis")
+//   send CARD        what a double click on the card does
+//   stock            a press and release of the button on the stock
+//   undo, redo       a step back or forward
+//
+// Blank lines and lines starting with "#" are skipped. The first refused
+// line is reported as "refused LINE: reason" on standard error; the table is
+// left as it was and printed, and the run fails. --list adds the legal moves
+// of the final position as "legal move CARD PILE" lines and "legal stock".
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+// The move rules' card places come before the layout's function of that name.
+#include "moves/legal_moves.h"
+
+#include "cards/deal_generator.h"
+#include "game/rule_index.h"
+#include "headless_game.h"
+#include "files/ini_document.h"
+#include "history/game_history.h"
+#include "history/undo.h"
+#include "play/execute_move.h"
+#include "play/hit_test.h"
+#include "play/player_actions.h"
+#include "scoring/score.h"
+#include "shell/startup.h"
+#include "stock/stock_commands.h"
+
+namespace velmora::cli {
+namespace {
+
+using Refusal = std::optional<std::string>;
+
+struct PlayRequest {
+  std::string game, deal, movesFile;
+  bool list = false;
+};
+
+std::optional<CardId> ParseCard(std::string_view text) {
+  if (text.size() != 3 || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+  const int id = std::stoi(std::string(text));
+  return id >= 1 && id <= kLastCard ? std::optional<CardId>(static_cast<CardId>(id)) : std::nullopt;
+}
+
+bool OnlyFoundationsHoldCards(const TMainGame& game) {
+  for (PileGroup group : {PileGroup::Stock, PileGroup::Tableau, PileGroup::Reserves})
+    for (int i = 0; i < GroupSize(group); ++i) {
+      const PileRef pile{group, i};
+      if (pile == kThirdStockSlot) continue;  // cards discarded out of play
+      for (CardId card : game.piles().pile(pile))
+        if (card != kNoCard) return false;
+    }
+  return true;
+}
+
+
+std::string CardText(CardId card) { return CardIdText(card); }
+
+Refusal MoveCard(TMainGame& game, CardId card, std::string_view pileName) {
+  const auto to = ParsePileName(pileName);
+  const auto from = FindCard(game, card);
+  if (!from) return "card " + CardText(card) + " is not on the table";
+  if (!to || !PileRect(game, *to) || (to->group == PileGroup::Stock && !(*to == kWaste)))
+    return std::string(pileName) + " is not a pile of this game that takes cards";
+  const MoveRules rules(game.rules(), game.piles(), game.cards());
+  if (rules.canTake(card, from->pile) != TakeAnswer::Take)
+    return "card " + CardText(card) + " cannot be taken from " + PileName(from->pile);
+  if (OpeningPhaseRefuses(game, from->pile, *to)) return "the game opens with a move from the tableau to a foundation";
+  if (!DropOn(game, card, *PileRect(game, *to), *to, {.target = *to, .animate = false}))
+    return PileName(*to) + " does not take card " + CardText(card);
+  return std::nullopt;
+}
+
+Refusal SendCardAway(TMainGame& game, CardId card) {
+  const auto point = PointOnCard(game, card);
+  if (!point) return "card " + CardText(card) + " is not in reach";
+  const bool sent = DoubleClickSend(game, point->x, point->y);
+  game.state().set(flag::DoubleClickHandled, false);  // no second press follows
+  if (!sent) return "card " + CardText(card) + " goes nowhere";
+  return std::nullopt;
+}
+
+Refusal PressTheStock(TMainGame& game) {
+  const PileSnapshot before = TakeSnapshot(game.piles(), game.cards());
+  PressStock(game);
+  if (game.state().word(word::StockPressed) == 1) ReleaseStock(game);
+  if (TakeSnapshot(game.piles(), game.cards()) == before) return "the stock does nothing now";
+  return std::nullopt;
+}
+
+// Whether a press on the stock would change the table: the press is tried
+// quietly and everything it touched is put back.
+bool StockPressChanges(HeadlessGame& headless) {
+  TMainGame& game = headless.game();
+  const PileStore piles = game.piles();
+  const CardTable cards = game.cards();
+  const ProgramState state = game.state();
+  const GameHistory history = game.history();
+  const ConfigStore store = game.store();
+  headless.ui().setQuiet(true);
+  const bool changes = !PressTheStock(game);
+  headless.ui().setQuiet(false);
+  game.piles() = piles;
+  game.cards() = cards;
+  game.state() = state;
+  game.history() = history;
+  game.store() = store;
+  return changes;
+}
+
+std::string StateOf(const TMainGame& game, bool movesLeft) {
+  if (game.state().on(flag::GameWon)) return "won";
+  return movesLeft ? "playing" : "lost";
+}
+
+Refusal StepHistory(TMainGame& game, HistorySide side) {
+  if (!TakeHistoryStep(game, side, true)) return side == HistorySide::Undo ? "nothing to undo" : "nothing to redo";
+  RecomputeScore(game);
+  return std::nullopt;
+}
+
+// One line of the script; nothing when it was carried out (or skipped).
+Refusal RunLine(TMainGame& game, const std::string& line) {
+  std::istringstream words(line);
+  std::string verb, first, second, extra;
+  words >> verb >> first >> second >> extra;
+  if (verb.empty() || verb[0] == '#') return std::nullopt;
+  if (!extra.empty()) return "too many words";
+  if (verb == "stock" && first.empty()) return PressTheStock(game);
+  if (verb == "undo" && first.empty()) return StepHistory(game, HistorySide::Undo);
+  if (verb == "redo" && first.empty()) return StepHistory(game, HistorySide::Redo);
+  const auto card = ParseCard(first);
+  if (verb == "send" && second.empty()) return card ? SendCardAway(game, *card) : Refusal("CARD is a card id of 3 digits");
+  if (verb == "move" && !second.empty()) return card ? MoveCard(game, *card, second) : Refusal("CARD is a card id of 3 digits");
+  return "expected move CARD PILE, send CARD, stock, undo or redo";
+}
+
+std::optional<std::string> ParseRequest(const std::vector<std::string>& args, PlayRequest& request) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--list") {
+      request.list = true;
+      continue;
+    }
+    if (i + 1 >= args.size()) return "unexpected '" + args[i] + "'";
+    std::string* value = args[i] == "--game" ? &request.game
+                         : args[i] == "--deal"  ? &request.deal
+                         : args[i] == "--moves" ? &request.movesFile
+                                                : nullptr;
+    if (!value) return "unexpected '" + args[i] + "'";
+    *value = args[++i];
+  }
+  if (request.game.empty() || !ParseDealNumber(request.deal))
+    return "needs --game GAME and --deal D (a deal number of 1 to 13 digits)";
+  return std::nullopt;
+}
+
+// The table, "score N", "moves N" (the steps that undo can take back) and
+// "state won|lost|playing": lost when no card may move and the stock does
+// nothing.
+void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out) {
+  TMainGame& game = headless.game();
+  PrintTable(game, false, out);
+  const MoveRules rules(game.rules(), game.piles(), game.cards());
+  const std::vector<LegalMove> moves = LegalMoves(rules);
+  const bool stock = StockPressChanges(headless);
+  out << "score " << RecomputeScore(game) << "\n";
+  out << "moves " << game.history().undo().steps() << "\n";
+  out << "state " << StateOf(game, stock || !moves.empty()) << "\n";
+  if (!list) return;
+  for (const LegalMove& move : moves) out << "legal move " << CardText(move.card) << " " << PileName(move.to) << "\n";
+  if (stock) out << "legal stock\n";
+}
+
+int RunPlay(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  PlayRequest request;
+  if (const auto usage = ParseRequest(args, request)) {
+    err << "velmora-cli play: " << *usage << "\n";
+    return 2;
+  }
+  std::ifstream file;
+  if (!request.movesFile.empty()) {
+    file.open(request.movesFile);
+    if (!file) {
+      err << "velmora-cli play: cannot read " << request.movesFile << "\n";
+      return 1;
+    }
+  }
+  std::istream& script = request.movesFile.empty() ? std::cin : file;
+  auto headless = HeadlessGame::Open(options, err);
+  if (!headless) return 1;
+  const auto gameNumber = headless->findGame(request.game);
+  if (!gameNumber) {
+    err << "velmora-cli play: no game \"" << request.game << "\" (see velmora-cli games)\n";
+    return 1;
+  }
+  TMainGame& game = headless->game();
+  LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
+  if (!headless->deal(*gameNumber, *ParseDealNumber(request.deal))) return 1;
+  headless->layOut();
+  game.playSeams().gameWonTest = [&game] { return OnlyFoundationsHoldCards(game); };
+  int code = 0;
+  for (std::string line; code == 0 && std::getline(script, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (const auto refusal = RunLine(game, line)) {
+      err << "refused " << line << ": " << *refusal << "\n";
+      code = 1;
+    }
+  }
+  PrintOutcome(*headless, request.list, out);
+  return code;
+}
+
+}  // namespace
+
+extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list]",
+                                  "play a script of moves (move CARD PILE, send CARD, stock, undo, redo) on a deal",
+                                  RunPlay};
+
+}  // namespace velmora::cli

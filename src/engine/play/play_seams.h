@@ -1,0 +1,15 @@
+#pragma once
+// What the player's actions ask of the parts of the program built around
+// them: the end of a game and autoplay. Each runs in its place when it is
+// set; unset, a game is never found won and nothing plays by itself.
+#include <functional>
+
+namespace velmora {
+
+struct PlaySeams {
+  std::function<bool()> gameWonTest;  // after every move: program flag 8
+  std::function<void()> endGame;      // after a drop that ended the game
+  std::function<void()> autoplay;     // after every release: autoplay's steps
+};
+
+}  // namespace velmora
