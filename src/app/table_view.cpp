@@ -202,6 +202,7 @@ void TableView::flyCards(const std::vector<CardId>& cards, TablePoint from, Tabl
 
 void TableView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
+  pressedSinceRelease_ = true;
   const QPoint at = event->position().toPoint();
   PressAt(game_, ButtonOf(*event), event->modifiers() & Qt::ControlModifier, event->modifiers() & Qt::ShiftModifier,
           at.x(), at.y());
@@ -212,13 +213,25 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
   PointerAt(game_, at.x(), at.y());
 }
 
-void TableView::mouseReleaseEvent(QMouseEvent*) { ReleaseAt(game_); }
+void TableView::mouseReleaseEvent(QMouseEvent*) {
+  pressedSinceRelease_ = false;
+  ReleaseAt(game_);
+}
 
-// The second press of a double click follows the double click itself, as
-// the play engine expects: it is the press the double click swallows.
+// A double click: the play engine sends the card at the last press and
+// swallows the press that follows. When the window system already delivered
+// that second press, the cards it took up are put back and nothing more is
+// swallowed; otherwise the press comes after the double click, as expected.
 void TableView::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) DoubleClickAt(game_);
-  mousePressEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  if (!pressedSinceRelease_) {
+    DoubleClickAt(game_);
+    mousePressEvent(event);
+    return;
+  }
+  if (game_.carry().active() && !game_.carry().pointerMoved) ReleaseAt(game_);
+  DoubleClickAt(game_);
+  game_.state().set(flag::DoubleClickHandled, false);
 }
 
 void TableView::resizeEvent(QResizeEvent* event) {

@@ -74,6 +74,7 @@ class TableView final : public QAbstractScrollArea {
   CardId lifted_ = kNoCard;  // the carried card the table image leaves out
   ScenePile overlay_;        // what is drawn over the table image: carried or flying cards
   QRect overlayShown_;       // where the overlay was last drawn
+  bool pressedSinceRelease_ = false;
 };
 
 }  // namespace velmora

@@ -4,7 +4,7 @@
 
 #include "game/rule_index.h"
 #include "game_catalogue.h"
-#include "layout/card_size.h"
+#include "table/card_size.h"
 #include "rules/load_game_rules.h"
 
 namespace velmora::cli {
@@ -90,7 +90,7 @@ bool HeadlessGame::deal(int gameNumber, const std::string& dealDigits) {
 
 void HeadlessGame::layOut() {
   constexpr int kWidth = 1280, kHeight = 800;
-  const CardSize card = CardSizeFor('B');
+  const CardDimensions card = CardSizeFor('B');
   const LayoutArea area{.cardWidth = card.width, .cardHeight = card.height, .top = 5, .bottom = kHeight - 1,
                         .windowHeight = kHeight, .width = kWidth, .screenWidth = kWidth, .screenHeight = kHeight};
   game_.layout() = LayOutTable(game_.rules(), 'B', area);
