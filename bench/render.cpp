@@ -2,6 +2,7 @@
 // shadow) for dealt games at two window sizes: the work behind every repaint
 // of the table after a move.
 #include <QApplication>
+#include <QTest>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -10,6 +11,7 @@
 
 #include "catalogue/catalogue_startup.h"
 #include "game/new_game.h"
+#include "layout/card_place.h"
 #include "qt_game_ui.h"
 #include "resource_store.h"
 #include "shell/main_game.h"
@@ -36,6 +38,27 @@ double RedrawMilliseconds(velmora::TableView& table) {
     batches.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count() / kRedrawsPerBatch);
   }
   return Median(batches);
+}
+
+// One frame of a drag: the pointer moves and the window repaints the
+// carried cards over the table; milliseconds, median of the frames.
+double DragFrameMilliseconds(velmora::TMainGame& game, velmora::TableView& table) {
+  using namespace velmora;
+  const PileRef pile{PileGroup::Tableau, 0};
+  const int top = static_cast<int>(game.piles().pile(pile).size()) - 1;
+  const TablePoint card = CardPlace(game.layout(), game.rules(), game.piles(), game.cards(), pile, top, nullptr);
+  const QPoint grab(card.x + 20, card.y + 20);
+  QWidget* surface = table.viewport();
+  QTest::mousePress(surface, Qt::LeftButton, {}, grab);
+  std::vector<double> frames;
+  for (int i = 1; i <= 200; ++i) {
+    const auto start = Clock::now();
+    QTest::mouseMove(surface, grab + QPoint(3 * (i % 100), 2 * (i % 100)));
+    surface->repaint();
+    frames.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+  }
+  QTest::mouseRelease(surface, Qt::LeftButton, {}, grab);
+  return Median(frames);
 }
 
 }  // namespace
@@ -72,6 +95,7 @@ int main(int argc, char** argv) {
           table.viewport()->width() != size.width)
         return 1;
       std::printf("render_%s_%dx%d %.3f ms\n", c.name, size.width, size.height, RedrawMilliseconds(table));
+      std::printf("drag_frame_%s_%dx%d %.3f ms\n", c.name, size.width, size.height, DragFrameMilliseconds(game, table));
     }
   }
   return 0;
