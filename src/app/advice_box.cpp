@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 #include <iterator>
 
-#include "shell/preference_file.h"
 
 namespace velmora {
 namespace {
@@ -82,14 +81,10 @@ AdviceDialog::AdviceDialog(const QString& text, AdvicePicture picture, QWidget* 
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-bool ShowAdvice(PreferenceFile& preferences, const QString& text, std::string_view messageName, AdvicePicture picture,
-                QWidget* parent) {
-  if (preferences.open().readString(kShowMessagesSection, messageName, "Y") == "N") return false;
+bool AskAdvice(const QString& text, AdvicePicture picture, QWidget* parent) {
   AdviceDialog dialog(text, picture, parent);
   dialog.exec();
-  if (dialog.dontShowAgainBox()->isChecked())
-    preferences.update([&](IniDocument& file) { file.write(kShowMessagesSection, messageName, "N"); });
-  return true;
+  return dialog.dontShowAgainBox()->isChecked();
 }
 
 }  // namespace velmora

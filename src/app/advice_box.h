@@ -1,9 +1,8 @@
 #pragma once
-// Advice the player may turn off: an "Information" box with a check box
-// "Don't show this message box again", whose answer the preference file keeps
-// in section "Show_Messages", one key per message.
+// The box of advice the player may turn off: "Information", the text, a
+// picture, and a check box "Don't show this message box again". Whether a
+// message is still shown, and remembering the answer, is the engine's part.
 #include <QString>
-#include <string_view>
 
 #include "dialog_base.h"
 
@@ -11,12 +10,9 @@ class QCheckBox;
 
 namespace velmora {
 
-class PreferenceFile;
 
 // The picture beside the text: colours, or a small screen.
 enum class AdvicePicture { Colours = 0, ScreenSize = 1 };
-
-inline constexpr std::string_view kShowMessagesSection = "Show_Messages";
 
 class AdviceDialog final : public DialogBase {
   Q_OBJECT
@@ -30,9 +26,7 @@ class AdviceDialog final : public DialogBase {
   QCheckBox* dontShowAgain_;
 };
 
-// Shows the advice unless the player turned it off; when the box is ticked
-// as it closes, the message stays off from then on. True when it was shown.
-bool ShowAdvice(PreferenceFile& preferences, const QString& text, std::string_view messageName,
-                AdvicePicture picture, QWidget* parent = nullptr);
+// Shows the box; true when "Don't show this message box again" was ticked.
+bool AskAdvice(const QString& text, AdvicePicture picture, QWidget* parent = nullptr);
 
 }  // namespace velmora

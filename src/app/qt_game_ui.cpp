@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "advice_box.h"
+
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QUrl>
@@ -55,6 +57,10 @@ void QtGameUi::stopSound() {
 
 void QtGameUi::showTable(TableChange change) {
   if (outlets_.show) outlets_.show(change);
+}
+
+bool QtGameUi::showAdvice(std::string_view text, int picturePage) {
+  return AskAdvice(ToDisplayText(text), picturePage == 1 ? AdvicePicture::ScreenSize : AdvicePicture::Colours, parent_);
 }
 
 void QtGameUi::beep() { QApplication::beep(); }

@@ -36,6 +36,7 @@ class QtGameUi final : public GameUi {
   void beep() override;
   void showScore(std::int64_t score) override;
   void flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) override;
+  bool showAdvice(std::string_view text, int picturePage) override;
 
  private:
   const ResourceStore& resources_;

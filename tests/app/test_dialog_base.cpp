@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 
 #include "advice_box.h"
+#include "qt_game_ui.h"
+#include "shell/advice.h"
 #include "animated_bitmap.h"
 #include "app_test_support.h"
 #include "colour_combo_box.h"
@@ -31,8 +33,8 @@ TEST(DialogBase, EveryDialogUsesTheProgramsFont) {
 
 class AdviceTest : public ::testing::Test, protected GameFixture {
  protected:
-  // Shows the advice, answering with the check box as given.
-  bool show(bool dontShowAgain, PreferenceFile& preferences) {
+  // Shows the box, answering with the check box as given; whether it was ticked.
+  bool ask(bool dontShowAgain) {
     ModalDriver answer([dontShowAgain](QWidget& dialog) {
       auto* box = dialog.findChild<QCheckBox*>();
       ASSERT_NE(box, nullptr);
@@ -41,33 +43,31 @@ class AdviceTest : public ::testing::Test, protected GameFixture {
       box->setChecked(dontShowAgain);
       static_cast<QDialog&>(dialog).accept();
     });
-    const bool shown = ShowAdvice(preferences, QStringLiteral("Your screen has few colours."),
-                                  "Screen_Under_256_Colors", AdvicePicture::Colours);
-    EXPECT_EQ(shown, answer.sawDialog());
-    return shown;
+    const bool ticked = AskAdvice(QStringLiteral("Your screen has few colours."), AdvicePicture::Colours);
+    EXPECT_TRUE(answer.sawDialog());
+    return ticked;
   }
 };
 
-TEST_F(AdviceTest, AnAnswerOfDontShowAgainHoldsAcrossRuns) {
-  EXPECT_TRUE(show(false, game.preferences()));
-  EXPECT_FALSE(preferenceFile().find("Show_Messages", "Screen_Under_256_Colors").has_value())
-      << "left unticked: nothing written";
-  EXPECT_TRUE(show(true, game.preferences()));
-  EXPECT_EQ(preferenceFile().find("Show_Messages", "Screen_Under_256_Colors"), "N");
-
-  // A later run reads the file afresh.
-  FileSystem files;
-  UserData data(Folders(VELMORA_PROGRAM_DIR, scratch.path().toStdString()), files);
-  data.prepare();
-  PreferenceFile later(data);
-  EXPECT_FALSE(show(true, later));
+TEST_F(AdviceTest, TheBoxTellsWhetherItWasSilenced) {
+  EXPECT_FALSE(ask(false));
+  EXPECT_TRUE(ask(true));
 }
 
-TEST_F(AdviceTest, OnlyNTurnsAMessageOff) {
-  for (const char* value : {"Y", "n", "No", ""}) {
-    game.preferences().update([&](IniDocument& file) { file.write("Show_Messages", "Screen_Under_256_Colors", value); });
-    EXPECT_TRUE(show(false, game.preferences())) << value;
-  }
+TEST_F(AdviceTest, SilencedThroughTheWindowStaysSilent) {
+  QtGameUi windows(resources);
+  TMainGame withWindows(Folders(VELMORA_PROGRAM_DIR, scratch.path().toStdString()), windows);
+  withWindows.data().prepare();
+  ModalDriver tick([](QWidget& dialog) {
+    dialog.findChild<QCheckBox*>()->setChecked(true);
+    static_cast<QDialog&>(dialog).accept();
+  });
+  ShowAdvice(withWindows, "Your screen has few colours.", "Screen_Under_256_Colors", 0);
+  ASSERT_TRUE(tick.sawDialog());
+  EXPECT_EQ(preferenceFile().find("Show_Messages", "Screen_Under_256_Colors"), "N");
+  ModalDriver none([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
+  ShowAdvice(withWindows, "Your screen has few colours.", "Screen_Under_256_Colors", 0);
+  EXPECT_FALSE(none.sawDialog());
 }
 
 // A strip of frames 30 pixels wide, each filled with its own colour.

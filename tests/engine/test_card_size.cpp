@@ -128,6 +128,15 @@ TEST_F(TableSettingsTest, SilencedAdviceStaysSilentAcrossRuns) {
   EXPECT_EQ(nextUi.advice, std::vector<std::string>{"Other"});
 }
 
+TEST_F(TableSettingsTest, OnlyNSilencesAdvice) {
+  for (const char* value : {"Y", "n", "No", ""}) {
+    game.preferences().update([&](IniDocument& file) { file.write("Show_Messages", "Msg_Test", value); });
+    ui.advice.clear();
+    ShowAdvice(game, "Shown", "Msg_Test", 0);
+    EXPECT_EQ(ui.advice.size(), 1u) << value;
+  }
+}
+
 TEST_F(TableSettingsTest, MakingAGameCurrentLoadsItsRules) {
   const int freeCell = game.catalogue().GameNumberByName("FreeCell");
   ASSERT_GE(freeCell, 0);
