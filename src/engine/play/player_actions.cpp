@@ -81,7 +81,7 @@ void PressOnWaste(TMainGame& game, TablePoint point) {
   if (!waste.empty() && game.rules()[rule::WasteTopFixed] == 0) {
     TakeUp(game, kWaste, static_cast<int>(waste.size()) - 1, point);
   } else if (waste.empty() && game.rules()[rule::RedealStyle] >= 1 && game.piles().pile(kStock).empty()) {
-    ExecuteMove(game, kNoCard, "Mazzo_Redeal");
+    if (!ExecuteMove(game, kNoCard, "Mazzo_Redeal")) game.ui().beep();
   } else {
     game.ui().beep();
   }
@@ -336,12 +336,14 @@ bool DropOn(TMainGame& game, CardId card, const TableRect& carried, PileRef pile
   const bool accepted = pile == kWaste ? WasteAccepts(game, card, *from)
                                        : RulesOf(game, !options.target).canPlace(card, pile);
   if (!accepted) return false;
+  Carry& carry = game.carry();
+  const bool fromCarry = carry.active() && carry.card == card;
   if (options.animate && CardsAnimate(game)) {
-    const Carry& carry = game.carry();
-    const TablePoint start = carry.active() && carry.card == card ? carry.at : Corner(CardRect(game, from->pile, from->index));
+    const TablePoint start = fromCarry ? carry.at : Corner(CardRect(game, from->pile, from->index));
     const int landing = static_cast<int>(game.piles().pile(pile).size());
     game.ui().flyCards(CardsFrom(game, *from), start, Corner(CardRect(game, pile, landing)));
   }
+  if (fromCarry) carry.clear();  // the cards have landed: the table draws them on their new pile
   return ExecuteMove(game, card, TargetName(pile, options.autoplay));
 }
 
