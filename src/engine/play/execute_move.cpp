@@ -120,6 +120,13 @@ void AfterEveryMove(TMainGame& game, PileRef from) {
   game.ui().showTable(GameUi::TableChange::Piles);
 }
 
+// Families whose last cards may be won only once the move's follow-ups are
+// done ask the won test again.
+bool WonTestAfterFollowUps(const TMainGame& game, PileRef to) {
+  const int family = game.rules()[rule::Family];
+  return family == 31 || family == 34 || family == 35 || (family == 52 && to.group == PileGroup::Reserves);
+}
+
 }  // namespace
 
 std::optional<CardSpot> FindCard(const TMainGame& game, CardId card) {
@@ -167,6 +174,7 @@ bool ExecuteMove(TMainGame& game, CardId card, std::string_view target) {
   game.state().set(flag::GameWon, WonTest(game));
   PlayMoveSound(game, *to);
   AfterEveryMove(game, from->pile);
+  if (WonTestAfterFollowUps(game, to->pile)) game.state().set(flag::GameWon, WonTest(game));
   return true;
 }
 

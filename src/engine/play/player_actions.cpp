@@ -199,6 +199,13 @@ bool SendFromPoint(TMainGame& game, TablePoint point, SendKind kind) {
   return SendCard(game, hit->card, directions.foundations, directions.tableau);
 }
 
+// The gap games and the families that select with either button take a
+// right press as any other press.
+bool RightPressIsPlain(const TMainGame& game) {
+  constexpr int kFamilies[] = {32, 33, 46};
+  return std::ranges::find(kFamilies, game.rules()[rule::Family]) != std::end(kFamilies);
+}
+
 }  // namespace
 
 // --- The mouse -------------------------------------------------------------
@@ -216,7 +223,7 @@ void PressAt(TMainGame& game, MouseButton button, bool ctrl, bool shift, int x, 
   if (state.on(flag::DoubleClickHandled)) return state.set(flag::DoubleClickHandled, false);
   state.setWord(word::PressX, x);
   state.setWord(word::PressY, y);
-  if (button == MouseButton::Right) {
+  if (button == MouseButton::Right && !RightPressIsPlain(game)) {
     if (!ctrl) RightClickSend(game, x, y);
     return;  // with Ctrl the window opens its pop-up menu
   }
