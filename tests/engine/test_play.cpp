@@ -103,6 +103,40 @@ class PlayTest : public ::testing::Test {
   TMainGame game;
 };
 
+// --- Hit test ----------------------------------------------------------------
+
+TEST_F(PlayTest, APointHitsTheTopmostCardWhoseVisiblePartHoldsIt) {
+  start("FreeCell");
+  clearTable();
+  lay(Tab(1), {S(K), H(9), C(8)});
+  const TableRect bottom = CardRect(game, Tab(1), 0);
+  const TableRect top = CardRect(game, Tab(1), 2);
+  const TableRect empty = CardRect(game, Tab(2), 0);
+  ASSERT_GT(top.y, bottom.y) << "the pile fans downwards";
+  struct Case {
+    const char* name;
+    TablePoint point;
+    std::optional<PileRef> pile;
+    CardId card;
+  };
+  const Case cases[] = {
+      {"the uncovered strip of the bottom card", {bottom.x + 3, bottom.y + 3}, Tab(1), S(K)},
+      {"where the top card covers the bottom card", {top.x + 3, top.y + 3}, Tab(1), C(8)},
+      {"the lower part of the top card", {top.x + 3, top.bottom() - 1}, Tab(1), C(8)},
+      {"just below the pile", {top.x + 3, top.bottom()}, std::nullopt, kNoCard},
+      {"just right of the pile", {bottom.right(), bottom.y + 3}, std::nullopt, kNoCard},
+      {"an empty pile", {empty.x + 3, empty.y + 3}, Tab(2), kNoCard},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto hit = HitTest(game, c.point);
+    ASSERT_EQ(hit.has_value(), c.pile.has_value());
+    if (!hit) continue;
+    EXPECT_EQ(hit->pile, *c.pile);
+    EXPECT_EQ(hit->card, c.card);
+  }
+}
+
 // --- Drop ranking ------------------------------------------------------------
 
 struct RankingCase {
