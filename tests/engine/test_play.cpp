@@ -486,6 +486,40 @@ TEST_F(PlayTest, APressOnAFaceDownTopCardTurnsItAsAStepOfItsOwn) {
   EXPECT_TRUE(game.cards().isFaceDown(C(9)));
 }
 
+// --- Discard games ----------------------------------------------------------
+
+TEST_F(PlayTest, InGolfAPressDiscardsACardOneRankFromTheDiscardPile) {
+  struct Case {
+    const char* name;
+    CardId discardTop;
+    CardId pressed;
+    bool discarded;
+  };
+  const Case cases[] = {
+      {"one rank below", H(6), S(5), true},
+      {"one rank above, another suit", H(6), C(7), true},
+      {"the same rank", H(6), D(6), false},
+      {"two ranks away", H(6), S(8), false},
+      {"no turning the corner from Ace to King", H(A), S(K), false},
+      {"nor from King to Ace", H(K), S(A), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    start("Golf");
+    clearTable();
+    lay(kThirdStockSlot, {c.discardTop});
+    lay(Tab(1), {D(9), c.pressed});
+    const TablePoint at = pointOn(c.pressed);
+    PressAt(game, MouseButton::Left, false, false, at.x, at.y);
+    EXPECT_FALSE(game.carry().active()) << "nothing is carried in a discard game";
+    ReleaseAt(game);
+    EXPECT_EQ(game.piles().topCard(kThirdStockSlot), c.discarded ? c.pressed : c.discardTop);
+    EXPECT_EQ(pile(Tab(1)), c.discarded ? Ids({D(9)}) : Ids({D(9), c.pressed}));
+    EXPECT_EQ(ui.beeps, c.discarded ? 0 : 1);
+    EXPECT_EQ(undoSteps(), c.discarded ? 1 : 0);
+  }
+}
+
 // --- Sends -------------------------------------------------------------------
 
 struct SendCase {

@@ -15,6 +15,7 @@ namespace {
 constexpr int kGapsLeftInPlace = 12;  // tableau display whose piles keep the places of cards taken to foundations
 constexpr std::string_view kAutoplayFoundation = "Dest_Autoplay";
 constexpr std::string_view kWasteTarget = "Stock02";
+constexpr std::string_view kDiscardTarget = "Waste";  // where cards leave play: the third stock slot
 
 int PilesInUse(const RuleRecord& rules, PileGroup group) {
   switch (group) {
@@ -49,7 +50,9 @@ void PlayMoveSound(TMainGame& game, const CardTarget& to) {
       break;
     case PileGroup::Tableau:
     case PileGroup::Reserves: PlayIfOn(game, store::SoundsTableau, "Tableau"); break;
-    case PileGroup::Stock: break;
+    case PileGroup::Stock:
+      if (to.pile == kThirdStockSlot && game.rules()[rule::Family] == 12) PlayIfOn(game, store::SoundsFoundation, "Eddy");
+      break;
   }
 }
 
@@ -143,6 +146,7 @@ std::optional<CardSpot> FindCard(const TMainGame& game, CardId card) {
 
 std::optional<CardTarget> ParseCardTarget(const TMainGame& game, std::string_view target) {
   if (target == kWasteTarget) return CardTarget{kWaste, false};
+  if (target == kDiscardTarget) return CardTarget{kThirdStockSlot, false};
   CardTarget parsed;
   if (target.starts_with(kAutoplayFoundation)) {
     const auto number = PileNumber(target.substr(kAutoplayFoundation.size()));

@@ -5,6 +5,7 @@
 #include "game/rule_index.h"
 #include "history/undo.h"
 #include "moves/move_rules.h"
+#include "play/discard_families.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
 #include "play/play_rules.h"
@@ -76,6 +77,12 @@ void TurnFaceUp(TMainGame& game, CardId card) {
   game.ui().showTable(GameUi::TableChange::Piles);
 }
 
+// A card the family lets onto the discard pile goes there at once.
+void Discard(TMainGame& game, CardId card) {
+  PlayIfOn(game, store::SoundsCardUp, "card_up");
+  if (!DiscardTakes(game, card) || !ExecuteMove(game, card, "Waste")) game.ui().beep();
+}
+
 void PressOnWaste(TMainGame& game, TablePoint point) {
   const Pile& waste = game.piles().pile(kWaste);
   if (!waste.empty() && game.rules()[rule::WasteTopFixed] == 0) {
@@ -93,7 +100,9 @@ void PressOnPile(TMainGame& game, const PileHit& hit, TablePoint point) {
   if (hit.pile == kWaste) return PressOnWaste(game, point);
   if (hit.card == kNoCard) return game.ui().beep();
   switch (RulesOf(game, true).canTake(hit.card, hit.pile)) {
-    case TakeAnswer::Take: return TakeUp(game, hit.pile, hit.index, point);
+    case TakeAnswer::Take:
+      if (TakenCardsAreDiscarded(game)) return Discard(game, hit.card);
+      return TakeUp(game, hit.pile, hit.index, point);
     case TakeAnswer::TurnFaceUp: return TurnFaceUp(game, hit.card);
     case TakeAnswer::Refused: return game.ui().beep();
   }
