@@ -6,13 +6,15 @@
 //   move CARD PILE   take the card (3-digit id) with the cards above it and
 //                    drop it on the pile ("Dest1", "Fila3", "Appogg2", "Mazzo_Vis")
 //   send CARD        what a double click on the card does
+//   press CARD       what a click on the card does (the discard games play so)
 //   stock            a press and release of the button on the stock
 //   undo, redo       a step back or forward
 //
 // Blank lines and lines starting with "#" are skipped. The first refused
 // line is reported as "refused LINE: reason" on standard error; the table is
 // left as it was and printed, and the run fails. --list adds the legal moves
-// of the final position as "legal move CARD PILE" lines and "legal stock".
+// of the final position as "legal move CARD PILE", "legal press CARD" and
+// "legal stock" lines.
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -26,6 +28,7 @@
 #include "files/ini_document.h"
 #include "history/game_history.h"
 #include "history/undo.h"
+#include "play/discard_families.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
 #include "play/player_actions.h"
@@ -87,6 +90,28 @@ Refusal SendCardAway(TMainGame& game, CardId card) {
   return std::nullopt;
 }
 
+Refusal ClickCard(TMainGame& game, CardId card) {
+  const auto point = PointOnCard(game, card);
+  if (!point) return "card " + CardText(card) + " is not in reach";
+  const PileSnapshot before = TakeSnapshot(game.piles(), game.cards());
+  PressAt(game, MouseButton::Left, false, false, point->x, point->y);
+  ReleaseAt(game);
+  if (TakeSnapshot(game.piles(), game.cards()) == before) return "a click on card " + CardText(card) + " does nothing";
+  return std::nullopt;
+}
+
+// The cards a click sends to the discard pile.
+std::vector<CardId> DiscardableCards(const TMainGame& game, const MoveRules& rules) {
+  std::vector<CardId> cards;
+  if (!TakenCardsAreDiscarded(game)) return cards;
+  for (int i = 0; i < rules.tableauInUse(); ++i) {
+    const PileRef pile{PileGroup::Tableau, i};
+    const CardId top = game.piles().topCard(pile);
+    if (top != kNoCard && rules.canTake(top, pile) == TakeAnswer::Take && DiscardTakes(game, top)) cards.push_back(top);
+  }
+  return cards;
+}
+
 Refusal PressTheStock(TMainGame& game) {
   const PileSnapshot before = TakeSnapshot(game.piles(), game.cards());
   PressStock(game);
@@ -138,8 +163,9 @@ Refusal RunLine(TMainGame& game, const std::string& line) {
   if (verb == "redo" && first.empty()) return StepHistory(game, HistorySide::Redo);
   const auto card = ParseCard(first);
   if (verb == "send" && second.empty()) return card ? SendCardAway(game, *card) : Refusal("CARD is a card id of 3 digits");
+  if (verb == "press" && second.empty()) return card ? ClickCard(game, *card) : Refusal("CARD is a card id of 3 digits");
   if (verb == "move" && !second.empty()) return card ? MoveCard(game, *card, second) : Refusal("CARD is a card id of 3 digits");
-  return "expected move CARD PILE, send CARD, stock, undo or redo";
+  return "expected move CARD PILE, send CARD, press CARD, stock, undo or redo";
 }
 
 std::optional<std::string> ParseRequest(const std::vector<std::string>& args, PlayRequest& request) {
@@ -169,12 +195,14 @@ void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out) {
   PrintTable(game, false, out);
   const MoveRules rules(game.rules(), game.piles(), game.cards());
   const std::vector<LegalMove> moves = LegalMoves(rules);
+  const std::vector<CardId> discards = DiscardableCards(game, rules);
   const bool stock = StockPressChanges(headless);
   out << "score " << RecomputeScore(game) << "\n";
   out << "moves " << game.history().undo().steps() << "\n";
-  out << "state " << StateOf(game, stock || !moves.empty()) << "\n";
+  out << "state " << StateOf(game, stock || !moves.empty() || !discards.empty()) << "\n";
   if (!list) return;
   for (const LegalMove& move : moves) out << "legal move " << CardText(move.card) << " " << PileName(move.to) << "\n";
+  for (CardId card : discards) out << "legal press " << CardText(card) << "\n";
   if (stock) out << "legal stock\n";
 }
 
@@ -220,7 +248,7 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
 }  // namespace
 
 extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list]",
-                                  "play a script of moves (move CARD PILE, send CARD, stock, undo, redo) on a deal",
+                                  "play a script of moves (move CARD PILE, send CARD, press CARD, stock, undo, redo)",
                                   RunPlay};
 
 }  // namespace velmora::cli

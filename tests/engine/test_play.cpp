@@ -103,6 +103,40 @@ class PlayTest : public ::testing::Test {
   TMainGame game;
 };
 
+// --- Hit test ----------------------------------------------------------------
+
+TEST_F(PlayTest, APointHitsTheTopmostCardWhoseVisiblePartHoldsIt) {
+  start("FreeCell");
+  clearTable();
+  lay(Tab(1), {S(K), H(9), C(8)});
+  const TableRect bottom = CardRect(game, Tab(1), 0);
+  const TableRect top = CardRect(game, Tab(1), 2);
+  const TableRect empty = CardRect(game, Tab(2), 0);
+  ASSERT_GT(top.y, bottom.y) << "the pile fans downwards";
+  struct Case {
+    const char* name;
+    TablePoint point;
+    std::optional<PileRef> pile;
+    CardId card;
+  };
+  const Case cases[] = {
+      {"the uncovered strip of the bottom card", {bottom.x + 3, bottom.y + 3}, Tab(1), S(K)},
+      {"where the top card covers the bottom card", {top.x + 3, top.y + 3}, Tab(1), C(8)},
+      {"the lower part of the top card", {top.x + 3, top.bottom() - 1}, Tab(1), C(8)},
+      {"just below the pile", {top.x + 3, top.bottom()}, std::nullopt, kNoCard},
+      {"just right of the pile", {bottom.right(), bottom.y + 3}, std::nullopt, kNoCard},
+      {"an empty pile", {empty.x + 3, empty.y + 3}, Tab(2), kNoCard},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto hit = HitTest(game, c.point);
+    ASSERT_EQ(hit.has_value(), c.pile.has_value());
+    if (!hit) continue;
+    EXPECT_EQ(hit->pile, *c.pile);
+    EXPECT_EQ(hit->card, c.card);
+  }
+}
+
 // --- Drop ranking ------------------------------------------------------------
 
 struct RankingCase {
@@ -450,6 +484,40 @@ TEST_F(PlayTest, APressOnAFaceDownTopCardTurnsItAsAStepOfItsOwn) {
   ReleaseAt(game);
   ASSERT_TRUE(TakeHistoryStep(game, HistorySide::Undo));
   EXPECT_TRUE(game.cards().isFaceDown(C(9)));
+}
+
+// --- Discard games ----------------------------------------------------------
+
+TEST_F(PlayTest, InGolfAPressDiscardsACardOneRankFromTheDiscardPile) {
+  struct Case {
+    const char* name;
+    CardId discardTop;
+    CardId pressed;
+    bool discarded;
+  };
+  const Case cases[] = {
+      {"one rank below", H(6), S(5), true},
+      {"one rank above, another suit", H(6), C(7), true},
+      {"the same rank", H(6), D(6), false},
+      {"two ranks away", H(6), S(8), false},
+      {"no turning the corner from Ace to King", H(A), S(K), false},
+      {"nor from King to Ace", H(K), S(A), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    start("Golf");
+    clearTable();
+    lay(kThirdStockSlot, {c.discardTop});
+    lay(Tab(1), {D(9), c.pressed});
+    const TablePoint at = pointOn(c.pressed);
+    PressAt(game, MouseButton::Left, false, false, at.x, at.y);
+    EXPECT_FALSE(game.carry().active()) << "nothing is carried in a discard game";
+    ReleaseAt(game);
+    EXPECT_EQ(game.piles().topCard(kThirdStockSlot), c.discarded ? c.pressed : c.discardTop);
+    EXPECT_EQ(pile(Tab(1)), c.discarded ? Ids({D(9)}) : Ids({D(9), c.pressed}));
+    EXPECT_EQ(ui.beeps, c.discarded ? 0 : 1);
+    EXPECT_EQ(undoSteps(), c.discarded ? 1 : 0);
+  }
 }
 
 // --- Sends -------------------------------------------------------------------

@@ -101,6 +101,31 @@ TEST_F(ScoreTest, TheClockFamilyCountsFaceUpCardsOfEachPilesRank) {
   EXPECT_EQ(RecomputeScore(game), -52 + 5 * 2);
 }
 
+TEST_F(ScoreTest, TheClockFamilyIsLostWhenTheFourthKingTurnsUp) {
+  struct Case {
+    const char* what;
+    const char* pile13;
+    int completeScore;
+    bool lost;
+  } cases[] = {
+      {"three Kings", "013026039", -1, false},
+      {"four Kings", "013026039052", -1, true},
+      {"four Kings at the complete score", "013026039052", -52 + 5 * 4, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    synthetic({{rule::Family, 40}, {rule::DeckCards, 52}, {rule::TableauPiles, 13}, {rule::CompleteScore, c.completeScore}});
+    int ended = 0;
+    game.playSeams().endGame = [&] { ++ended; };
+    ui.messages.clear();
+    lay(Tableau(13), c.pile13);
+    RecomputeScore(game);
+    EXPECT_EQ(ended, c.lost ? 1 : 0);
+    ASSERT_EQ(ui.messages.size(), c.lost ? 1u : 0u);
+    if (c.lost) EXPECT_EQ(ui.messages[0].text, "The game is lost.");
+  }
+}
+
 TEST_F(ScoreTest, PokerSquaresKeepsItsOwnScore) {
   synthetic({{rule::Family, 9}, {rule::DeckCards, 52}, {rule::Foundations, 1}});
   game.store().writeNumber(store::Score, 77);

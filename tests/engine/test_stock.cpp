@@ -346,13 +346,40 @@ TEST_F(StockDealTest, FillTheEmptyPilesBelongsToTheStepThatEmptiedThem) {
   EXPECT_FALSE(ExecuteStockCommand(game, "Add_Tableau_09")) << "a pile the game does not use";
 }
 
-TEST_F(StockDealTest, AHintOrDemoPlaybackDealsNothing) {
+TEST_F(StockDealTest, FamilyRoutinesAreAskedInTheirFamiliesOnly) {
+  struct Case {
+    int family;
+    bool familyAsked;
+    int dealtToCalls;
+  } cases[] = {{0, false, 0}, {51, true, 0}, {29, false, 4}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.family);
+    dealingGame({{rule::Family, c.family}});
+    tableauStyles({1, 1, 1, 1});
+    lay(kStock, "030031032033034", Face::Down);
+    bool asked = false;
+    int dealtTo = 0;
+    game.stockSeams().familyPress = [&] { return asked = true; };
+    game.stockSeams().familyDealtTo = [&](PileRef) { ++dealtTo; };
+    click();
+    EXPECT_EQ(asked, c.familyAsked);
+    EXPECT_EQ(size(kStock), c.familyAsked ? 5 : 1) << "a press the family took deals nothing of its own";
+    EXPECT_EQ(dealtTo, c.dealtToCalls);
+  }
+}
+
+TEST_F(StockDealTest, AHintOrDemoPlaybackTellsTheHintEngine) {
   dealingGame({});
   tableauStyles({1, 1, 1, 1});
   lay(kStock, "030031032", Face::Down);
-  game.state().setWord(word::PlayMode, 1);
-  EXPECT_FALSE(ExecuteStockCommand(game, "Add_Tableaus"));
+  std::vector<std::string> told;
+  game.stockSeams().hintDeal = [&](std::string_view command) { told.emplace_back(command); };
+  for (int mode : {1, 2}) {
+    game.state().setWord(word::PlayMode, mode);
+    click();
+  }
   EXPECT_EQ(pile(kStock), "030031032");
+  EXPECT_EQ(told, (std::vector<std::string>{"Add_Tableaus", "Add_Tableaus"}));
 }
 
 // ---- Real games ----

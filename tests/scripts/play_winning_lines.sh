@@ -116,8 +116,8 @@ refusals=(
   "move 040 Dest1|card 040 cannot be taken from Mazzo"
   "send 040|card 040 is not in reach"
   "redo|nothing to redo"
-  "shuffle|expected move CARD PILE, send CARD, stock, undo or redo"
-  "stock now|expected move CARD PILE, send CARD, stock, undo or redo"
+  "shuffle|expected move CARD PILE, send CARD, press CARD, stock, undo or redo"
+  "stock now|expected move CARD PILE, send CARD, press CARD, stock, undo or redo"
 )
 for entry in "${refusals[@]}"; do
   line=${entry%%|*} reason=${entry#*|}

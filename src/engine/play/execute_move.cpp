@@ -15,6 +15,7 @@ namespace {
 constexpr int kGapsLeftInPlace = 12;  // tableau display whose piles keep the places of cards taken to foundations
 constexpr std::string_view kAutoplayFoundation = "Dest_Autoplay";
 constexpr std::string_view kWasteTarget = "Stock02";
+constexpr std::string_view kDiscardTarget = "Waste";  // where cards leave play: the third stock slot
 
 int PilesInUse(const RuleRecord& rules, PileGroup group) {
   switch (group) {
@@ -49,7 +50,9 @@ void PlayMoveSound(TMainGame& game, const CardTarget& to) {
       break;
     case PileGroup::Tableau:
     case PileGroup::Reserves: PlayIfOn(game, store::SoundsTableau, "Tableau"); break;
-    case PileGroup::Stock: break;
+    case PileGroup::Stock:
+      if (to.pile == kThirdStockSlot && game.rules()[rule::Family] == 12) PlayIfOn(game, store::SoundsFoundation, "Eddy");
+      break;
   }
 }
 
@@ -120,6 +123,13 @@ void AfterEveryMove(TMainGame& game, PileRef from) {
   game.ui().showTable(GameUi::TableChange::Piles);
 }
 
+// Families whose last cards may be won only once the move's follow-ups are
+// done ask the won test again.
+bool WonTestAfterFollowUps(const TMainGame& game, PileRef to) {
+  const int family = game.rules()[rule::Family];
+  return family == 31 || family == 34 || family == 35 || (family == 52 && to.group == PileGroup::Reserves);
+}
+
 }  // namespace
 
 std::optional<CardSpot> FindCard(const TMainGame& game, CardId card) {
@@ -136,6 +146,7 @@ std::optional<CardSpot> FindCard(const TMainGame& game, CardId card) {
 
 std::optional<CardTarget> ParseCardTarget(const TMainGame& game, std::string_view target) {
   if (target == kWasteTarget) return CardTarget{kWaste, false};
+  if (target == kDiscardTarget) return CardTarget{kThirdStockSlot, false};
   CardTarget parsed;
   if (target.starts_with(kAutoplayFoundation)) {
     const auto number = PileNumber(target.substr(kAutoplayFoundation.size()));
@@ -167,6 +178,7 @@ bool ExecuteMove(TMainGame& game, CardId card, std::string_view target) {
   game.state().set(flag::GameWon, WonTest(game));
   PlayMoveSound(game, *to);
   AfterEveryMove(game, from->pile);
+  if (WonTestAfterFollowUps(game, to->pile)) game.state().set(flag::GameWon, WonTest(game));
   return true;
 }
 

@@ -20,8 +20,9 @@ struct CardSpot {
 std::optional<CardSpot> FindCard(const TMainGame& game, CardId card);
 
 // A target that moves a card: "Dest" + n, "Dest_Autoplay" + n (the same,
-// made by autoplay), "Fila" + n, "Appogg" + n, "Stock02" (the waste). The
-// number counts from 1 and must be a pile the game uses.
+// made by autoplay), "Fila" + n, "Appogg" + n, "Stock02" (the waste),
+// "Waste" (the discard pile, where cards leave play). The number counts
+// from 1 and must be a pile the game uses.
 struct CardTarget {
   PileRef pile{PileGroup::Stock, 0};
   bool autoplay = false;

@@ -5,6 +5,7 @@
 #include "game/rule_index.h"
 #include "history/undo.h"
 #include "moves/move_rules.h"
+#include "play/discard_families.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
 #include "play/play_rules.h"
@@ -76,12 +77,18 @@ void TurnFaceUp(TMainGame& game, CardId card) {
   game.ui().showTable(GameUi::TableChange::Piles);
 }
 
+// A card the family lets onto the discard pile goes there at once.
+void Discard(TMainGame& game, CardId card) {
+  PlayIfOn(game, store::SoundsCardUp, "card_up");
+  if (!DiscardTakes(game, card) || !ExecuteMove(game, card, "Waste")) game.ui().beep();
+}
+
 void PressOnWaste(TMainGame& game, TablePoint point) {
   const Pile& waste = game.piles().pile(kWaste);
   if (!waste.empty() && game.rules()[rule::WasteTopFixed] == 0) {
     TakeUp(game, kWaste, static_cast<int>(waste.size()) - 1, point);
   } else if (waste.empty() && game.rules()[rule::RedealStyle] >= 1 && game.piles().pile(kStock).empty()) {
-    ExecuteMove(game, kNoCard, "Mazzo_Redeal");
+    if (!ExecuteMove(game, kNoCard, "Mazzo_Redeal")) game.ui().beep();
   } else {
     game.ui().beep();
   }
@@ -93,7 +100,9 @@ void PressOnPile(TMainGame& game, const PileHit& hit, TablePoint point) {
   if (hit.pile == kWaste) return PressOnWaste(game, point);
   if (hit.card == kNoCard) return game.ui().beep();
   switch (RulesOf(game, true).canTake(hit.card, hit.pile)) {
-    case TakeAnswer::Take: return TakeUp(game, hit.pile, hit.index, point);
+    case TakeAnswer::Take:
+      if (TakenCardsAreDiscarded(game)) return Discard(game, hit.card);
+      return TakeUp(game, hit.pile, hit.index, point);
     case TakeAnswer::TurnFaceUp: return TurnFaceUp(game, hit.card);
     case TakeAnswer::Refused: return game.ui().beep();
   }
@@ -199,6 +208,13 @@ bool SendFromPoint(TMainGame& game, TablePoint point, SendKind kind) {
   return SendCard(game, hit->card, directions.foundations, directions.tableau);
 }
 
+// The gap games and the families that select with either button take a
+// right press as any other press.
+bool RightPressIsPlain(const TMainGame& game) {
+  constexpr int kFamilies[] = {32, 33, 46};
+  return std::ranges::find(kFamilies, game.rules()[rule::Family]) != std::end(kFamilies);
+}
+
 }  // namespace
 
 // --- The mouse -------------------------------------------------------------
@@ -216,7 +232,7 @@ void PressAt(TMainGame& game, MouseButton button, bool ctrl, bool shift, int x, 
   if (state.on(flag::DoubleClickHandled)) return state.set(flag::DoubleClickHandled, false);
   state.setWord(word::PressX, x);
   state.setWord(word::PressY, y);
-  if (button == MouseButton::Right) {
+  if (button == MouseButton::Right && !RightPressIsPlain(game)) {
     if (!ctrl) RightClickSend(game, x, y);
     return;  // with Ctrl the window opens its pop-up menu
   }
@@ -336,12 +352,14 @@ bool DropOn(TMainGame& game, CardId card, const TableRect& carried, PileRef pile
   const bool accepted = pile == kWaste ? WasteAccepts(game, card, *from)
                                        : RulesOf(game, !options.target).canPlace(card, pile);
   if (!accepted) return false;
+  Carry& carry = game.carry();
+  const bool fromCarry = carry.active() && carry.card == card;
   if (options.animate && CardsAnimate(game)) {
-    const Carry& carry = game.carry();
-    const TablePoint start = carry.active() && carry.card == card ? carry.at : Corner(CardRect(game, from->pile, from->index));
+    const TablePoint start = fromCarry ? carry.at : Corner(CardRect(game, from->pile, from->index));
     const int landing = static_cast<int>(game.piles().pile(pile).size());
     game.ui().flyCards(CardsFrom(game, *from), start, Corner(CardRect(game, pile, landing)));
   }
+  if (fromCarry) carry.clear();  // the cards have landed: the table draws them on their new pile
   return ExecuteMove(game, card, TargetName(pile, options.autoplay));
 }
 

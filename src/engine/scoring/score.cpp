@@ -166,6 +166,25 @@ int StandardBase(const TMainGame& game) {
   }
 }
 
+// The clock family is lost once all four Kings lie face up on pile 13,
+// unless the score is the game's complete score (rule 49).
+constexpr int kClockFamily = 40;
+constexpr int kKingsPile = 12;
+constexpr int kKings = 4;
+
+void LostWhenTheKingsAreOut(TMainGame& game, std::int64_t score) {
+  if (!game.state().on(flag::GameInProgress) || score == game.rules()[rule::CompleteScore]) return;
+  const Pile& pile = Tableau(game, kKingsPile);
+  const auto kings = std::count_if(pile.begin(), pile.end(), [&](CardId card) {
+    return CardRank(card) == kRanks && game.cards().isFaceUp(card);
+  });
+  if (kings < kKings) return;
+  game.ui().showMessage("Velmora 2001", "The game is lost.", GameUi::Icon::Information);
+  game.state().set(flag::GameWon, false);
+  if (game.playSeams().endGame) game.playSeams().endGame();
+  game.ui().showTable(GameUi::TableChange::Piles);
+}
+
 void ShowStoredScore(TMainGame& game) { game.ui().showScore(StoredScore(game)); }
 
 }  // namespace
@@ -185,6 +204,7 @@ std::int64_t RecomputeScore(TMainGame& game) {
   const std::int64_t score = FamilyScore(game, family);
   game.store().writeNumber(store::Score, score);
   game.ui().showScore(score);
+  if (family == kClockFamily) LostWhenTheKingsAreOut(game, score);
   return score;
 }
 

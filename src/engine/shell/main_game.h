@@ -23,6 +23,7 @@
 #include "shell/game_ui.h"
 #include "shell/preference_file.h"
 #include "shell/program_state.h"
+#include "stock/stock_seams.h"
 #include "table/card_size.h"
 
 namespace velmora {
@@ -68,6 +69,8 @@ class TMainGame {
   NewGameSeams& seams() { return seams_; }
   // What moves on the table ask of the end of game and autoplay.
   PlaySeams& playSeams() { return playSeams_; }
+  // What a press on the stock asks of the special families and the hints.
+  StockSeams& stockSeams() { return stockSeams_; }
 
   // The card size notices already given in this run.
   CardSizeNoticesShown& cardSizeNotices() { return cardSizeNotices_; }
@@ -95,6 +98,7 @@ class TMainGame {
   Carry carry_;
   NewGameSeams seams_;
   PlaySeams playSeams_;
+  StockSeams stockSeams_;
   CardSizeNoticesShown cardSizeNotices_;
   bool autoplay_ = false;
 };

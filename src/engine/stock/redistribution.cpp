@@ -47,8 +47,8 @@ class Redeal {
   Redeal(TMainGame& game, int redealStyle) : game_(game), style_(redealStyle), target_(TargetOf(game, redealStyle)) {}
 
   void run() {
-    if (style_ == style::BottomCardToTop) return BottomCardsToTop();
-    if (style_ == style::SpreadOnePile) return SpreadOnePile();
+    if (style_ == style::BottomCardToTop) return bottomCardsToTop();
+    if (style_ == style::SpreadOnePile) return spreadOnePile();
     if (!gather()) return;
     if (!order()) return;
     deal();
@@ -68,7 +68,7 @@ class Redeal {
   // The card goes on top of the pile as it lies.
   void putAsItLies(CardId card, PileRef to) { game_.piles().addCard(to, card, std::nullopt, game_.cards()); }
 
-  void BottomCardsToTop() {
+  void bottomCardsToTop() {
     for (int i = 0; i < TableauInUse(game_); ++i) {
       Pile& cards = pile(TableauPile(i));
       if (cards.size() < 2) continue;
@@ -80,7 +80,7 @@ class Redeal {
 
   // Each redeal opens the next non-empty pile, counted by the passes: it
   // keeps its top card and hands the others round the tableau from pile 1.
-  void SpreadOnePile() {
+  void spreadOnePile() {
     const int piles = TableauInUse(game_);
     int i = std::max(PassCounter(game_) - 2, 0);
     for (; i < piles && pile(TableauPile(i)).empty(); ++i) RaisePassCounter(game_);
@@ -105,7 +105,7 @@ class Redeal {
           while (!pile(TableauPile(i)).empty()) put(liftTop(TableauPile(i)), target_, targetFace());
         return false;
       case style::RowsFromTwo:
-        for (int i = 0; i < piles; ++i) GatherAboveRun(TableauPile(i));
+        for (int i = 0; i < piles; ++i) gatherAboveRun(TableauPile(i));
         return true;
       case style::NineteenPiles:
         for (int i = 0; i < piles; ++i) {
@@ -120,14 +120,14 @@ class Redeal {
       case style::RowsReversed:
         return true;
       default:
-        for (int i = 0; i < piles; ++i) GatherWhole(TableauPile(i));
+        for (int i = 0; i < piles; ++i) gatherWhole(TableauPile(i));
         if (style_ == style::IntoTarget)
-          for (int j = 0; j < ReservesInUse(game_); ++j) GatherWhole(ReservePile(j));
+          for (int j = 0; j < ReservesInUse(game_); ++j) gatherWhole(ReservePile(j));
         return true;
     }
   }
 
-  void GatherWhole(PileRef from) {
+  void gatherWhole(PileRef from) {
     while (!pile(from).empty()) {
       const CardId card = liftTop(from);
       gathered_.push_back(card);
@@ -139,7 +139,7 @@ class Redeal {
   // after it; the cards above go to the stock to be dealt again. Gaps are
   // places, not cards: they are not gathered, and each row gets its one new
   // gap, so the cards gathered fill the places left exactly.
-  void GatherAboveRun(PileRef row) {
+  void gatherAboveRun(PileRef row) {
     Pile& cards = pile(row);
     std::size_t run = 0;
     if (!cards.empty() && CardRank(cards.front()) == 2) {
@@ -163,12 +163,12 @@ class Redeal {
       case style::PilesReversedShown:
       case style::PilesReversed:
         for (int i = TableauInUse(game_) - 1; i >= 0; --i)
-          while (!pile(TableauPile(i)).empty()) TakeForDealing(TableauPile(i), style_ == style::PilesReversedShown);
-        ReverseStock();
+          while (!pile(TableauPile(i)).empty()) takeForDealing(TableauPile(i), style_ == style::PilesReversedShown);
+        reverseStock();
         return style_ == style::PilesReversed;
       case style::RowsReversed:
-        TakeRowsFromTheTop();
-        ReverseStock();
+        takeRowsFromTheTop();
+        reverseStock();
         return false;
       case style::ThirteenPlaces:
         while (!pile(ReservePile(0)).empty()) {
@@ -181,35 +181,35 @@ class Redeal {
       default:
         break;
     }
-    if (style_ == style::WithWaste) MixInTheWaste();
+    if (style_ == style::WithWaste) mixInTheWaste();
     dealing_ = FixedShuffle(std::move(gathered_));
-    if (style_ == style::WithWaste) AcesToFoundations();
+    if (style_ == style::WithWaste) acesToFoundations();
     if (style_ == style::IntoTarget) {
-      RemoveFromTarget(dealing_);
+      removeFromTarget(dealing_);
       for (CardId card : dealing_) put(card, target_, Face::Down);
       return false;
     }
     return true;
   }
 
-  void TakeForDealing(PileRef from, bool showOnTarget) {
+  void takeForDealing(PileRef from, bool showOnTarget) {
     const CardId card = liftTop(from);
     dealing_.push_back(card);
     if (showOnTarget) put(card, target_, Face::Up);
   }
 
-  void TakeRowsFromTheTop() {
+  void takeRowsFromTheTop() {
     const int piles = TableauInUse(game_);
     std::size_t rows = 0;
     for (int i = 0; i < piles; ++i) rows = std::max(rows, pile(TableauPile(i)).size());
     for (std::size_t row = rows; row >= 1; --row)
       for (int i = piles - 1; i >= 0; --i)
-        if (pile(TableauPile(i)).size() >= row) TakeForDealing(TableauPile(i), true);
+        if (pile(TableauPile(i)).size() >= row) takeForDealing(TableauPile(i), true);
   }
 
   // The gathered cards leave the target they were shown on; whatever else
   // it holds stays.
-  void RemoveFromTarget(const CardList& cards) {
+  void removeFromTarget(const CardList& cards) {
     Pile& shown = pile(target_);
     for (CardId card : cards) {
       const auto at = std::find(shown.begin(), shown.end(), card);
@@ -217,10 +217,10 @@ class Redeal {
     }
   }
 
-  void ReverseStock() { std::reverse(pile(kStock).begin(), pile(kStock).end()); }
+  void reverseStock() { std::reverse(pile(kStock).begin(), pile(kStock).end()); }
 
   // The waste's cards join the gathered ones at every third place.
-  void MixInTheWaste() {
+  void mixInTheWaste() {
     std::size_t at = 0;
     for (CardId card : pile(kWaste)) {
       if (at > gathered_.size()) at = 0;
@@ -232,12 +232,12 @@ class Redeal {
 
   // Aces near the front of the new order start the empty foundations; the
   // cards past the 54th wait on the waste.
-  void AcesToFoundations() {
+  void acesToFoundations() {
     const auto isAce = [](CardId card) { return CardRank(card) == 1; };
     const auto searched = dealing_.begin() + static_cast<std::ptrdiff_t>(std::min(kAceSearch, dealing_.size()));
     std::stable_partition(dealing_.begin(), searched, isAce);
     while (!dealing_.empty() && isAce(dealing_.front())) {
-      const auto empty = FirstEmptyFoundation();
+      const auto empty = firstEmptyFoundation();
       if (!empty) break;
       put(dealing_.front(), *empty, Face::Up);
       dealing_.erase(dealing_.begin());
@@ -248,7 +248,7 @@ class Redeal {
     }
   }
 
-  std::optional<PileRef> FirstEmptyFoundation() {
+  std::optional<PileRef> firstEmptyFoundation() {
     for (int k = 0; k < FoundationsInUse(game_); ++k)
       if (pile({PileGroup::Foundations, k}).empty()) return PileRef{PileGroup::Foundations, k};
     return std::nullopt;
@@ -257,10 +257,10 @@ class Redeal {
   // Phase 3.
   void deal() {
     switch (style_) {
-      case style::RowsFromTwo: return FillGapRows();
-      case style::NineteenPiles: return DealFromWaste();
-      case style::ThirteenPlaces: return DealRoundThirteenPlaces();
-      default: return DealRoundTheTableau();
+      case style::RowsFromTwo: return fillGapRows();
+      case style::NineteenPiles: return dealFromWaste();
+      case style::ThirteenPlaces: return dealRoundThirteenPlaces();
+      default: return dealRoundTheTableau();
     }
   }
 
@@ -268,7 +268,7 @@ class Redeal {
     return Rule(game_, rule::TableauCards) != Rule(game_, rule::TableauFaceUp) ? Face::Down : Face::Up;
   }
 
-  void DealRoundTheTableau() {
+  void dealRoundTheTableau() {
     const int piles = TableauInUse(game_);
     const bool fillEachPile = style_ == 1 || style_ == style::WithWaste || style_ == style::PilesReversed;
     const std::size_t cap = static_cast<std::size_t>(std::max<int>(Rule(game_, rule::TableauCards), 0));
@@ -292,7 +292,7 @@ class Redeal {
         if (!pile(TableauPile(i)).empty()) game_.cards().setFace(pile(TableauPile(i)).back(), Face::Up);
   }
 
-  void FillGapRows() {
+  void fillGapRows() {
     std::size_t next = 0;
     for (int i = 0; i < TableauInUse(game_); ++i) {
       while (pile(TableauPile(i)).size() < kGapRowPlaces && next < dealing_.size()) {
@@ -304,7 +304,7 @@ class Redeal {
     }
   }
 
-  void DealFromWaste() {
+  void dealFromWaste() {
     for (CardId card : dealing_) put(card, kWaste, Face::Up);
     for (int i = 0; i < TableauInUse(game_); ++i) {
       if (IsKeptPile(i)) continue;
@@ -320,10 +320,10 @@ class Redeal {
   // Counting one to thirteen round twelve piles and reserve 1: a card of the
   // rank counted goes to the stock and the count waits; any other card goes
   // to the place of the count and the count moves on.
-  void DealRoundThirteenPlaces() {
+  void dealRoundThirteenPlaces() {
     for (int i = 0; i < kRanks - 1; ++i) pile(TableauPile(i)).clear();
     pile(ReservePile(0)).clear();
-    RemoveFromTarget(dealing_);
+    removeFromTarget(dealing_);
     int count = 1;
     for (CardId card : dealing_) {
       if (CardRank(card) == count) {

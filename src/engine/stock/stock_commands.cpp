@@ -1,5 +1,7 @@
 #include "stock/stock_commands.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -53,6 +55,12 @@ constexpr int kReserveAlternateCards = 3;
 constexpr int kFourEach = 4;
 constexpr std::size_t kThreeEach = 3;
 constexpr int kEightPiles = 8;
+
+// Families whose routines look at a press on the stock before it deals.
+constexpr std::array kFamiliesWithOwnPress{4, 49, 51, 56};
+constexpr int kFamilyTurnRefused = 60;
+constexpr int kFamilyDealtTo = 29;
+constexpr int kFamilyCountingTurns = 28;
 
 bool InDealStyles(int style) { return style >= deal_style::First && style <= deal_style::Last; }
 
@@ -126,6 +134,8 @@ bool ClassicTurnOver(const TMainGame& game) { return Rule(game, rule::RedealStyl
 // time; on an empty stock the waste is turned over (or the cards
 // redistributed) first, within the passes allowed.
 bool TurnCards(TMainGame& game, PileRef to) {
+  const auto& mayTurn = game.stockSeams().familyMayTurn;
+  if (Rule(game, rule::Family) == kFamilyTurnRefused && mayTurn && !mayTurn()) return false;
   bool changed = false;
   bool recorded = false;
   if (ClassicTurnOver(game)) {
@@ -154,7 +164,7 @@ bool TurnCards(TMainGame& game, PileRef to) {
     }
     changed = true;
   }
-  if (changed && Rule(game, rule::Family) == 28) {
+  if (changed && Rule(game, rule::Family) == kFamilyCountingTurns) {
     RaiseDealCount(game);
     TagStep(game, step_tag::DealCountRaised);
   }
@@ -224,6 +234,8 @@ bool DealOnto(TMainGame& game, const std::vector<Target>& targets, bool byStyle)
     FlyCard(game, card, kStock, target.pile, store::CardsAnimate);
     MoveTopCard(game, kStock, target.pile, target.face);
     PlaySoundIf(game, store::SoundsShuffle, "Shuffle");
+    const auto& dealtTo = game.stockSeams().familyDealtTo;
+    if (Rule(game, rule::Family) == kFamilyDealtTo && dealtTo) dealtTo(target.pile);
     dealt = true;
   }
   if (dealt) TestGameWon(game);
@@ -241,8 +253,13 @@ enum class Step { Own, PartOfAnother };
 
 // A dealing command: nothing unless the stock has cards and the player or
 // the tutor deals; one undo step unless it belongs to the step that caused it.
-bool DealCommand(TMainGame& game, const std::vector<Target>& targets, bool byStyle, Step step) {
-  if (!DealingMode(game) || !WouldDeal(game, targets, byStyle)) return false;
+bool DealCommand(TMainGame& game, std::string_view name, const std::vector<Target>& targets, bool byStyle,
+                 Step step) {
+  if (!WouldDeal(game, targets, byStyle)) return false;
+  if (!DealingMode(game)) {
+    if (game.stockSeams().hintDeal) game.stockSeams().hintDeal(name);
+    return false;
+  }
   if (step == Step::Own) RecordUndo(game);
   return DealOnto(game, targets, byStyle);
 }
@@ -266,25 +283,25 @@ std::vector<Target> EveryReserve(const TMainGame& game) {
   return targets;
 }
 
-bool DealToReserves(TMainGame& game, const std::vector<Target>& targets, Step step) {
+bool DealToReserves(TMainGame& game, std::string_view name, const std::vector<Target>& targets, Step step) {
   if (ReservesClosed(game)) return false;
-  const bool dealt = DealCommand(game, targets, true, step);
+  const bool dealt = DealCommand(game, name, targets, true, step);
   if (dealt) OpenReservesWhenStockEmpty(game);
   return dealt;
 }
 
 std::optional<bool> RunDealCommand(TMainGame& game, std::string_view name, Step step) {
-  if (name == command::AddTableaus) return DealCommand(game, EveryTableauPile(game), true, step);
-  if (name == command::AddTableausLast) return DealCommand(game, EveryTableauPile(game), false, step);
-  if (name == command::FillTableaus) return DealCommand(game, EmptyTableauPiles(game), false, Step::PartOfAnother);
-  if (name == command::AddReserves) return DealToReserves(game, EveryReserve(game), step);
+  if (name == command::AddTableaus) return DealCommand(game, name, EveryTableauPile(game), true, step);
+  if (name == command::AddTableausLast) return DealCommand(game, name, EveryTableauPile(game), false, step);
+  if (name == command::FillTableaus) return DealCommand(game, name, EmptyTableauPiles(game), false, Step::PartOfAnother);
+  if (name == command::AddReserves) return DealToReserves(game, name, EveryReserve(game), step);
   if (const auto pile = NumberAfter(name, command::AddTableau, 2)) {
     if (*pile > TableauInUse(game)) return false;
-    return DealCommand(game, {TableauTarget(game, *pile - 1)}, true, step);
+    return DealCommand(game, name, {TableauTarget(game, *pile - 1)}, true, step);
   }
   if (const auto reserve = NumberAfter(name, command::AddReserve, 1)) {
     if (*reserve > ReservesInUse(game)) return false;
-    return DealToReserves(game, {ReserveTarget(game, *reserve - 1)}, step);
+    return DealToReserves(game, name, {ReserveTarget(game, *reserve - 1)}, step);
   }
   return std::nullopt;
 }
@@ -321,7 +338,7 @@ bool DealFourToEachPile(TMainGame& game) {
   std::vector<Target> targets;
   for (const Target& target : EveryTableauPile(game))
     for (int n = 0; n < kFourEach; ++n) targets.push_back(target);
-  return DealCommand(game, targets, true, Step::Own);
+  return DealCommand(game, command::AddTableaus, targets, true, Step::Own);
 }
 
 // Each press deals to the next eight piles, counted by the deal count.
@@ -415,6 +432,14 @@ bool Press(TMainGame& game) {
   return PressWithWaste(game);
 }
 
+bool FamilyTookThePress(TMainGame& game) {
+  const auto& familyPress = game.stockSeams().familyPress;
+  const int family = Rule(game, rule::Family);
+  const bool ownPress =
+      std::find(kFamiliesWithOwnPress.begin(), kFamiliesWithOwnPress.end(), family) != kFamiliesWithOwnPress.end();
+  return ownPress && familyPress && familyPress();
+}
+
 void EndGameIfOver(TMainGame& game) {
   const int family = Rule(game, rule::Family);
   if ((family == 2 || family == 15) && game.state().on(flag::GameWon) && game.playSeams().endGame)
@@ -439,6 +464,7 @@ bool ExecuteStockCommand(TMainGame& game, std::string_view command) {
 
 void PressStock(TMainGame& game) {
   if (!game.state().on(flag::GameInProgress)) return;
+  if (FamilyTookThePress(game)) return;
   if (Press(game)) AfterChange(game);
   EndGameIfOver(game);
 }
