@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
@@ -52,6 +53,8 @@ void Program::showTable() {
   table_->setToolbarShown(window_->isToolBarShown());
   QObject::connect(window_.get(), &MainWindow::toolBarShownChanged, table_, &TableView::setToolbarShown);
   ConnectGameCommands(*window_, *game_);
+  QObject::connect(table_, &TableView::popupMenuRequested, window_.get(),
+                   [this](QPoint at) { window_->popup(MainWindow::Popup::Table)->popup(at); });
 }
 
 namespace {

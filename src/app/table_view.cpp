@@ -11,6 +11,7 @@
 #include "card_look.h"
 #include "layout/card_place.h"
 #include "layout/table_layout.h"
+#include "play/hit_test.h"
 #include "play/player_actions.h"
 #include "shell/main_game.h"
 #include "table/card_size.h"
@@ -22,7 +23,8 @@ namespace {
 constexpr int kTopWithoutToolbar = 5;
 constexpr int kRoomBelowLowestCard = 10;
 constexpr int kFlightMilliseconds = 140;
-constexpr int kShadowMargin = 12;  // the shadow and a stacked pile's edges reach this far past a card
+constexpr int kShadowMargin = 12;
+constexpr int kScrollEdge = 5;  // a carried card this close to an edge scrolls the table  // the shadow and a stacked pile's edges reach this far past a card
 
 QPoint At(TablePoint point) { return {point.x, point.y}; }
 
@@ -204,6 +206,12 @@ void TableView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
   pressedSinceRelease_ = true;
   const QPoint at = event->position().toPoint();
+  const bool ctrl = event->modifiers() & Qt::ControlModifier;
+  if (event->button() == Qt::RightButton && ctrl && game_.store().read(store::ShowMainPopupMenu) != "N" &&
+      !HitTest(game_, {at.x(), at.y()})) {
+    emit popupMenuRequested(event->globalPosition().toPoint());
+    return;
+  }
   PressAt(game_, ButtonOf(*event), event->modifiers() & Qt::ControlModifier, event->modifiers() & Qt::ShiftModifier,
           at.x(), at.y());
 }
@@ -211,6 +219,15 @@ void TableView::mousePressEvent(QMouseEvent* event) {
 void TableView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   PointerAt(game_, at.x(), at.y());
+  if (game_.carry().active()) scrollWhileCarrying(at.y());
+}
+
+void TableView::scrollWhileCarrying(int y) {
+  QScrollBar* bar = verticalScrollBar();
+  if (y < kScrollEdge && bar->value() > bar->minimum())
+    bar->setValue(bar->value() - bar->pageStep());
+  else if (y > viewport()->height() - kScrollEdge && bar->value() < bar->maximum())
+    bar->setValue(bar->value() + bar->pageStep());
 }
 
 void TableView::mouseReleaseEvent(QMouseEvent*) {

@@ -45,6 +45,10 @@ class TableView final : public QAbstractScrollArea {
   const TablePictures& pictures() const { return pictures_; }
   LayoutArea layoutArea() const;
 
+ signals:
+  // Ctrl and the right button pressed where no pile lies: the table's pop-up menu.
+  void popupMenuRequested(QPoint globalPosition);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -58,6 +62,8 @@ class TableView final : public QAbstractScrollArea {
   void paintTableImage(const TableScene& scene, QSize size);
   void prepareCleanTable(QSize size);
   void updateScrollRange(int lowestEdge);
+  // A drag near the top or bottom edge scrolls the table by a page.
+  void scrollWhileCarrying(int y);
   ScenePlaces places() const;
   // Where the overlay draws now: the carried cards or a flight, in window coordinates.
   QRect overlayRect() const;

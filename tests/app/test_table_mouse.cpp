@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "app_test_support.h"
@@ -100,6 +102,27 @@ TEST_F(TableMouseTest, StockTurnsThroughAPassAndOver) {
   EXPECT_EQ(game.piles().pile(kStock).size(), stockCards - 1);
   ASSERT_EQ(game.piles().pile(kWaste).size(), 1u);
   EXPECT_EQ(game.piles().pile(kWaste).back(), firstOfPass);
+}
+
+TEST_F(TableMouseTest, CtrlRightPressBesideThePilesAsksForThePopUpMenu) {
+  deal("FreeCell");
+  QSignalSpy asked(&table, &TableView::popupMenuRequested);
+  QTest::mousePress(table.viewport(), Qt::RightButton, Qt::ControlModifier, QPoint(1250, 780));
+  EXPECT_EQ(asked.count(), 1);
+  QTest::mousePress(table.viewport(), Qt::RightButton, Qt::ControlModifier, topOf("Fila1"));
+  EXPECT_EQ(asked.count(), 1) << "on a pile the press belongs to the game";
+}
+
+TEST_F(TableMouseTest, CarryingToTheBottomEdgeScrollsTheTable) {
+  deal("Spider (four suits)");
+  table.resize(900, 200);
+  QApplication::processEvents();
+  ASSERT_GT(table.verticalScrollBar()->maximum(), 0);
+  const QPoint card = topOf("Fila1");
+  QTest::mousePress(table.viewport(), Qt::LeftButton, {}, card);
+  QTest::mouseMove(table.viewport(), QPoint(card.x(), table.viewport()->height() - 2));
+  EXPECT_GT(table.verticalScrollBar()->value(), 0);
+  QTest::mouseRelease(table.viewport(), Qt::LeftButton, {}, QPoint(card.x(), table.viewport()->height() - 2));
 }
 
 }  // namespace
