@@ -56,6 +56,9 @@ void ShowDealtGame(MainWindow& window, TMainGame& game) {
   window.setCommandAllowed(Command::Pause, game.state().on(flag::GameInProgress));
   window.setCommandAllowed(Command::InsertBookmark, game.state().on(flag::GameInProgress));
   window.setCommandAllowed(Command::GoToBookmark, HasBookmark(game));
+  const bool undoOn = game.store().read(store::UndoEnabled) != "2";  // "2": the player switched undo off
+  window.setCommandAllowed(Command::Undo, undoOn);
+  window.setCommandAllowed(Command::Redo, undoOn);
   window.gameChanged();
   window.showScore(game.store().readNumber(store::Score).value_or(0));
   window.updateClock();
