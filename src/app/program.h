@@ -17,10 +17,10 @@ class TableView;
 class TMainGame;
 
 struct ProgramOptions {
-  fs::path programFolder;
-  fs::path dataFolder;
-  QString game;  // a game to deal at start-up, by number or name
-  QString deal;  // its deal number; a new one when empty
+  fs::path programFolder{};
+  fs::path dataFolder{};
+  QString game{}; // a game to deal at start-up, by number or name
+  QString deal{}; // its deal number; a new one when empty
 };
 
 // Tells the player why the program cannot run. The default shows a message

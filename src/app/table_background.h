@@ -12,9 +12,9 @@ class ConfigStore;
 class ResourceStore;
 
 struct TableBackground {
-  QColor colour;
+  QColor colour{};
   bool fade = false;
-  QImage picture;      // painted over the colour when set
+  QImage picture{};     // painted over the colour when set
   bool tiled = false;  // repeated over the table, else once at the top left
 };
 

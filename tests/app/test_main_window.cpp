@@ -274,7 +274,9 @@ TEST_F(MainWindowTest, ToolTipsOnlyWhenSwitchedOn) {
     QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), button->mapToGlobal(QPoint(4, 4)));
     QApplication::sendEvent(button, &help);
     EXPECT_EQ(QToolTip::isVisible(), on);
-    if (on) EXPECT_EQ(QToolTip::text(), QStringLiteral("Exit"));
+    if (on) {
+      EXPECT_EQ(QToolTip::text(), QStringLiteral("Exit"));
+    }
   }
 }
 

@@ -557,7 +557,9 @@ TEST_F(PlayTest, SendsFollowThePreferencesAndTryFoundationsTableauThenReserves) 
     const TablePoint at = pointOn(c.card);
     const bool sent = right ? RightClickSend(game, at.x, at.y) : DoubleClickSend(game, at.x, at.y);
     EXPECT_EQ(sent, c.lands.has_value());
-    if (c.lands) EXPECT_EQ(game.piles().topCard(*c.lands), c.card);
+    if (c.lands) {
+      EXPECT_EQ(game.piles().topCard(*c.lands), c.card);
+    }
     EXPECT_EQ(undoSteps(), c.lands ? 1 : 0);
   }
 }

@@ -122,7 +122,9 @@ TEST_F(ScoreTest, TheClockFamilyIsLostWhenTheFourthKingTurnsUp) {
     RecomputeScore(game);
     EXPECT_EQ(ended, c.lost ? 1 : 0);
     ASSERT_EQ(ui.messages.size(), c.lost ? 1u : 0u);
-    if (c.lost) EXPECT_EQ(ui.messages[0].text, "The game is lost.");
+    if (c.lost) {
+      EXPECT_EQ(ui.messages[0].text, "The game is lost.");
+    }
   }
 }
 

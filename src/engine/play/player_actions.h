@@ -51,7 +51,7 @@ struct DropCandidate {
 std::vector<DropCandidate> DropCandidates(const TMainGame& game, CardId card, const TableRect& carried);
 
 struct DropOptions {
-  std::optional<PileRef> target;  // one pile only, as a send tries it; otherwise the overlapped piles
+  std::optional<PileRef> target = std::nullopt;  // one pile only, as a send tries it; otherwise the overlapped piles
   bool autoplay = false;          // made by autoplay: "Dest_Autoplay" targets, no first-move flag
   bool animate = true;            // the cards fly from the carried rectangle to the pile
 };

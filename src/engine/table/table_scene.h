@@ -45,7 +45,7 @@ struct ScenePlaces {
 };
 
 struct SceneFacts {
-  StockPassState passes;
+  StockPassState passes{};
   bool preview = false;          // the small picture of a game: thinner stacks
   const Carry* carry = nullptr;  // cards the player carries are drawn at the pointer, not on their pile
 };
