@@ -13,19 +13,29 @@ CardId GroupCard(std::string_view group) {
   return (group[0] - '0') * 100 + (group[1] - '0') * 10 + (group[2] - '0');
 }
 
+// The 4-character group of one card. Undo writes one for every card on the
+// table at every step, so the digits are written in place.
+void AppendGroup(std::string& out, CardId card, const CardTable& cards) {
+  if (card < 1) {
+    out += "0000";
+    return;
+  }
+  if (card > 999) {
+    out += CardIdText(card);
+  } else {
+    const char digits[3] = {static_cast<char>('0' + card / 100), static_cast<char>('0' + card / 10 % 10),
+                            static_cast<char>('0' + card % 10)};
+    out.append(digits, 3);
+  }
+  out += cards.isFaceUp(card) ? '1' : '0';
+}
+
 }  // namespace
 
 std::string CardStateString(const Pile& pile, const CardTable& cards) {
   std::string out;
   out.reserve(pile.size() * kGroup);
-  for (CardId card : pile) {
-    if (card < 1) {
-      out += "0000";
-      continue;
-    }
-    out += CardIdText(card);
-    out += cards.isFaceUp(card) ? '1' : '0';
-  }
+  for (CardId card : pile) AppendGroup(out, card, cards);
   return out;
 }
 
