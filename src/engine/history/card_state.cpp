@@ -13,9 +13,9 @@ CardId GroupCard(std::string_view group) {
   return (group[0] - '0') * 100 + (group[1] - '0') * 10 + (group[2] - '0');
 }
 
-// The 4-character group of one card. Undo writes one for every card on the
-// table at every step, so the digits are written in place.
-void AppendGroup(std::string& out, CardId card, const CardTable& cards) {
+}  // namespace
+
+void AppendCardState(std::string& out, CardId card, bool faceUp) {
   if (card < 1) {
     out += "0000";
     return;
@@ -23,19 +23,18 @@ void AppendGroup(std::string& out, CardId card, const CardTable& cards) {
   if (card > 999) {
     out += CardIdText(card);
   } else {
+    // Undo writes a group for every card at every step: the digits go in place.
     const char digits[3] = {static_cast<char>('0' + card / 100), static_cast<char>('0' + card / 10 % 10),
                             static_cast<char>('0' + card % 10)};
     out.append(digits, 3);
   }
-  out += cards.isFaceUp(card) ? '1' : '0';
+  out += faceUp ? '1' : '0';
 }
-
-}  // namespace
 
 std::string CardStateString(const Pile& pile, const CardTable& cards) {
   std::string out;
   out.reserve(pile.size() * kGroup);
-  for (CardId card : pile) AppendGroup(out, card, cards);
+  for (CardId card : pile) AppendCardState(out, card, cards.isFaceUp(card));
   return out;
 }
 
