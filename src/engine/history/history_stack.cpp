@@ -13,27 +13,32 @@ constexpr std::size_t kGroupChars = 4;  // one card in a card-state string
 
 void HistoryStack::push(const PileStore& piles, const CardTable& cards, std::optional<PileRef> leftEmpty) {
   stepStarts_.push_back(codes_.size());
-  for (int slot = 0; slot < kSnapshotPiles; ++slot) {
-    const PileRef ref = SnapshotPile(slot);
-    const Pile& pile = piles.pile(ref);
-    const bool kept = !(leftEmpty && *leftEmpty == ref);
-    pileLengths_.push_back(kept ? static_cast<std::uint16_t>(pile.size()) : 0);
-    if (!kept) continue;
-    for (CardId card : pile)
-      codes_.push_back(card < 1 ? 0 : static_cast<CardCode>(card * 2 + (cards.isFaceUp(card) ? 1 : 0)));
+  for (PileGroup group : kGroups) {
+    for (int i = 0; i < GroupSize(group); ++i) {
+      const PileRef ref{group, i};
+      const Pile& pile = piles.pile(ref);
+      const bool kept = !(leftEmpty && *leftEmpty == ref);
+      pileLengths_.push_back(kept ? static_cast<std::uint16_t>(pile.size()) : 0);
+      if (!kept) continue;
+      for (CardId card : pile)
+        codes_.push_back(card < 1 ? 0 : static_cast<CardCode>(card * 2 + (cards.isFaceUp(card) ? 1 : 0)));
+    }
   }
 }
 
 void HistoryStack::popOnto(PileStore& piles, CardTable& cards) {
   const std::size_t firstLength = pileLengths_.size() - kSnapshotPiles;
   auto code = codes_.begin() + static_cast<std::ptrdiff_t>(stepStarts_.back());
-  for (int slot = 0; slot < kSnapshotPiles; ++slot) {
-    Pile& pile = piles.pile(SnapshotPile(slot));
-    pile.clear();
-    for (int n = pileLengths_[firstLength + static_cast<std::size_t>(slot)]; n > 0; --n, ++code) {
-      const CardId card = *code / 2;
-      pile.push_back(card);
-      if (card != kNoCard) cards.setFace(card, *code % 2 == 1 ? Face::Up : Face::Down);
+  auto length = pileLengths_.begin() + static_cast<std::ptrdiff_t>(firstLength);
+  for (PileGroup group : kGroups) {
+    for (int i = 0; i < GroupSize(group); ++i, ++length) {
+      Pile& pile = piles.pile({group, i});
+      pile.clear();
+      for (int n = *length; n > 0; --n, ++code) {
+        const CardId card = *code / 2;
+        pile.push_back(card);
+        if (card != kNoCard) cards.setFace(card, *code % 2 == 1 ? Face::Up : Face::Down);
+      }
     }
   }
   drop();
