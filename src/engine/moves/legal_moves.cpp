@@ -14,7 +14,7 @@ void AddMovesOf(const MoveRules& rules, CardId card, PileRef from, std::vector<L
       if (!(to == from) && rules.canPlace(unit, to)) out.push_back(LegalMove{card, from, to, unit.size()});
     }
   };
-  tryTo(PileGroup::Foundations, rules.foundationsInUse());
+  if (unit.size() == 1) tryTo(PileGroup::Foundations, rules.foundationsInUse());  // they take single cards only
   tryTo(PileGroup::Tableau, rules.tableauInUse());
   tryTo(PileGroup::Reserves, rules.reservesInUse());
 }
