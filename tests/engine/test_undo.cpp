@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue_startup.h"
 #include "game/rule_index.h"
+#include "history/history_stack.h"
 #include "history/undo.h"
 #include "moves/legal_moves.h"
 #include "rules/load_game_rules.h"
@@ -278,6 +279,51 @@ TEST(CardState, StringsOfPilesAndFaces) {
   EXPECT_EQ(piles.pileString({PileGroup::Tableau, 3}), "005000108");
   EXPECT_TRUE(cards.isFaceUp(5));
   EXPECT_FALSE(cards.isFaceUp(108));
+}
+
+// The stack keeps snapshots compactly: what a file hands it comes back as the
+// same text, and a table pushed comes back card for card, face for face.
+TEST(HistoryStack, KeepsTextAndTablesAsTheyCame) {
+  constexpr std::size_t kSteps = 2;
+  HistoryStack::Lists lists;  // per group: step 1's piles, then step 2's
+  lists[0].assign(kSteps * kStockSlots, "");
+  lists[1].assign(kSteps * kFoundations, "");
+  lists[2].assign(kSteps * kTableauPiles, "");
+  lists[3].assign(kSteps * kReserves, "");
+  struct Case {
+    std::size_t group, entry;
+    std::string text;
+  } cases[] = {{0, 0, "0241013100000001"}, {1, 16, "1081"}, {2, 39, "0520"}, {3, 19, "0011002000000000"}};
+  for (const Case& c : cases) lists[c.group][c.entry] = c.text;
+  ASSERT_TRUE(HistoryStack::Consistent(lists));
+  HistoryStack stack;
+  stack.assign(lists);
+  EXPECT_EQ(stack.steps(), 2);
+  EXPECT_EQ(stack.lists(), lists);
+
+  PileStore piles;
+  CardTable cards;
+  piles.pile(kStock) = {7, 0, 52};
+  piles.pile({PileGroup::Foundations, 0}) = {1, 2};
+  piles.pile({PileGroup::Tableau, 39}) = {108};
+  cards.setFace(7, Face::Down);
+  cards.setFace(52, Face::Up);
+  cards.setFace(108, Face::Up);
+  stack.push(piles, cards);
+  stack.push(piles, cards, PileRef{PileGroup::Foundations, 0});
+  EXPECT_EQ(stack.lists()[1][3 * kFoundations], "");  // the fourth step left foundation 1 out
+  EXPECT_EQ(stack.lists()[0][3 * kStockSlots], "007000000521");
+
+  PileStore restored;
+  CardTable turned;
+  stack.popOnto(restored, turned);
+  EXPECT_TRUE(restored.pile({PileGroup::Foundations, 0}).empty());
+  stack.popOnto(restored, turned);
+  for (PileRef ref : {kStock, PileRef{PileGroup::Foundations, 0}, PileRef{PileGroup::Tableau, 39}})
+    EXPECT_EQ(restored.pile(ref), piles.pile(ref));
+  EXPECT_FALSE(turned.isFaceUp(7));
+  EXPECT_TRUE(turned.isFaceUp(52) && turned.isFaceUp(108));
+  EXPECT_EQ(stack.lists(), lists);
 }
 
 }  // namespace

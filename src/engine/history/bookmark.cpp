@@ -36,7 +36,7 @@ void Apply(TMainGame& game, GameFileContents&& contents) {
   game.state().setWord(word::PassCounter, contents.passCounter);
   RestoreSnapshot(contents.table, game.piles(), game.cards());
   GameHistory& history = game.history();
-  history.undo().assign(std::move(contents.undo));
+  history.undo().assign(contents.undo);
   history.undoLog().setText(std::move(contents.undoLog));
   // The deal count follows the table back: one for every stock deal left in the history.
   game.state().counters[counter::DealCount] = history.undoLog().countCode(step_tag::DealCountRaised);

@@ -15,17 +15,26 @@ CardId GroupCard(std::string_view group) {
 
 }  // namespace
 
+void AppendCardState(std::string& out, CardId card, bool faceUp) {
+  if (card < 1) {
+    out += "0000";
+    return;
+  }
+  if (card > 999) {
+    out += CardIdText(card);
+  } else {
+    // Undo writes a group for every card at every step: the digits go in place.
+    const char digits[3] = {static_cast<char>('0' + card / 100), static_cast<char>('0' + card / 10 % 10),
+                            static_cast<char>('0' + card % 10)};
+    out.append(digits, 3);
+  }
+  out += faceUp ? '1' : '0';
+}
+
 std::string CardStateString(const Pile& pile, const CardTable& cards) {
   std::string out;
   out.reserve(pile.size() * kGroup);
-  for (CardId card : pile) {
-    if (card < 1) {
-      out += "0000";
-      continue;
-    }
-    out += CardIdText(card);
-    out += cards.isFaceUp(card) ? '1' : '0';
-  }
+  for (CardId card : pile) AppendCardState(out, card, cards.isFaceUp(card));
   return out;
 }
 

@@ -18,6 +18,8 @@ inline constexpr int kSnapshotPiles = kStockSlots + kFoundations + kTableauPiles
 using PileSnapshot = std::array<std::string, kSnapshotPiles>;
 
 std::string CardStateString(const Pile& pile, const CardTable& cards);
+// Appends the 4-character group of one card ("0000" for a place without one).
+void AppendCardState(std::string& out, CardId card, bool faceUp);
 
 // Whole 4-character groups, each a card id 0 to 108 and a face "0" or "1".
 bool IsCardStateString(std::string_view text);

@@ -7,29 +7,98 @@ namespace {
 
 constexpr std::array kGroups{PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves};
 
+constexpr std::size_t kGroupChars = 4;  // one card in a card-state string
+
 }  // namespace
 
-void HistoryStack::push(PileSnapshot snapshot) {
-  int slot = 0;
-  for (std::size_t g = 0; g < kGroups.size(); ++g)
-    for (int i = 0; i < GroupSize(kGroups[g]); ++i) lists_[g].push_back(std::move(snapshot[static_cast<std::size_t>(slot++)]));
-}
-
-PileSnapshot HistoryStack::pop() {
-  PileSnapshot snapshot;
-  for (std::size_t g = kGroups.size(); g-- > 0;) {
-    std::vector<std::string>& list = lists_[g];
-    const int first = SnapshotSlot(PileRef{kGroups[g], 0});
-    for (int i = GroupSize(kGroups[g]); i-- > 0;) {
-      snapshot[static_cast<std::size_t>(first + i)] = std::move(list.back());
-      list.pop_back();
+void HistoryStack::push(const PileStore& piles, const CardTable& cards, std::optional<PileRef> leftEmpty) {
+  stepStarts_.push_back(codes_.size());
+  for (PileGroup group : kGroups) {
+    for (int i = 0; i < GroupSize(group); ++i) {
+      const PileRef ref{group, i};
+      const Pile& pile = piles.pile(ref);
+      const bool kept = !(leftEmpty && *leftEmpty == ref);
+      pileLengths_.push_back(kept ? static_cast<std::uint16_t>(pile.size()) : 0);
+      if (!kept) continue;
+      for (CardId card : pile)
+        codes_.push_back(card < 1 ? 0 : static_cast<CardCode>(card * 2 + (cards.isFaceUp(card) ? 1 : 0)));
     }
   }
-  return snapshot;
+}
+
+void HistoryStack::popOnto(PileStore& piles, CardTable& cards) {
+  const std::size_t firstLength = pileLengths_.size() - kSnapshotPiles;
+  auto code = codes_.begin() + static_cast<std::ptrdiff_t>(stepStarts_.back());
+  auto length = pileLengths_.begin() + static_cast<std::ptrdiff_t>(firstLength);
+  for (PileGroup group : kGroups) {
+    for (int i = 0; i < GroupSize(group); ++i, ++length) {
+      Pile& pile = piles.pile({group, i});
+      pile.clear();
+      for (int n = *length; n > 0; --n, ++code) {
+        const CardId card = *code / 2;
+        pile.push_back(card);
+        if (card != kNoCard) cards.setFace(card, *code % 2 == 1 ? Face::Up : Face::Down);
+      }
+    }
+  }
+  drop();
+}
+
+void HistoryStack::drop() {
+  codes_.resize(stepStarts_.back());
+  pileLengths_.resize(pileLengths_.size() - kSnapshotPiles);
+  stepStarts_.pop_back();
 }
 
 void HistoryStack::clear() {
-  for (auto& list : lists_) list.clear();
+  codes_.clear();
+  pileLengths_.clear();
+  stepStarts_.clear();
+}
+
+std::string HistoryStack::pileText(int step, int slot) const {
+  const std::size_t lengthAt = static_cast<std::size_t>(step) * kSnapshotPiles;
+  std::size_t at = stepStarts_[static_cast<std::size_t>(step)];
+  for (int before = 0; before < slot; ++before) at += pileLengths_[lengthAt + static_cast<std::size_t>(before)];
+  const std::size_t length = pileLengths_[lengthAt + static_cast<std::size_t>(slot)];
+  std::string text;
+  text.reserve(length * kGroupChars);
+  for (std::size_t n = 0; n < length; ++n) {
+    const CardCode code = codes_[at + n];
+    // A loaded file may mark a place without a card face up: it is written back as it came.
+    if (code == 1) text += "0001";
+    else AppendCardState(text, code / 2, code % 2 == 1);
+  }
+  return text;
+}
+
+HistoryStack::Lists HistoryStack::lists() const {
+  Lists lists;
+  for (int step = 0; step < steps(); ++step) {
+    int slot = 0;
+    for (std::size_t g = 0; g < kGroups.size(); ++g)
+      for (int i = 0; i < GroupSize(kGroups[g]); ++i) lists[g].push_back(pileText(step, slot++));
+  }
+  return lists;
+}
+
+void HistoryStack::assign(const Lists& lists) {
+  clear();
+  const std::size_t steps = lists[0].size() / kStockSlots;
+  for (std::size_t step = 0; step < steps; ++step) {
+    stepStarts_.push_back(codes_.size());
+    for (std::size_t g = 0; g < kGroups.size(); ++g) {
+      const std::size_t size = static_cast<std::size_t>(GroupSize(kGroups[g]));
+      for (std::size_t i = 0; i < size; ++i) {
+        const std::string& text = lists[g][step * size + i];
+        pileLengths_.push_back(static_cast<std::uint16_t>(text.size() / kGroupChars));
+        for (std::size_t at = 0; at < text.size(); at += kGroupChars) {
+          const int card = (text[at] - '0') * 100 + (text[at + 1] - '0') * 10 + (text[at + 2] - '0');
+          codes_.push_back(static_cast<CardCode>(card * 2 + (text[at + 3] == '1' ? 1 : 0)));
+        }
+      }
+    }
+  }
 }
 
 bool HistoryStack::Consistent(const Lists& lists) {

@@ -52,9 +52,8 @@ void RecordStep(TMainGame& game, HistorySide target, bool clear) {
   GameHistory& history = game.history();
   if (target == HistorySide::Undo) {
     game.store().write(store::SingleUndoUsed, "0");
-    PileSnapshot snapshot = TakeSnapshot(game.piles(), game.cards());
-    if (FirstFoundationLeftOut(game.rules())) snapshot[SnapshotSlot({PileGroup::Foundations, 0})].clear();
-    history.undo().push(std::move(snapshot));
+    const bool leaveOut = FirstFoundationLeftOut(game.rules());
+    history.undo().push(game.piles(), game.cards(), leaveOut ? std::optional(PileRef{PileGroup::Foundations, 0}) : std::nullopt);
     history.undoLog().append("");
     return;
   }
@@ -64,7 +63,7 @@ void RecordStep(TMainGame& game, HistorySide target, bool clear) {
     history.redoLog().clear();
     return;
   }
-  history.redo().push(TakeSnapshot(game.piles(), game.cards()));
+  history.redo().push(game.piles(), game.cards());
   history.redoLog().append("");
 }
 
@@ -82,7 +81,7 @@ bool TakeHistoryStep(TMainGame& game, HistorySide side, bool quiet) {
   }
   RecordStep(game, side == HistorySide::Undo ? HistorySide::Redo : HistorySide::Undo);
   const bool stockWasEmpty = game.piles().pile(kStock).empty();
-  RestoreSnapshot(source.pop(), game.piles(), game.cards());
+  source.popOnto(game.piles(), game.cards());
   const bool stockIsEmpty = game.piles().pile(kStock).empty();
   // Turning the waste over refilled the stock and began a new pass. A
   // redistribution carries its pass in its tag, even when it left cards in

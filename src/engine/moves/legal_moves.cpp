@@ -14,21 +14,23 @@ void AddMovesOf(const MoveRules& rules, CardId card, PileRef from, std::vector<L
       if (!(to == from) && rules.canPlace(unit, to)) out.push_back(LegalMove{card, from, to, unit.size()});
     }
   };
-  tryTo(PileGroup::Foundations, rules.foundationsInUse());
+  if (unit.size() == 1) tryTo(PileGroup::Foundations, rules.foundationsInUse());  // they take single cards only
   tryTo(PileGroup::Tableau, rules.tableauInUse());
   tryTo(PileGroup::Reserves, rules.reservesInUse());
 }
 
 // The lowest place of a tableau pile from which a unit can still be taken:
 // below the run that is built in sequence up to the top card nothing is, in
-// fans where only the top of a pile is in reach.
+// fans where only the top of a pile is in reach. The run grows one pair at a
+// time rather than testing every longer run from its bottom again.
 int LowestTakeablePlace(const MoveRules& rules, int i) {
   const Pile& pile = rules.piles().pile({PileGroup::Tableau, i});
   const int display = rules.rules()[rule::TableauDisplay];
   const bool everyCardInReach = display == 8 || display == 9 || display == 12 || rules.rules()[rule::GridRows] >= 1;
   if (everyCardInReach) return 0;
   int lowest = static_cast<int>(pile.size()) - 1;
-  while (lowest > 0 && rules.unitIsSequence(pile[static_cast<std::size_t>(lowest - 1)], i)) --lowest;
+  const std::span<const CardId> cards(pile);
+  while (lowest > 0 && rules.sequenceHolds(cards.subspan(static_cast<std::size_t>(lowest - 1), 2), i)) --lowest;
   return lowest;
 }
 

@@ -79,6 +79,9 @@ class MoveRules {
   bool buildTest(const BuildCase& test) const;
   // Each card of the unit stands on the one below it by the rules of tableau pile i.
   bool unitIsSequence(CardId card, int i) const;
+  // The same for any cards, bottom first: each pair is tested on its own, so
+  // a run is in sequence when its lowest pair and the run above it are.
+  bool sequenceHolds(std::span<const CardId> unit, int i) const;
   // The unit is not larger than rule 13 allows, counting free cells and empty piles.
   bool unitSizeAllowed(CardId card, bool toEmptyPile) const;
   // The group layouts: the piles or reserves before or after the card's must be empty.
@@ -107,7 +110,6 @@ class MoveRules {
   bool foundationAccepts(int k, const MovingUnit& unit) const;
   bool tableauAccepts(int i, const MovingUnit& unit) const;
   bool reserveAccepts(int n, const MovingUnit& unit) const;
-  bool sequenceHolds(std::span<const CardId> unit, int i) const;
   bool sizeAllowed(const MovingUnit& unit, bool toEmptyPile) const;
 
   bool wastePriorityRefuses(const BuildCase& test) const;

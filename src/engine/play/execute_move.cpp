@@ -100,7 +100,7 @@ void FillTableauInSameStep(TMainGame& game) {
   const int steps = history.undo().steps();
   ExecuteStockCommand(game, "Fill_Tableaus");
   while (history.undo().steps() > steps) {
-    history.undo().pop();
+    history.undo().drop();
     history.undoLog().mergeLastTwo();
   }
 }
