@@ -23,8 +23,8 @@ namespace {
 constexpr int kTopWithoutToolbar = 5;
 constexpr int kRoomBelowLowestCard = 10;
 constexpr int kFlightMilliseconds = 140;
-constexpr int kShadowMargin = 12;
-constexpr int kScrollEdge = 5;  // a carried card this close to an edge scrolls the table  // the shadow and a stacked pile's edges reach this far past a card
+constexpr int kShadowMargin = 12;  // the shadow and a stacked pile's edges reach this far past a card
+constexpr int kScrollEdge = 5;     // a carried card this close to an edge scrolls the table
 
 QPoint At(TablePoint point) { return {point.x, point.y}; }
 
@@ -102,7 +102,10 @@ ScenePlaces TableView::places() const {
 }
 
 TableScene TableView::scene() const {
-  return BuildTableScene(game_.rules(), game_.piles(), game_.cards(), places(), {.carry = &game_.carry()});
+  SceneFacts facts;
+  facts.passes.passCounter = game_.state().word(word::PassCounter);
+  facts.carry = &game_.carry();
+  return BuildTableScene(game_.rules(), game_.piles(), game_.cards(), places(), facts);
 }
 
 void TableView::redraw() {

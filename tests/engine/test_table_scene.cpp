@@ -16,7 +16,7 @@ struct MarkCase {
   const char* what;
   std::vector<std::pair<int, int>> rules;  // index, value
   PileRef pile;
-  int passesDone;
+  int passCounter;
   const char* mark;
 };
 
@@ -26,7 +26,7 @@ TEST_P(EmptyPileMarkTest, ShowsTheMarkOfWhatMayStartThePile) {
   const MarkCase& c = GetParam();
   RuleRecord rules;
   for (const auto& [index, value] : c.rules) rules[index] = static_cast<std::int16_t>(value);
-  EXPECT_EQ(EmptyPileMark(rules, c.pile, {c.passesDone}), c.mark) << c.what;
+  EXPECT_EQ(EmptyPileMark(rules, c.pile, {c.passCounter}), c.mark) << c.what;
 }
 
 constexpr PileRef Foundation(int k) { return {PileGroup::Foundations, k}; }

@@ -28,7 +28,7 @@ constexpr int kFamilyStockWithoutPasses[] = {8, 45};
 
 bool AnotherPassAllowed(const RuleRecord& rules, StockPassState passes) {
   const int passLimit = rules[rule::DealsInAll];
-  return passLimit == -1 || (rules[rule::RedealStyle] > 0 && passes.passesDone < passLimit);
+  return passLimit == -1 || (rules[rule::RedealStyle] > 0 && passes.passCounter < passLimit);
 }
 
 std::string StockMark(const RuleRecord& rules, StockPassState passes) {

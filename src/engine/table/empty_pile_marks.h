@@ -11,7 +11,7 @@ namespace velmora {
 class RuleRecord;
 
 struct StockPassState {
-  int passesDone = 0;  // turns of the waste back into the stock so far
+  int passCounter = 1;  // 1 during the first pass through the stock, raised by each redeal
 };
 
 // The code of the mark (the picture is "W" + size letter + code); empty for
