@@ -14,6 +14,7 @@
 
 #include "catalogue/catalogue.h"
 #include "rules/load_game_rules.h"
+#include "bench_support.h"
 
 namespace {
 
@@ -24,10 +25,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kGames = 600;
 constexpr int kRuns = 15;
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using velmora::bench::Median;
 
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();

@@ -15,6 +15,7 @@
 #include "moves/legal_moves.h"
 #include "rules/load_game_rules.h"
 #include "shell/main_game.h"
+#include "bench_support.h"
 
 namespace {
 
@@ -24,24 +25,11 @@ using Clock = std::chrono::steady_clock;
 constexpr int kRuns = 7;
 constexpr int kMidGameMoves = 16;
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using velmora::bench::Median;
 
 double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-class SilentUi : public GameUi {
- public:
-  void showMessage(std::string_view, std::string_view, Icon) override {}
-  bool askQuestion(std::string_view, std::string_view) override { return true; }
-  void playSound(std::string_view) override {}
-  void stopSound() override {}
-  void showTable(TableChange) override {}
-  void beep() override {}
-  void showScore(std::int64_t) override {}
-  void flyCards(const std::vector<CardId>&, TablePoint, TablePoint) override {}
-};
+using velmora::bench::SilentUi;
 
 // A table with its rules, dealt and played a few moves into the game.
 struct Position {

@@ -24,6 +24,7 @@
 #include "shell/main_game.h"
 #include "shell/startup.h"
 #include "stock/stock_commands.h"
+#include "bench_support.h"
 
 namespace {
 
@@ -35,22 +36,9 @@ constexpr int kGamesPerRun = 400;
 constexpr int kMaxActions = 200;
 constexpr int kMaxTurnOvers = 3;
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using velmora::bench::Median;
 
-class SilentUi : public GameUi {
- public:
-  void showMessage(std::string_view, std::string_view, Icon) override {}
-  bool askQuestion(std::string_view, std::string_view) override { return true; }
-  void playSound(std::string_view) override {}
-  void stopSound() override {}
-  void showTable(TableChange) override {}
-  void beep() override {}
-  void showScore(std::int64_t) override {}
-  void flyCards(const std::vector<CardId>&, TablePoint, TablePoint) override {}
-};
+using velmora::bench::SilentUi;
 
 struct RunFigures {
   double gamesPerSecond;

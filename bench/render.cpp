@@ -17,15 +17,13 @@
 #include "shell/main_game.h"
 #include "table/prepare_game.h"
 #include "table_view.h"
+#include "bench_support.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using velmora::bench::Median;
 
 // Milliseconds per whole redraw, median of several batches.
 double RedrawMilliseconds(velmora::TableView& table) {

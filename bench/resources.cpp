@@ -10,15 +10,13 @@
 
 #include "card_pictures.h"
 #include "resource_store.h"
+#include "bench_support.h"
 
 namespace {
 
 constexpr int kRuns = 15;
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using velmora::bench::Median;
 
 double Milliseconds(const QElapsedTimer& timer) { return timer.nsecsElapsed() / 1e6; }
 

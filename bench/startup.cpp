@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "bench_support.h"
 
 extern char** environ;
 
@@ -59,10 +60,7 @@ bool StartOnce(const std::string& program, const std::string& dataFolder, const 
   return true;
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using velmora::bench::Median;
 
 struct Medians {
   double milliseconds;

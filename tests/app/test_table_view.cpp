@@ -116,11 +116,14 @@ TEST_F(TableViewTest, MissingPicturesDrawNothing) {
   EXPECT_TRUE(pictures.back().isNull());
   EXPECT_TRUE(pictures.face(1).isNull());
   TableScene scene;
-  scene.piles.push_back({kStock, {10, 10}, "022", 2, {{5, false, {8, 8}}, {6, true, {8, 8}}}});
+  scene.piles.push_back({kStock, {10, 10}, "022", 0, {{5, false, {10, 10}}, {6, true, {10, 10}}}});
   QImage image(200, 200, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::green);
-  QPainter painter(&image);
-  PaintTableScene(painter, scene, pictures, {});
+  {
+    QPainter painter(&image);
+    PaintTableScene(painter, scene, pictures, {});
+  }
+  EXPECT_EQ(image.pixelColor(40, 50), QColor(Qt::green)) << "a card without a picture leaves the table as it was";
 }
 
 TEST_F(TableViewTest, DenseScreensGetTwiceTheDetail) {
