@@ -25,6 +25,7 @@
 #include "cards/deal_generator.h"
 #include "game/rule_index.h"
 #include "headless_game.h"
+#include "play_script.h"
 #include "files/ini_document.h"
 #include "history/game_history.h"
 #include "history/undo.h"
@@ -52,7 +53,7 @@ std::optional<CardId> ParseCard(std::string_view text) {
   return id >= 1 && id <= kLastCard ? std::optional<CardId>(static_cast<CardId>(id)) : std::nullopt;
 }
 
-bool OnlyFoundationsHoldCards(const TMainGame& game) {
+bool OnlyFoundationsHold(const TMainGame& game) {
   for (PileGroup group : {PileGroup::Stock, PileGroup::Tableau, PileGroup::Reserves})
     for (int i = 0; i < GroupSize(group); ++i) {
       const PileRef pile{group, i};
@@ -112,11 +113,15 @@ std::vector<CardId> DiscardableCards(const TMainGame& game, const MoveRules& rul
   return cards;
 }
 
+// A turn of the waste that deals the same cards again leaves the piles as
+// they were but uses a pass: it is a step all the same.
 Refusal PressTheStock(TMainGame& game) {
   const PileSnapshot before = TakeSnapshot(game.piles(), game.cards());
+  const int steps = game.history().undo().steps();
   PressStock(game);
   if (game.state().word(word::StockPressed) == 1) ReleaseStock(game);
-  if (TakeSnapshot(game.piles(), game.cards()) == before) return "the stock does nothing now";
+  if (game.history().undo().steps() == steps && TakeSnapshot(game.piles(), game.cards()) == before)
+    return "the stock does nothing now";
   return std::nullopt;
 }
 
@@ -190,7 +195,7 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Pl
 // The table, "score N", "moves N" (the steps that undo can take back) and
 // "state won|lost|playing": lost when no card may move and the stock does
 // nothing.
-void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out) {
+void PrintOutcomeOf(HeadlessGame& headless, bool list, std::ostream& out) {
   TMainGame& game = headless.game();
   PrintTable(game, false, out);
   const MoveRules rules(game.rules(), game.piles(), game.cards());
@@ -221,18 +226,9 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
     }
   }
   std::istream& script = request.movesFile.empty() ? std::cin : file;
-  auto headless = HeadlessGame::Open(options, err);
+  auto headless = DealForScript(options, request.game, request.deal, "play", err);
   if (!headless) return 1;
-  const auto gameNumber = headless->findGame(request.game);
-  if (!gameNumber) {
-    err << "velmora-cli play: no game \"" << request.game << "\" (see velmora-cli games)\n";
-    return 1;
-  }
   TMainGame& game = headless->game();
-  LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
-  if (!headless->deal(*gameNumber, *ParseDealNumber(request.deal))) return 1;
-  headless->layOut();
-  game.playSeams().gameWonTest = [&game] { return OnlyFoundationsHoldCards(game); };
   int code = 0;
   for (std::string line; code == 0 && std::getline(script, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -241,11 +237,37 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
       code = 1;
     }
   }
-  PrintOutcome(*headless, request.list, out);
+  PrintOutcomeOf(*headless, request.list, out);
   return code;
 }
 
 }  // namespace
+
+std::unique_ptr<HeadlessGame> DealForScript(const Options& options, const std::string& gameName,
+                                            const std::string& deal, std::string_view command, std::ostream& err) {
+  const auto dealNumber = ParseDealNumber(deal);
+  if (!dealNumber) {
+    err << "velmora-cli " << command << ": a deal number has 1 to 13 digits\n";
+    return nullptr;
+  }
+  auto headless = HeadlessGame::Open(options, err);
+  if (!headless) return nullptr;
+  const auto gameNumber = headless->findGame(gameName);
+  if (!gameNumber) {
+    err << "velmora-cli " << command << ": no game \"" << gameName << "\" (see velmora-cli games)\n";
+    return nullptr;
+  }
+  TMainGame& game = headless->game();
+  LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
+  if (!headless->deal(*gameNumber, *dealNumber)) return nullptr;
+  headless->layOut();
+  game.playSeams().gameWonTest = [&game] { return OnlyFoundationsHold(game); };
+  return headless;
+}
+
+std::optional<std::string> RunPlayLine(TMainGame& game, const std::string& line) { return RunLine(game, line); }
+
+void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out) { PrintOutcomeOf(headless, list, out); }
 
 extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list]",
                                   "play a script of moves (move CARD PILE, send CARD, press CARD, stock, undo, redo)",

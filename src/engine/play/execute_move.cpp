@@ -110,6 +110,7 @@ void AfterEveryMove(TMainGame& game, PileRef from) {
   const int playMode = state.word(word::PlayMode);
   if (state.word(word::FirstMove) < 1 && playMode == 0) state.setWord(word::FirstMove, 1);
   state.setWord(word::HintShown, 0);
+  if (playMode != 3) game.hintMemory().keepLast();  // the demonstration remembers its whole game
   const bool autoplayTurnsCards = game.autoplay() && game.playSeams().autoplay;
   if (from.group == PileGroup::Tableau && !autoplayTurnsCards) TurnExposedCards(game);
   RecomputeScore(game);

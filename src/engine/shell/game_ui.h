@@ -41,6 +41,21 @@ class GameUi {
     showMessage("Information", text, Icon::Information);
     return false;
   }
+  // The hint: an arrow between two points of the table (window coordinates);
+  // the same point twice marks a card to turn or the stock to press.
+  virtual void showHintArrow(TablePoint from, TablePoint to) {
+    (void)from;
+    (void)to;
+  }
+  virtual void hideHintArrow() {}
+  // A pause during which the windows stay live; the command-line tool and
+  // the tests do not wait.
+  virtual void wait(int milliseconds) { (void)milliseconds; }
+  // The demonstration's window: shown or hidden, its move count, its description.
+  virtual void showDemoWindow(bool shown) { (void)shown; }
+  virtual bool demoWindowShown() const { return false; }
+  virtual void showDemoMoves(int count) { (void)count; }
+  virtual void showDemoDescription(std::string_view text) { (void)text; }
 };
 
 }  // namespace velmora
