@@ -1,6 +1,8 @@
 #include "qt_game_ui.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include "advice_box.h"
 
@@ -71,6 +73,34 @@ void QtGameUi::showScore(std::int64_t score) {
 
 void QtGameUi::flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) {
   if (outlets_.fly) outlets_.fly(cards, from, to);
+}
+
+void QtGameUi::showHintArrow(TablePoint from, TablePoint to) {
+  if (outlets_.hintArrow) outlets_.hintArrow(from, to);
+}
+
+void QtGameUi::hideHintArrow() {
+  if (outlets_.hideHintArrow) outlets_.hideHintArrow();
+}
+
+void QtGameUi::wait(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds * waitPercent_ / 100, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+void QtGameUi::showDemoWindow(bool shown) {
+  if (demo_.show) demo_.show(shown);
+}
+
+bool QtGameUi::demoWindowShown() const { return demo_.shown && demo_.shown(); }
+
+void QtGameUi::showDemoMoves(int count) {
+  if (demo_.moves) demo_.moves(count);
+}
+
+void QtGameUi::showDemoDescription(std::string_view text) {
+  if (demo_.describe) demo_.describe(ToDisplayText(text));
 }
 
 }  // namespace velmora

@@ -25,8 +25,18 @@ class QtGameUi final : public GameUi {
     std::function<void(TableChange)> show;
     std::function<void(std::int64_t)> score;
     std::function<void(const std::vector<CardId>&, TablePoint, TablePoint)> fly;
+    std::function<void(TablePoint, TablePoint)> hintArrow;
+    std::function<void()> hideHintArrow;
   };
   void setTableOutlets(TableOutlets outlets) { outlets_ = std::move(outlets); }
+  // The demonstration's window, once it exists.
+  struct DemoOutlets {
+    std::function<void(bool)> show;
+    std::function<bool()> shown;
+    std::function<void(int)> moves;
+    std::function<void(const QString&)> describe;
+  };
+  void setDemoOutlets(DemoOutlets outlets) { demo_ = std::move(outlets); }
 
   void showMessage(std::string_view caption, std::string_view text, Icon icon) override;
   bool askQuestion(std::string_view caption, std::string_view text) override;
@@ -37,12 +47,25 @@ class QtGameUi final : public GameUi {
   void showScore(std::int64_t score) override;
   void flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) override;
   bool showAdvice(std::string_view text, int picturePage) override;
+  void showHintArrow(TablePoint from, TablePoint to) override;
+  void hideHintArrow() override;
+  // An event loop of its own runs until the time has passed: the windows
+  // stay live and no core is kept busy.
+  void wait(int milliseconds) override;
+  // Waits last this many percent of their time (tests watch the demonstration faster).
+  void setWaitPercent(int percent) { waitPercent_ = percent; }
+  void showDemoWindow(bool shown) override;
+  bool demoWindowShown() const override;
+  void showDemoMoves(int count) override;
+  void showDemoDescription(std::string_view text) override;
 
  private:
   const ResourceStore& resources_;
   QPointer<QWidget> parent_;
   std::unique_ptr<QSoundEffect> sound_;
   TableOutlets outlets_;
+  DemoOutlets demo_;
+  int waitPercent_ = 100;
 };
 
 // The engine writes line breaks as "\r"; the windows want "\n". Texts are in
