@@ -1,4 +1,5 @@
-// The demonstration in the real program: "Demo" plays a deal of Klondike to
+// "Show a legal move" and the demonstration in the real program: the hint
+// arrow goes after three ticks of the clock or with a press; "Demo" plays a deal of Klondike to
 // its last card in the window, each move a step undo takes back; Pause
 // stops it and Play goes on from where it stopped; a close of the main
 // window during the demonstration stops it first. With VELMORA_SCREENSHOTS
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTest>
 #include <QToolButton>
 
 #include "demo_window.h"
@@ -19,6 +21,7 @@
 #include "main_window.h"
 #include "program.h"
 #include "qt_game_ui.h"
+#include "table_view.h"
 #include "shell/main_game.h"
 
 namespace velmora {
@@ -124,6 +127,31 @@ TEST_F(DemoWindowTest, PauseStopsAndPlayGoesOnFromThere) {
   EXPECT_LT(cardsInFoundations(), kCardsInFoundations) << "the close stopped the demonstration";
   QApplication::processEvents();
   EXPECT_FALSE(program->mainWindow().isVisible()) << "the close followed once the demonstration had stopped";
+}
+
+TEST_F(DemoWindowTest, TheHintArrowGoesOnTheThirdTickOrWithAPress) {
+  start("20");
+  QAction* hint = program->mainWindow().action(Command::ShowLegalMove);
+  ASSERT_TRUE(hint->isEnabled());
+  EXPECT_EQ(hint->shortcut(), QKeySequence("M"));
+  const int steps = game().history().undo().steps();
+  hint->trigger();
+  ASSERT_TRUE(program->table().isHintArrowShown());
+  program->table().viewport()->repaint();
+  keepScreenshot("hint");
+  EXPECT_EQ(game().history().undo().steps(), steps) << "a hint only shows its move";
+  emit program->mainWindow().ticked();
+  emit program->mainWindow().ticked();
+  EXPECT_TRUE(program->table().isHintArrowShown());
+  emit program->mainWindow().ticked();
+  EXPECT_FALSE(program->table().isHintArrowShown());
+  EXPECT_EQ(game().state().word(word::PlayMode), play_mode::Player);
+
+  hint->trigger();
+  ASSERT_TRUE(program->table().isHintArrowShown());
+  QTest::mousePress(program->table().viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseRelease(program->table().viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_FALSE(program->table().isHintArrowShown());
 }
 
 }  // namespace
