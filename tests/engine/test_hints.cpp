@@ -173,6 +173,28 @@ TEST_F(HintTest, PointlessMovesAreNotShown) {
   }
 }
 
+TEST_F(HintTest, AWasteCardGoesOnlyToItsPreferredPileWhereAnyPileTakesIt) {
+  start("Sir Tommy");
+  const SearchCase cases[] = {
+      {"the first pile whose top card is one rank above",
+       {.waste = {H(5)}, .piles = {{Tab(1), {S(9)}}, {Tab(2), {C(6)}}, {Tab(3), {}}, {Tab(4), {D(6)}}}},
+       Move(H(5), kWaste, Tab(2))},
+      {"else the first whose top card is higher",
+       {.waste = {H(5)}, .piles = {{Tab(1), {S(2)}}, {Tab(2), {C(9)}}, {Tab(3), {}}, {Tab(4), {D(7)}}}},
+       Move(H(5), kWaste, Tab(2))},
+      {"else the pile with the fewest cards",
+       {.waste = {H(5)}, .piles = {{Tab(1), {S(2), S(3)}}, {Tab(2), {C(2)}}, {Tab(3), {D(4), D(3)}}, {Tab(4), {C(3), H(3)}}}},
+       Move(H(5), kWaste, Tab(2))},
+  };
+  for (const SearchCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    lay(c.layout);
+    const auto found = FindHint(game, HintMemory());
+    ASSERT_EQ(found.has_value(), c.expected.has_value());
+    if (found) EXPECT_EQ(*found, *c.expected);
+  }
+}
+
 TEST_F(HintTest, AskingAgainShowsAnotherMoveUntilNoneIsLeft) {
   start("Klondike (draw one)");
   lay({.waste = {H(5)}, .piles = {{Tab(1), {S(6)}}, {Tab(2), {C(8)}}, {Tab(3), {D(9)}}}});
