@@ -1,5 +1,6 @@
 #include "hint_commands.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 
@@ -19,17 +20,19 @@ HintCommands::HintCommands(MainWindow& window, TMainGame& game, TfrmDemo& demoWi
   connect(&demoWindow, &TfrmDemo::pauseClicked, this, [this] { PauseDemo(game_); });
   connect(&demoWindow, &TfrmDemo::playClicked, this, [this] { play(); });
   connect(&demoWindow, &TfrmDemo::closed, this, [this] { StopDemo(game_, true); });
-  window.installEventFilter(this);
+  qApp->installEventFilter(this);
 }
 
 // While the demonstration's loop runs, the main window's close is refused
 // and the demonstration stopped (the loop must end before the window goes);
-// the close follows once the loop has ended. A key ends a shown hint.
+// the close follows once the loop has ended. A shown hint simply ends, and
+// the close goes on. A key anywhere ends a shown hint too.
 bool HintCommands::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &window_) {
-    if (event->type() == QEvent::Close && running_) closeRequested_ = true;
-    if (event->type() == QEvent::KeyPress) EndHint(game_);
+  if (watched == &window_ && event->type() == QEvent::Close) {
+    if (running_) closeRequested_ = true;
+    else EndHint(game_);
   }
+  if (event->type() == QEvent::KeyPress) EndHint(game_);
   return QObject::eventFilter(watched, event);
 }
 

@@ -264,6 +264,14 @@ TEST_F(HintTest, TheDemoPlaysEachMoveAsAStepUntilNoneIsLeft) {
   EXPECT_EQ(ui.descriptions.size(), expected.size()) << "a second Demo while the window is shown does nothing";
 }
 
+TEST_F(HintTest, ACardTheDemoTurnedUpMovesNext) {
+  start("Klondike (draw one)");
+  lay({.piles = {{Tab(1), {D(9), C(A)}}}, .faceDown = {D(9), C(A)}});
+  StartDemo(game);
+  EXPECT_EQ(game.piles().pileString(Found(1)), CardIdText(C(A)));
+  EXPECT_EQ(game.history().undo().steps(), game.state().word(word::DemoMoves));
+}
+
 TEST_F(HintTest, APauseDuringTheWaitStopsTheDemoBeforeItsMove) {
   start("Klondike (draw one)");
   lay({.waste = {H(5)}, .piles = {{Tab(1), {S(6)}}}});

@@ -38,10 +38,12 @@ bool MoveCard(TMainGame& game, const Hint& hint) {
   return ExecuteMove(game, hint.card, TargetName(hint));
 }
 
-// A face-down top card turned face up: a step of its own.
+// A face-down top card turned face up: a step of its own, after which the
+// card is free to go anywhere.
 bool TurnUp(TMainGame& game, CardId card) {
   RecordStep(game, HistorySide::Undo);
   game.cards().setFace(card, Face::Up);
+  game.state().setWord(word::HintShown, 0);
   if (game.store().isOn(store::SoundsFaceUp)) game.ui().playSound("Face_up");
   RecomputeScore(game);
   RecordStep(game, HistorySide::Redo, true);
