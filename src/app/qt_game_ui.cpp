@@ -75,18 +75,18 @@ void QtGameUi::flyCards(const std::vector<CardId>& cards, TablePoint from, Table
   if (outlets_.fly) outlets_.fly(cards, from, to);
 }
 
+void QtGameUi::pauseFor(int milliseconds) {
+  QEventLoop wait;
+  QTimer::singleShot(milliseconds * waitPercent_ / 100, Qt::PreciseTimer, &wait, &QEventLoop::quit);
+  wait.exec();
+}
+
 void QtGameUi::showHintArrow(TablePoint from, TablePoint to) {
   if (outlets_.hintArrow) outlets_.hintArrow(from, to);
 }
 
 void QtGameUi::hideHintArrow() {
   if (outlets_.hideHintArrow) outlets_.hideHintArrow();
-}
-
-void QtGameUi::wait(int milliseconds) {
-  QEventLoop loop;
-  QTimer::singleShot(milliseconds * waitPercent_ / 100, &loop, &QEventLoop::quit);
-  loop.exec();
 }
 
 void QtGameUi::showDemoWindow(bool shown) {

@@ -22,11 +22,11 @@ class QtGameUi final : public GameUi {
   void setParentWindow(QWidget* window) { parent_ = window; }
   // The window's parts that show the table, its score and card flights, once they exist.
   struct TableOutlets {
+    std::function<void(TablePoint, TablePoint)> hintArrow;
+    std::function<void()> hideHintArrow;
     std::function<void(TableChange)> show;
     std::function<void(std::int64_t)> score;
     std::function<void(const std::vector<CardId>&, TablePoint, TablePoint)> fly;
-    std::function<void(TablePoint, TablePoint)> hintArrow;
-    std::function<void()> hideHintArrow;
   };
   void setTableOutlets(TableOutlets outlets) { outlets_ = std::move(outlets); }
   // The demonstration's window, once it exists.
@@ -38,6 +38,14 @@ class QtGameUi final : public GameUi {
   };
   void setDemoOutlets(DemoOutlets outlets) { demo_ = std::move(outlets); }
 
+  void showHintArrow(TablePoint from, TablePoint to) override;
+  void hideHintArrow() override;
+  void showDemoWindow(bool shown) override;
+  bool demoWindowShown() const override;
+  void showDemoMoves(int count) override;
+  void showDemoDescription(std::string_view text) override;
+  // Pauses last this many percent of their time (tests watch the demonstration faster).
+  void setWaitPercent(int percent) { waitPercent_ = percent; }
   void showMessage(std::string_view caption, std::string_view text, Icon icon) override;
   bool askQuestion(std::string_view caption, std::string_view text) override;
   void playSound(std::string_view name) override;
@@ -46,18 +54,9 @@ class QtGameUi final : public GameUi {
   void beep() override;
   void showScore(std::int64_t score) override;
   void flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) override;
+  // A nested event loop: the window stays alive while the time passes.
+  void pauseFor(int milliseconds) override;
   bool showAdvice(std::string_view text, int picturePage) override;
-  void showHintArrow(TablePoint from, TablePoint to) override;
-  void hideHintArrow() override;
-  // An event loop of its own runs until the time has passed: the windows
-  // stay live and no core is kept busy.
-  void wait(int milliseconds) override;
-  // Waits last this many percent of their time (tests watch the demonstration faster).
-  void setWaitPercent(int percent) { waitPercent_ = percent; }
-  void showDemoWindow(bool shown) override;
-  bool demoWindowShown() const override;
-  void showDemoMoves(int count) override;
-  void showDemoDescription(std::string_view text) override;
 
  private:
   const ResourceStore& resources_;

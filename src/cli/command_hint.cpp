@@ -82,7 +82,7 @@ int RunDemo(const Options& options, const std::vector<std::string>& args, std::o
   auto headless = DealForScript(options, arguments["--game"], arguments["--deal"], "demo", err);
   if (!headless) return 1;
   StartDemo(headless->game(), watcher);
-  PrintOutcome(*headless, false, out);
+  PrintPlayOutcome(*headless, out);
   return 0;
 }
 

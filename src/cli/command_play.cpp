@@ -53,7 +53,7 @@ std::optional<CardId> ParseCard(std::string_view text) {
   return id >= 1 && id <= kLastCard ? std::optional<CardId>(static_cast<CardId>(id)) : std::nullopt;
 }
 
-bool OnlyFoundationsHold(const TMainGame& game) {
+bool OnlyFoundationsHoldCards(const TMainGame& game) {
   for (PileGroup group : {PileGroup::Stock, PileGroup::Tableau, PileGroup::Reserves})
     for (int i = 0; i < GroupSize(group); ++i) {
       const PileRef pile{group, i};
@@ -195,7 +195,7 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Pl
 // The table, "score N", "moves N" (the steps that undo can take back) and
 // "state won|lost|playing": lost when no card may move and the stock does
 // nothing.
-void PrintOutcomeOf(HeadlessGame& headless, bool list, std::ostream& out) {
+void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out) {
   TMainGame& game = headless.game();
   PrintTable(game, false, out);
   const MoveRules rules(game.rules(), game.piles(), game.cards());
@@ -226,9 +226,18 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
     }
   }
   std::istream& script = request.movesFile.empty() ? std::cin : file;
-  auto headless = DealForScript(options, request.game, request.deal, "play", err);
+  auto headless = HeadlessGame::Open(options, err);
   if (!headless) return 1;
+  const auto gameNumber = headless->findGame(request.game);
+  if (!gameNumber) {
+    err << "velmora-cli play: no game \"" << request.game << "\" (see velmora-cli games)\n";
+    return 1;
+  }
   TMainGame& game = headless->game();
+  LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
+  if (!headless->deal(*gameNumber, *ParseDealNumber(request.deal))) return 1;
+  headless->layOut();
+  game.playSeams().gameWonTest = [&game] { return OnlyFoundationsHoldCards(game); };
   int code = 0;
   for (std::string line; code == 0 && std::getline(script, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -237,11 +246,17 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
       code = 1;
     }
   }
-  PrintOutcomeOf(*headless, request.list, out);
+  PrintOutcome(*headless, request.list, out);
   return code;
 }
 
 }  // namespace
+
+extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list]",
+                                  "play a script of moves (move CARD PILE, send CARD, press CARD, stock, undo, redo)",
+                                  RunPlay};
+
+// --- What the commands built on the play language share ---------------------
 
 std::unique_ptr<HeadlessGame> DealForScript(const Options& options, const std::string& gameName,
                                             const std::string& deal, std::string_view command, std::ostream& err) {
@@ -261,16 +276,12 @@ std::unique_ptr<HeadlessGame> DealForScript(const Options& options, const std::s
   LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
   if (!headless->deal(*gameNumber, *dealNumber)) return nullptr;
   headless->layOut();
-  game.playSeams().gameWonTest = [&game] { return OnlyFoundationsHold(game); };
+  game.playSeams().gameWonTest = [&game] { return OnlyFoundationsHoldCards(game); };
   return headless;
 }
 
 std::optional<std::string> RunPlayLine(TMainGame& game, const std::string& line) { return RunLine(game, line); }
 
-void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out) { PrintOutcomeOf(headless, list, out); }
-
-extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list]",
-                                  "play a script of moves (move CARD PILE, send CARD, press CARD, stock, undo, redo)",
-                                  RunPlay};
+void PrintPlayOutcome(HeadlessGame& headless, std::ostream& out) { PrintOutcome(headless, false, out); }
 
 }  // namespace velmora::cli

@@ -21,9 +21,9 @@ std::unique_ptr<HeadlessGame> DealForScript(const Options& options, const std::s
 // One line of the play language; the reason when it was refused.
 std::optional<std::string> RunPlayLine(TMainGame& game, const std::string& line);
 
-// The table, "score N", "moves N" and "state won|lost|playing"; with `list`
-// the legal moves of the position as well.
-void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out);
+// The table, "score N", "moves N" and "state won|lost|playing", as `play`
+// ends.
+void PrintPlayOutcome(HeadlessGame& headless, std::ostream& out);
 
 // A move of the hint search as the line of the play language that makes it:
 // "move CARD PILE", "press CARD" or "stock".

@@ -42,7 +42,7 @@ class HintUi : public testing::RecordingUi {
  public:
   void showHintArrow(TablePoint from, TablePoint to) override { arrows.push_back({from, to}); }
   void hideHintArrow() override { ++arrowsHidden; }
-  void wait(int milliseconds) override {
+  void pauseFor(int milliseconds) override {
     waits.push_back(milliseconds);
     if (duringWait) duringWait();
   }

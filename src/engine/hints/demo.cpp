@@ -50,7 +50,7 @@ void PlayDemo(TMainGame& game, const DemoWatcher& watcher) {
   if (!state.on(flag::GameInProgress)) return;
   state.setWord(word::PlayMode, play_mode::Demo);
   ui.showDemoMoves(state.word(word::DemoMoves));
-  ui.wait(kStartWaitMs);
+  ui.pauseFor(kStartWaitMs);
   StockRounds stockRounds;
   for (int made = 0; Playing(game) && (watcher.maxMoves < 0 || made < watcher.maxMoves); ++made) {
     const auto hint = ShowLegalMove(game, HintRequest::Demo);
@@ -62,7 +62,7 @@ void PlayDemo(TMainGame& game, const DemoWatcher& watcher) {
       ui.showDemoDescription("End of Demo");
       break;
     }
-    ui.wait(kBetweenMovesMs);
+    ui.pauseFor(kBetweenMovesMs);
   }
   if (state.word(word::PlayMode) == play_mode::Demo) state.setWord(word::PlayMode, play_mode::Player);
   if (!state.on(flag::GameInProgress)) ui.showDemoWindow(false);  // the game ended

@@ -3,7 +3,7 @@
 // of the hint search at a time, at a pace a watcher can follow. Its moves are
 // ordinary moves of the game, each a step undo takes back, and the player
 // takes over at any moment: a press on the table, Pause, Stop or a hint ends
-// it. The waits between moves are the window's (GameUi::wait), which keeps
+// it. The waits between moves are the window's (GameUi::pauseFor), which keeps
 // the program live; every check is made again after each wait, because the
 // player's commands run inside it.
 #include <functional>

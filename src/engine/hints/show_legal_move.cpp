@@ -113,7 +113,7 @@ std::optional<Hint> ShowLegalMove(TMainGame& game, HintRequest request) {
     return hint;
   }
   ui.showDemoDescription(DescriptionOf(game, *hint));
-  ui.wait(kDemoMoveWaitMs);
+  ui.pauseFor(kDemoMoveWaitMs);
   if (state.word(word::PlayMode) != play_mode::Demo || !state.on(flag::GameInProgress)) return std::nullopt;
   if (!MakeHintMove(game, *hint)) {
     ui.showDemoDescription("End of Demo");

@@ -110,10 +110,10 @@ void AfterEveryMove(TMainGame& game, PileRef from) {
   const int playMode = state.word(word::PlayMode);
   if (state.word(word::FirstMove) < 1 && playMode == 0) state.setWord(word::FirstMove, 1);
   state.setWord(word::HintShown, 0);
-  if (playMode != 3) game.hintMemory().keepLast();  // the demonstration remembers its whole game
   const bool autoplayTurnsCards = game.autoplay() && game.playSeams().autoplay;
   if (from.group == PileGroup::Tableau && !autoplayTurnsCards) TurnExposedCards(game);
   RecomputeScore(game);
+  if (playMode != 3) game.hintMemory().keepLast();  // the demonstration remembers its whole game
   if (playMode == 0 || playMode == 3) RecordStep(game, HistorySide::Redo, true);
   const int phase = std::min(state.word(word::StartPhase) + 1, 2);
   state.setWord(word::StartPhase, phase);

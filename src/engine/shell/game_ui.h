@@ -20,6 +20,19 @@ class GameUi {
 
   virtual ~GameUi() = default;
 
+  // The hint: an arrow between two points of the table (window coordinates);
+  // the same point twice marks a card to turn or the stock to press.
+  virtual void showHintArrow(TablePoint from, TablePoint to) {
+    (void)from;
+    (void)to;
+  }
+  virtual void hideHintArrow() {}
+  // The demonstration's window: shown or hidden, its move count, its description.
+  virtual void showDemoWindow(bool shown) { (void)shown; }
+  virtual bool demoWindowShown() const { return false; }
+  virtual void showDemoMoves(int count) { (void)count; }
+  virtual void showDemoDescription(std::string_view text) { (void)text; }
+
   virtual void showMessage(std::string_view caption, std::string_view text, Icon icon) = 0;
   // A confirmation with OK and Cancel; true for OK.
   virtual bool askQuestion(std::string_view caption, std::string_view text) = 0;
@@ -34,6 +47,10 @@ class GameUi {
   // Cards fly from one place to another (window coordinates of the bottom
   // card); returns when they have landed.
   virtual void flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) = 0;
+  // Lets about `milliseconds` pass with the window alive: its events run, so
+  // commands may run inside the wait and callers look at the program's flags
+  // again afterwards. Without a window nothing waits.
+  virtual void pauseFor(int milliseconds) { (void)milliseconds; }
   // An advisory box with the picture of `picturePage` (0 colours, 1 screen
   // size) and "Don't show this message box again"; true when that was ticked.
   virtual bool showAdvice(std::string_view text, int picturePage) {
@@ -41,21 +58,6 @@ class GameUi {
     showMessage("Information", text, Icon::Information);
     return false;
   }
-  // The hint: an arrow between two points of the table (window coordinates);
-  // the same point twice marks a card to turn or the stock to press.
-  virtual void showHintArrow(TablePoint from, TablePoint to) {
-    (void)from;
-    (void)to;
-  }
-  virtual void hideHintArrow() {}
-  // A pause during which the windows stay live; the command-line tool and
-  // the tests do not wait.
-  virtual void wait(int milliseconds) { (void)milliseconds; }
-  // The demonstration's window: shown or hidden, its move count, its description.
-  virtual void showDemoWindow(bool shown) { (void)shown; }
-  virtual bool demoWindowShown() const { return false; }
-  virtual void showDemoMoves(int count) { (void)count; }
-  virtual void showDemoDescription(std::string_view text) { (void)text; }
 };
 
 }  // namespace velmora
