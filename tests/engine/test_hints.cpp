@@ -258,7 +258,7 @@ TEST_F(HintTest, TheDemoPlaysEachMoveAsAStepUntilNoneIsLeft) {
   EXPECT_EQ(game.piles().pileString(Found(1)), CardIdText(C(A)));
   EXPECT_EQ(game.state().word(word::PlayMode), play_mode::Player);
   EXPECT_TRUE(ui.windowShown) << "the window stays with its last description";
-  EXPECT_LT(game.state().word(word::FirstMove), 1) << "the demonstration's moves are not the player's first";
+  EXPECT_EQ(game.state().word(word::FirstMove), 0) << "a deal the demonstration began is not counted";
 
   StartDemo(game);
   EXPECT_EQ(ui.descriptions.size(), expected.size()) << "a second Demo while the window is shown does nothing";
@@ -270,6 +270,7 @@ TEST_F(HintTest, ACardTheDemoTurnedUpMovesNext) {
   StartDemo(game);
   EXPECT_EQ(game.piles().pileString(Found(1)), CardIdText(C(A)));
   EXPECT_EQ(game.history().undo().steps(), game.state().word(word::DemoMoves));
+  EXPECT_EQ(game.state().word(word::FirstMove), 0) << "turning a card was the deal's first move";
 }
 
 TEST_F(HintTest, APauseDuringTheWaitStopsTheDemoBeforeItsMove) {

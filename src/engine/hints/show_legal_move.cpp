@@ -130,6 +130,10 @@ bool MakeHintMove(TMainGame& game, const Hint& hint) {
     case HintKind::Discard: moved = ExecuteMove(game, hint.card, "Waste"); break;
     case HintKind::Stock: moved = PressTheStock(game); break;
   }
+  // A deal whose first move the demonstration made is not counted.
+  ProgramState& state = game.state();
+  if (moved && state.word(word::FirstMove) < 0 && state.word(word::PlayMode) != play_mode::Player)
+    state.setWord(word::FirstMove, 0);
   const PlaySeams& seams = game.playSeams();
   if (moved && game.state().on(flag::GameWon) && game.state().on(flag::GameInProgress) && seams.endGame)
     seams.endGame();
