@@ -25,6 +25,7 @@
 // The move rules' card places come before the layout's function of that name.
 #include "moves/legal_moves.h"
 
+#include "autoplay/autoplay.h"
 #include "cards/deal_generator.h"
 #include "game/rule_index.h"
 #include "headless_game.h"
@@ -243,10 +244,14 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
   }
   TMainGame& game = headless->game();
   LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
-  game.setAutoplay(request.autoplay);
+  game.setAutoplay(false);
   if (!headless->deal(*gameNumber, *ParseDealNumber(request.deal))) return 1;
   headless->layOut();
   game.playSeams().gameWonTest = [&game] { return OnlyFoundationsHoldCards(game); };
+  if (request.autoplay) {  // autoplay sends cards by the table's places: it starts once they are laid out
+    game.setAutoplay(true);
+    AutoplayAfterDeal(game);
+  }
   int code = 0;
   for (std::string line; code == 0 && std::getline(script, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
