@@ -77,7 +77,7 @@ void QtGameUi::flyCards(const std::vector<CardId>& cards, TablePoint from, Table
 
 void QtGameUi::pauseFor(int milliseconds) {
   QEventLoop wait;
-  QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
+  QTimer::singleShot(milliseconds, Qt::PreciseTimer, &wait, &QEventLoop::quit);
   wait.exec();
 }
 
