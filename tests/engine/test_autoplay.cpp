@@ -62,9 +62,15 @@ class ScriptedUi : public testing::RecordingUi {
     if (duringFlight) duringFlight();
   }
 
+  void showTable(TableChange change) override {
+    RecordingUi::showTable(change);
+    if (whenShown) whenShown();
+  }
+
   std::vector<int> pauses;
   std::function<void()> duringPause;
   std::function<void()> duringFlight;
+  std::function<void()> whenShown;
 };
 
 class AutoplayTest : public ::testing::Test {
@@ -202,13 +208,24 @@ TEST_F(AutoplayTest, AutoplayMovesNothingUnlessSwitchedOnAndAllowedByTheGame) {
   }
 }
 
-TEST_F(AutoplayTest, AutoplayTurnsAnExposedCardAndSendsItUp) {
+TEST_F(AutoplayTest, WithAutoplayOnTheCardAMoveExposesIsTurnedAndSentUpInTheMovesStep) {
   startEmpty("Klondike (draw one)", true);
-  lay(Tab(1), {H(A)}, Face::Down);
-  lay(Tab(2), {S(9)});
   ASSERT_EQ(game.rules()[rule::AutoTurnFaceDown], 1);
-  EXPECT_TRUE(AutoplayRun(game));
-  EXPECT_EQ(pile(Found(1)), Ids({H(A)}));
+  lay(Tab(1), {H(A), C(9)});
+  lay(Tab(2), {S(9), H(2)});
+  lay(Tab(3), {D(10)});
+  game.cards().setFace(H(A), Face::Down);
+  game.cards().setFace(S(9), Face::Down);
+  const PileSnapshot before = table();
+  bool shownFaceUp = false;
+  ui.whenShown = [&] { shownFaceUp = game.cards().isFaceUp(S(9)); };
+  drag(C(9), Tab(3));
+  EXPECT_EQ(pile(Found(1)), Ids({H(A), H(2)})) << "the Ace turned and went up, then the Two";
+  EXPECT_TRUE(game.cards().isFaceUp(S(9))) << "a card autoplay leaves behind is turned as well";
+  EXPECT_TRUE(shownFaceUp) << "and the table is shown with it turned";
+  EXPECT_EQ(undoSteps(), 1);
+  ASSERT_TRUE(TakeHistoryStep(game, HistorySide::Undo));
+  EXPECT_EQ(table(), before);
 }
 
 // --- Stopping ------------------------------------------------------------------

@@ -132,8 +132,11 @@ class Run {
   // for a hint or the demonstration the turn is the run's one move.
   bool turn(CardId card) {
     if (mode_ == 0) {
-      if (game_.store().read(store::AutomaticFaceUp) != "N" && game_.rules()[rule::AutoTurnFaceDown] == 1)
+      if (game_.store().read(store::AutomaticFaceUp) != "N" && game_.rules()[rule::AutoTurnFaceDown] == 1) {
         game_.cards().setFace(card, Face::Up);
+        RecomputeScore(game_);
+        game_.ui().showTable(GameUi::TableChange::Piles);
+      }
       return false;
     }
     if (mode_ != 1) {  // a hint only shows the turn
