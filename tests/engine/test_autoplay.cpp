@@ -415,6 +415,7 @@ TEST_F(AutoplayTest, AfterTheDealAutoplayWaitsThenPlaysAsPartOfTheDeal) {
     EXPECT_EQ(ui.pauses, std::vector<int>{800});
     EXPECT_EQ(!game.piles().pile(Found(1)).empty(), c.plays);
     EXPECT_EQ(undoSteps(), 0) << "the deal's autoplay cannot be undone apart from the deal";
+    EXPECT_EQ(game.state().word(word::FirstMove), -1) << "the player has not played yet";
   }
 }
 

@@ -202,8 +202,14 @@ void AutoplayAfterDeal(TMainGame& game) {
   if (!MayPlayNow(game)) return;
   game.ui().pauseFor(kPauseAfterDeal);
   if (!MayPlayNow(game)) return;
-  const FollowUpStep step(game, FollowUpStep::Into::Deal);
-  PlayOn(game);
+  // Cards autoplay moved before the player did anything do not make the
+  // deal a game played: leaving it is not a loss.
+  const auto firstMove = game.state().word(word::FirstMove);
+  {
+    const FollowUpStep step(game, FollowUpStep::Into::Deal);
+    PlayOn(game);
+  }
+  game.state().setWord(word::FirstMove, firstMove);
 }
 
 void SwitchAutoplay(TMainGame& game, bool on) {
