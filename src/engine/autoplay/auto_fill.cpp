@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
-#include <optional>
 
 #include "autoplay/follow_up_step.h"
 #include "game/rule_index.h"

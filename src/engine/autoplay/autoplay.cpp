@@ -22,7 +22,7 @@ constexpr int kAutoplayAvailable = 19;     // rule: autoplay may be switched on
 constexpr int kBaseOfFirstCard = 92;       // empty-foundation codes: the player's first card
 constexpr int kBaseOfFirstReserveCard = 93;  // chooses the base rank of them all
 constexpr int kPauseAfterDeal = 800;       // milliseconds to see the dealt table
-constexpr int kOnePlayerSwitchForAll = 1;  // state word 105
+constexpr int kOneSwitchForAllGames = 1;  // state word 105
 
 int InUse(const TMainGame& game, PileGroup group) {
   const int rule = group == PileGroup::Foundations ? rule::Foundations
@@ -215,7 +215,7 @@ void AutoplayAfterDeal(TMainGame& game) {
 void SwitchAutoplay(TMainGame& game, bool on) {
   game.setAutoplay(on);
   const int gameNumber = game.store().gameNumber();
-  if (game.state().word(word::AutoplayAllGames) != kOnePlayerSwitchForAll && gameNumber >= 0)
+  if (game.state().word(word::AutoplayAllGames) != kOneSwitchForAllGames && gameNumber >= 0)
     game.preferences().update([&](IniDocument& file) { SetGameAutoplaySwitch(file, gameNumber, on); });
   if (!on || !MayPlayNow(game)) return;
   const FollowUpStep step(game, FollowUpStep::Into::OwnStep);
@@ -223,7 +223,7 @@ void SwitchAutoplay(TMainGame& game, bool on) {
 }
 
 void ApplyGameAutoplaySwitch(TMainGame& game) {
-  if (game.state().word(word::AutoplayAllGames) == kOnePlayerSwitchForAll) return;
+  if (game.state().word(word::AutoplayAllGames) == kOneSwitchForAllGames) return;
   game.setAutoplay(GameAutoplaySwitch(game.preferences().open(), game.store().gameNumber()));
 }
 
