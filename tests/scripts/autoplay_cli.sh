@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # velmora-cli play: an emptied tableau pile of Canfield is filled from the
 # reserve and Picture Patience's from the stock, within the move's undo step;
-# with --autoplay the dealt Ace and King go up before the first command.
+# with --autoplay the dealt Ace and King go up before the first command, and
+# in every game a walk of legal actions with autoplay is taken back step by
+# step to the table autoplay left after the deal.
 set -euo pipefail
 bin=$1
 scratch=$(mktemp -d)
@@ -31,4 +33,19 @@ echo "move 013 Dest5" | cli play --game "Picture Patience" --deal 1 > "$scratch/
 [[ $(pile Dest1 "$scratch/auto") == 0141 ]] || fail "autoplay: Dest1 is $(pile Dest1 "$scratch/auto")"
 [[ $(pile Dest5 "$scratch/auto") == 01310641 ]] || fail "autoplay: Dest5 is $(pile Dest5 "$scratch/auto")"
 grep -qx "moves 0" "$scratch/auto" || fail "autoplay after the deal made undo steps"
+for game in $(cli games | awk 'NR > 1 {print $1}'); do
+  : > "$scratch/walk"
+  for ((actions = 0; actions < 20; actions++)); do
+    cli play --game "$game" --deal 7 --moves "$scratch/walk" --list --autoplay > "$scratch/out" 2> "$scratch/err" ||
+      fail "game $game with autoplay: $(cat "$scratch/err")"
+    mapfile -t legal < <(sed -n 's/^legal //p' "$scratch/out")
+    ((${#legal[@]})) || break
+    echo "${legal[$(((actions * 7919 + 13) % ${#legal[@]}))]}" >> "$scratch/walk"
+  done
+  { cat "$scratch/walk"; for ((i = 0; i < actions; i++)); do echo undo; done; } > "$scratch/back"
+  cli play --game "$game" --deal 7 --moves "$scratch/back" --autoplay | grep -v -E '^(score|moves|state) ' > "$scratch/undone" ||
+    fail "game $game with autoplay: undoing the walk was refused"
+  : | cli play --game "$game" --deal 7 --autoplay | grep -v -E '^(score|moves|state) ' > "$scratch/start"
+  diff "$scratch/undone" "$scratch/start" > /dev/null || fail "game $game with autoplay: undo does not restore the deal"
+done
 echo "autoplay from the command line: all checks passed"
