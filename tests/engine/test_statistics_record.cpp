@@ -78,6 +78,17 @@ TEST(StatisticsRecord, NothingIsWrittenWithoutEligibility) {
   }
 }
 
+TEST(StatisticsRecord, ANameThatWouldBreakTheFilesRecordsNothing) {
+  for (std::string_view name : {"a=b", "[0001]", "x\r\n[0001]"}) {
+    RecordsFixture f;
+    f.play(1, "Klondike", name);
+    f.game().state().setWord(word::InternetEligible, 1);
+    EXPECT_FALSE(f.finish(true, 10).recorded);
+    EXPECT_TRUE(std::filesystem::is_empty(f.dir / "data")) << name;
+    EXPECT_EQ(f.ui.messages.size(), 1u);
+  }
+}
+
 TEST(ResultsLog, LinesHaveTheirFieldsInPlace) {
   RecordsFixture f;
   f.finish(true, 123, 75);

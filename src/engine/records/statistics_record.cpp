@@ -102,7 +102,8 @@ FileOutcome RecordStatistics(UserData& data, int gameNumber, std::string_view pl
                                 GameSection(gameNumber) + " in " + file.name() +
                                 " cannot be read; they were left unchanged.");
   const StatisticsRecord next = AddResult(found.record, won, score);
-  std::string updated = *text;
+  // A file made here starts with the header start-up would have written.
+  std::string updated = text->empty() ? "[Version]\r\nVersion=0300\r\n" : *text;
   const KeyedValue entry{player, FormatStatistics(next)};
   if (!keyed::IsWritableName(player))
     return FileOutcome::Failure("The name \"" + std::string(player) + "\" cannot be stored in " + file.name() + ".");
