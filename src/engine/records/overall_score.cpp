@@ -1,5 +1,6 @@
 #include "records/overall_score.h"
 
+#include <algorithm>
 #include <array>
 #include <random>
 
@@ -43,6 +44,21 @@ std::optional<OverallScore> ReadOverallScore(std::string_view fileText, std::str
   const auto seconds = CheckSixDigits(UnscrambleValue(values[4]), SixDigitLayout::Time, "");
   if (!totals || !best || !seconds) return std::nullopt;
   return OverallScore{*totals, *best, *seconds};
+}
+
+std::optional<std::vector<OverallStanding>> ReadOverallStandings(std::string_view fileText) {
+  std::vector<OverallStanding> standings;
+  for (std::string& player : keyed::Sections(fileText)) {
+    const auto values = keyed::FindMany(fileText, player, std::array<std::string_view, 3>{kScoreEntry, kTimeEntry, kCheckEntry},
+                                        std::array<std::string, 3>{MissingValue(), MissingValue(), MissingCheckEntry()});
+    const auto totals = CheckOverall(UnscrambleValue(values[0]), UnscrambleValue(values[1]), UnscrambleValue(values[2]));
+    if (!totals) return std::nullopt;
+    standings.push_back({std::move(player), *totals});
+  }
+  std::stable_sort(standings.begin(), standings.end(), [](const OverallStanding& a, const OverallStanding& b) {
+    return a.totals.score != b.totals.score ? a.totals.score > b.totals.score : a.totals.seconds < b.totals.seconds;
+  });
+  return standings;
 }
 
 FileOutcome SetAsideCorrupted(TMainGame& game, std::string_view fileName, std::string_view message) {
