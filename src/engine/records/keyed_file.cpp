@@ -21,7 +21,11 @@ struct Line {
 Line LineAt(std::string_view text, std::size_t begin) {
   const std::size_t newline = text.find('\n', begin);
   Line line{begin, newline == std::string_view::npos ? text.size() : newline, 0};
-  line.next = newline == std::string_view::npos ? text.size() : newline + 1;
+  if (newline == std::string_view::npos) {
+    line.next = text.size();  // a last line without its line end: a lone CR stays part of it
+    return line;
+  }
+  line.next = newline + 1;
   if (line.end > line.begin && text[line.end - 1] == '\r') --line.end;
   return line;
 }
