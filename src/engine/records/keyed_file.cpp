@@ -271,10 +271,10 @@ std::vector<std::string> KeyedFile::sections() const {
 
 FileOutcome KeyedFile::refuseKeys(std::string_view section, std::span<const KeyedValue> values) const {
   if (!keyed::IsWritableKey(section))
-    return FileOutcome::Failure("The name \"" + std::string(section) + "\" cannot be stored in " + name_ + ".");
+    return RefusedName(section, name_);
   for (const KeyedValue& value : values)
     if (!keyed::IsWritableName(value.name) || value.value.find_first_of("\r\n") != std::string::npos)
-      return FileOutcome::Failure("The name \"" + std::string(value.name) + "\" cannot be stored in " + name_ + ".");
+      return RefusedName(value.name, name_);
   return {};
 }
 
@@ -299,6 +299,10 @@ FileOutcome KeyedFile::store(std::string_view text) {
 
 std::string WriteErrorMessage(std::string_view fileName, const FileOutcome& outcome) {
   return "Write error on file " + std::string(fileName) + (outcome.message.empty() ? "" : "\r" + outcome.message);
+}
+
+FileOutcome RefusedName(std::string_view name, std::string_view fileName) {
+  return FileOutcome::Failure("The name \"" + std::string(name) + "\" cannot be stored in " + std::string(fileName) + ".");
 }
 
 }  // namespace velmora

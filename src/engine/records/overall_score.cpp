@@ -71,6 +71,8 @@ FileOutcome SetAsideCorrupted(TMainGame& game, std::string_view fileName, std::s
 FileOutcome UpdateOverallScore(TMainGame& game, const OverallScoreUpdate& update) {
   if (update.gameNumber < 0 || update.gameNumber >= kFirstCustomGame || update.score < 0) return {};
   KeyedFile file(game.data(), std::string(kOverallScoreFile));
+  if (!keyed::IsWritableKey(update.player))
+    return RefusedName(update.player, file.name());
   const auto text = file.load();
   if (!text) return FileOutcome::Failure("Read error on file " + file.name());
   const auto stored = ReadOverallScore(*text, update.player, update.gameNumber);
@@ -92,8 +94,6 @@ FileOutcome UpdateOverallScore(TMainGame& game, const OverallScoreUpdate& update
       {timeName, ScrambleValue(PlainSixDigits(update.seconds, SixDigitLayout::Time, "", filler))},
   }};
   std::string updated = *text;
-  if (!keyed::IsWritableKey(update.player))
-    return FileOutcome::Failure("The name \"" + update.player + "\" cannot be stored in " + file.name() + ".");
   keyed::Set(updated, update.player, values);
   return file.store(updated);
 }

@@ -2,6 +2,7 @@
 
 #include "records/high_scores.h"
 #include "records/internet_counts.h"
+#include "records/keyed_file.h"
 #include "records/player_names.h"
 #include "records/results_log.h"
 #include "records/statistics_record.h"
@@ -56,7 +57,7 @@ RecordOutcome RecordFinishedGame(TMainGame& game, const FinishedGame& result) {
   const std::string player = store.playerName();
   const std::int64_t score = store.readNumber(store::Score).value_or(0);
   if (!IsAcceptablePlayerName(player)) {
-    Report(game, FileOutcome::Failure("The player name \"" + player + "\" cannot be stored in the statistics."));
+    Report(game, RefusedName(player, "the statistics"));
     return outcome;
   }
 

@@ -94,7 +94,7 @@ LogContents SplitLog(std::string_view text) {
 
 FileOutcome AppendLogLine(UserData& data, const LogLine& line) {
   if (!IsAcceptablePlayerName(line.player) || HasControlCharacter(line.gameName))
-    return FileOutcome::Failure("The name \"" + line.player + "\" cannot be stored in the log.");
+    return RefusedName(line.player, kResultsLogFile);
   FileOutcome outcome = data.appendLine(kResultsLogFile, FormatLogLine(line) + std::string(kLineEnd));
   if (!outcome) outcome.message = WriteErrorMessage(kResultsLogFile, outcome);
   return outcome;
