@@ -39,6 +39,18 @@ TEST(StatisticsRecord, LaterResultsOverwriteTheValueInPlace) {
   EXPECT_EQ(std::filesystem::file_size(f.file("STAT.DAT")), size);
 }
 
+TEST(StatisticsRecord, APlayerWhoseNameBeginsAnotherKeepsHisOwnRecord) {
+  RecordsFixture f;
+  f.play(1, "Klondike", "Bobby");
+  f.finish(true, 10);
+  f.play(1, "Klondike", "Bob");
+  f.finish(false, 3);
+  f.finish(false, 3);
+  EXPECT_EQ(StoredRecord(f, 1, "Bobby").won, 1);
+  EXPECT_EQ(StoredRecord(f, 1, "Bobby").lost, 0);
+  EXPECT_EQ(StoredRecord(f, 1, "Bob").lost, 2);
+}
+
 TEST(StatisticsRecord, NegativeTotalsAndFullCountersStayReadable) {
   StatisticsRecord record;
   record.won = 999999;
