@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextStream>
+#include <QTimer>
 
 #include "main_window.h"
 #include "qt_game_ui.h"
@@ -123,7 +124,9 @@ std::optional<int> Program::start() {
   window_->restorePlacement();
   if (store.read(store::StatusBar) == "N") window_->statusBar()->hide();
   window_->show();
-  dealGivenGame();
+  // Dealt from the event loop: the pause before autoplay after a deal runs
+  // the window's events, which the caller connects to only after start().
+  QTimer::singleShot(0, window_.get(), [this] { dealGivenGame(); });
   return std::nullopt;
 }
 

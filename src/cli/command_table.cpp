@@ -11,10 +11,11 @@ extern const Command kHintCommand;
 extern const Command kLayoutCommand;
 extern const Command kPlayCommand;
 extern const Command kRulesCommand;
+extern const Command kStatsCommand;
 
 std::span<const Command> Commands() {
-  static const Command table[] = {kCheckCommand,  kDealCommand,   kDeckCommand, kDemoCommand, kGamesCommand,
-                                  kHintCommand,   kLayoutCommand, kPlayCommand, kRulesCommand};
+  static const Command table[] = {kCheckCommand, kDealCommand,   kDeckCommand, kDemoCommand,  kGamesCommand,
+                                  kHintCommand,  kLayoutCommand, kPlayCommand, kRulesCommand, kStatsCommand};
   return table;
 }
 

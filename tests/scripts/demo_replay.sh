@@ -10,8 +10,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
 is_move() { grep -E '^(move [0-9]{3} [A-Za-z_]+[0-9]*|press [0-9]{3}|stock)$'; }
 
-# Klondike draw one and three, FreeCell, Spider one and four suits.
-for game in 1 2 3 14 15; do
+# Klondike draw one and three, FreeCell, Canfield (its tableau filled from
+# the reserve), Golf, Pyramid, Spider one and four suits.
+for game in 1 2 3 5 8 9 14 15; do
   for deal in 42 7 1234; do
     cli demo --game "$game" --deal "$deal" >"$scratch/demo"
     is_move <"$scratch/demo" >"$scratch/moves" || true

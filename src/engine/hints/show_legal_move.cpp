@@ -1,5 +1,7 @@
 #include "hints/show_legal_move.h"
 
+#include "autoplay/auto_fill.h"
+#include "autoplay/follow_up_step.h"
 #include "hints/demo.h"
 #include "history/card_state.h"
 #include "history/undo.h"
@@ -129,6 +131,12 @@ bool MakeHintMove(TMainGame& game, const Hint& hint) {
     case HintKind::TurnUp: moved = TurnUp(game, hint.card); break;
     case HintKind::Discard: moved = ExecuteMove(game, hint.card, "Waste"); break;
     case HintKind::Stock: moved = PressTheStock(game); break;
+  }
+  if (moved && game.state().on(flag::GameInProgress)) {
+    // Empty piles the game fills at once belong to the move, as after a
+    // release of the button; autoplay's cards the search itself offers.
+    const FollowUpStep step(game, FollowUpStep::Into::CausingStep);
+    AutoFill(game);
   }
   // A deal whose first move the demonstration made is not counted.
   ProgramState& state = game.state();
