@@ -3,7 +3,9 @@
 // loop over it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "history/undo.h"
 #include "layout/table_layout.h"
 #include "play/execute_move.h"
+#include "records/record_game.h"
 #include "rules/load_game_rules.h"
 #include "shell/main_game.h"
 #include "shell/startup.h"
@@ -291,6 +294,45 @@ TEST_F(HintTest, TheDemoStopsWhenOnlyTheStockGoesRound) {
   StartDemo(game);
   EXPECT_EQ(ui.descriptions.back(), "End of Demo");
   EXPECT_LE(game.state().word(word::DemoMoves), 4) << "two cards: a round is two turns and a turn-over";
+}
+
+// Every file of the data folder by name, with its bytes.
+std::map<std::string, std::string> DataFiles(const std::filesystem::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    if (entry.is_regular_file()) files[entry.path().string()] = testing::ReadAll(entry.path());
+  return files;
+}
+
+TEST_F(HintTest, ADealTheDemoBeganLeavesTheStatisticsAsTheyWere) {
+  start("Klondike (draw one)");
+  game.data().prepare();
+  game.store().write(store::UserDefault, "Alice");
+  game.store().write(store::ScoringMode, "01");
+  game.store().writeNumber(store::Score, 40);
+  const auto finish = [&] { return RecordFinishedGame(game, {true, 100, "20261210", "12:34:56"}); };
+  game.state().setWord(word::FirstMove, 1);
+  ASSERT_TRUE(finish().recorded) << "a game the player played is recorded";
+  const auto before = DataFiles(dir / "data");
+
+  struct Case {
+    const char* name;
+    bool playerMovesFirst;
+    bool recorded;
+  };
+  const Case cases[] = {{"the demonstration made the first move", false, false},
+                        {"the player began, the demonstration went on", true, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    start("Klondike (draw one)");
+    lay({.waste = {H(5)}, .piles = {{Tab(1), {S(6)}}, {Tab(2), {C(A)}}, {Tab(3), {D(9)}}, {Tab(4), {C(8)}}}});
+    if (c.playerMovesFirst) ASSERT_TRUE(ExecuteMove(game, C(8), "Fila3"));
+    ui.windowShown = false;
+    StartDemo(game);
+    ASSERT_GT(game.state().word(word::DemoMoves), 0);
+    EXPECT_EQ(finish().recorded, c.recorded);
+    if (!c.recorded) EXPECT_EQ(DataFiles(dir / "data"), before) << "every statistics file byte for byte";
+  }
 }
 
 }  // namespace
