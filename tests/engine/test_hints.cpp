@@ -66,9 +66,9 @@ class HintUi : public testing::RecordingUi {
 // A position: the cards of each pile, bottom first, face up unless listed
 // face down.
 struct Layout {
-  std::vector<CardId> stock, waste;
-  std::vector<std::pair<PileRef, std::vector<CardId>>> piles;
-  std::vector<CardId> faceDown;
+  std::vector<CardId> stock{}, waste{};
+  std::vector<std::pair<PileRef, std::vector<CardId>>> piles{};
+  std::vector<CardId> faceDown{};
 };
 
 class HintTest : public ::testing::Test {
@@ -147,7 +147,9 @@ TEST_F(HintTest, TheSearchTakesMovesInItsOrder) {
     game.hintMemory().clear();
     const auto found = FindHint(game, game.hintMemory());
     ASSERT_EQ(found.has_value(), c.expected.has_value());
-    if (found) EXPECT_EQ(*found, *c.expected);
+    if (found) {
+      EXPECT_EQ(*found, *c.expected);
+    }
   }
 }
 
@@ -172,7 +174,9 @@ TEST_F(HintTest, PointlessMovesAreNotShown) {
     lay(c.layout);
     const auto found = FindHint(game, HintMemory());
     ASSERT_EQ(found.has_value(), c.expected.has_value());
-    if (found) EXPECT_EQ(*found, *c.expected);
+    if (found) {
+      EXPECT_EQ(*found, *c.expected);
+    }
   }
 }
 
@@ -194,7 +198,9 @@ TEST_F(HintTest, AWasteCardGoesOnlyToItsPreferredPileWhereAnyPileTakesIt) {
     lay(c.layout);
     const auto found = FindHint(game, HintMemory());
     ASSERT_EQ(found.has_value(), c.expected.has_value());
-    if (found) EXPECT_EQ(*found, *c.expected);
+    if (found) {
+      EXPECT_EQ(*found, *c.expected);
+    }
   }
 }
 
