@@ -332,12 +332,16 @@ TEST_F(HintTest, ADealTheDemoBeganLeavesTheStatisticsAsTheyWere) {
     SCOPED_TRACE(c.name);
     start("Klondike (draw one)");
     lay({.waste = {H(5)}, .piles = {{Tab(1), {S(6)}}, {Tab(2), {C(A)}}, {Tab(3), {D(9)}}, {Tab(4), {C(8)}}}});
-    if (c.playerMovesFirst) ASSERT_TRUE(ExecuteMove(game, C(8), "Fila3"));
+    if (c.playerMovesFirst) {
+      ASSERT_TRUE(ExecuteMove(game, C(8), "Fila3"));
+    }
     ui.windowShown = false;
     StartDemo(game);
     ASSERT_GT(game.state().word(word::DemoMoves), 0);
     EXPECT_EQ(finish().recorded, c.recorded);
-    if (!c.recorded) EXPECT_EQ(DataFiles(dir / "data"), before) << "every statistics file byte for byte";
+    if (!c.recorded) {
+      EXPECT_EQ(DataFiles(dir / "data"), before) << "every statistics file byte for byte";
+    }
   }
 }
 
