@@ -13,6 +13,7 @@
 #include "shell/startup.h"
 #include "table/prepare_game.h"
 #include "table_view.h"
+#include "game_choice.h"
 #include "game_commands.h"
 
 namespace velmora {
@@ -108,6 +109,8 @@ std::optional<int> Program::start() {
   showTable();
   window_->restorePlacement();
   if (store.read(store::StatusBar) == "N") window_->statusBar()->hide();
+  new GameChoice(*window_, *game_, &resources_, {}, {});
+  window_->gameChanged();
   window_->show();
   dealGivenGame();
   return std::nullopt;
