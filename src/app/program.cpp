@@ -112,6 +112,7 @@ std::optional<int> Program::start() {
   new GameChoice(*window_, *game_, &resources_, {}, {});
   window_->gameChanged();
   window_->show();
+  window_->activateWindow();  // also where no window manager hands out the focus
   dealGivenGame();
   return std::nullopt;
 }

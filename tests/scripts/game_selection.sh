@@ -10,7 +10,7 @@ data=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$data"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 shots=${VELMORA_SCREENSHOTS:-$data}
-snap() { xwd -root -silent | convert xwd:- "$shots/$1.png"; }
+snap() { QT_QPA_PLATFORM=xcb "$bin/screen_grab" "$shots/$1.png"; }
 
 "$bin/velmora" --data-dir "$data/velmora" &
 program=$!
