@@ -96,9 +96,12 @@ OpenGameDialog::OpenGameDialog(TMainGame& game, const ResourceStore* resources, 
   addFact(1, "Difficulty:", difficultyIcon_, difficulty_);
   addFact(2, "Skill or chance:", skillIcon_, skill_);
   addFact(3, "Chance of winning:", chanceIcon_, chance_);
-  QLabel* unused = nullptr;
-  addFact(4, "Decks:", unused, decks_);
-  addFact(5, "Redeals:", unused, redeals_);
+  QLabel* decksIcon = nullptr;
+  QLabel* redealsIcon = nullptr;
+  addFact(4, "Decks:", decksIcon, decks_);
+  addFact(5, "Redeals:", redealsIcon, redeals_);
+  decksIcon->setPixmap(picture("PROG_DECKS").pixmap(kIconSize * 2));
+  redealsIcon->setPixmap(picture("PROG_REDEALS").pixmap(kIconSize * 2));
   facts->setColumnStretch(2, 1);
 
   preview_ = new QLabel(this);
@@ -182,8 +185,7 @@ QIcon OpenGameDialog::gameIcon(int type, int number) {
 void OpenGameDialog::buildFolders() {
   for (const TreeFolder& folder : TreeFolders()) {
     QTreeWidgetItem* parent = folder.parent == 0 ? nullptr : folderItem(folder.parent);
-    auto* item = parent ? NewItem(parent, Text(folder.caption), folder.code, Kind::Folder)
-                        : NewItem(nullptr, Text(folder.caption), folder.code, Kind::Folder);
+    QTreeWidgetItem* item = NewItem(parent, Text(folder.caption), folder.code, Kind::Folder);
     if (!parent) tree_->addTopLevelItem(item);
     item->setIcon(0, picture(folder.picture));
     if (folder.listsGames) NewItem(item, {}, tree::Placeholder, Kind::Placeholder);

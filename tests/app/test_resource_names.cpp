@@ -78,7 +78,8 @@ QStringList BitmapNamesLookedUp() {
   for (const char* icon : {"PROG_TIME_LONG", "PROG_TIME_MEDIUM", "PROG_TIME_QUICK", "PROG_DIFF_EASY", "PROG_DIFF_MEDIUM",
                            "PROG_DIFF_HARD", "PROG_SKILL_DIFFICULT", "PROG_SKILL_MOSTLYSKILL", "PROG_SKILL_MODERATE",
                            "PROG_SKILL_MOSTLYCHANCE", "PROG_SKILL_CHANCEONLY", "PROG_CHAN_VERYHIGH", "PROG_CHAN_HIGH",
-                           "PROG_CHAN_MEDIUM", "PROG_CHAN_LOW", "PROG_CHAN_VERYLOW", "PROG_DISABLED"})
+                           "PROG_CHAN_MEDIUM", "PROG_CHAN_LOW", "PROG_CHAN_VERYLOW", "PROG_DISABLED",
+                           "PROG_DECKS", "PROG_REDEALS"})
     names << QLatin1String(icon);
   return names;
 }
