@@ -23,11 +23,7 @@ GameChoice::GameChoice(MainWindow& window, TMainGame& game, const ResourceStore*
                        OpenGameDialog::MarkReader marks, PlayerRecords records)
     : QObject(&window), window_(window), game_(game), records_(std::move(records)),
       dialog_(new OpenGameDialog(game, resources, std::move(marks), &window)) {
-  dialog_->setPlayersEditor([this] {
-    PlayersDialog players(game_, records_, dialog_);
-    players.exec();
-    window_.gameChanged();
-  });
+  dialog_->setPlayersEditor([this] { runPlayersDialog(dialog_); });
   game.catalogue().hooks().endRunningGame = [this] {
     if (game_.state().on(flag::GameInProgress) && game_.playSeams().endGame) game_.playSeams().endGame();
     game_.state().set(flag::GameInProgress, false);
@@ -63,15 +59,22 @@ void GameChoice::openGame() {
   window_.gameChanged();
 }
 
-void GameChoice::editPlayers() {
-  PlayersDialog players(game_, records_, &window_);
+bool GameChoice::runPlayersDialog(QWidget* parent) {
+  PlayersDialog players(game_, records_, parent);
   players.exec();
+  if (players.playerChanged()) {  // the game of the player before was left: the table is cleared
+    game_.state().set(flag::GameInProgress, false);
+    game_.state().set(flag::ClockRuns, false);
+    game_.piles().clear();
+    game_.ui().showTable(GameUi::TableChange::Layout);
+    ShowDealtGame(window_, game_);
+  }
   window_.gameChanged();
-  if (!players.playerChanged()) return;
-  game_.piles().clear();
-  game_.ui().showTable(GameUi::TableChange::Layout);
-  ShowDealtGame(window_, game_);
-  if (!dialog_->isVisible()) openGame();
+  return players.playerChanged();
+}
+
+void GameChoice::editPlayers() {
+  if (runPlayersDialog(&window_) && !dialog_->isVisible()) openGame();
 }
 
 }  // namespace velmora

@@ -28,6 +28,9 @@ class GameChoice : public QObject {
   OpenGameDialog& dialog() { return *dialog_; }
 
  private:
+  // True when another player was made current.
+  bool runPlayersDialog(QWidget* parent);
+
   MainWindow& window_;
   TMainGame& game_;
   PlayerRecords records_;

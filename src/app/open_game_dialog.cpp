@@ -88,6 +88,7 @@ OpenGameDialog::OpenGameDialog(TMainGame& game, const ResourceStore* resources, 
     icon = new QLabel(this);
     icon->setFixedSize(kIconSize * 2, kIconSize * 2);
     value = new QLabel(this);
+    value->setWordWrap(true);
     facts->addWidget(icon, row, 0);
     facts->addWidget(new QLabel(QString::fromLatin1(caption), this), row, 1);
     facts->addWidget(value, row, 2);
@@ -121,7 +122,10 @@ OpenGameDialog::OpenGameDialog(TMainGame& game, const ResourceStore* resources, 
   auto* openSaved = buttons->addButton(QStringLiteral("Open a sa&ved game..."), QDialogButtonBox::ActionRole);
   openSaved->setEnabled(false);  // saved games are opened from the main menu once they exist
 
-  auto* right = new QVBoxLayout;
+  auto* panel = new QWidget(this);
+  panel->setFixedWidth(kPreviewSize.width() + 60);  // longer texts wrap instead of moving the dialog's edge
+  auto* right = new QVBoxLayout(panel);
+  right->setContentsMargins(0, 0, 0, 0);
   right->addWidget(name_);
   right->addLayout(facts);
   right->addWidget(preview_, 0, Qt::AlignHCenter);
@@ -134,7 +138,7 @@ OpenGameDialog::OpenGameDialog(TMainGame& game, const ResourceStore* resources, 
   right->addStretch(1);
   auto* columns = new QHBoxLayout;
   columns->addWidget(tree_, 1);
-  columns->addLayout(right);
+  columns->addWidget(panel);
   auto* whole = new QVBoxLayout(this);
   whole->addLayout(columns);
   whole->addWidget(buttons);
