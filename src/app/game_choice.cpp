@@ -20,7 +20,7 @@ DisplayFacts ScreenFacts(const QWidget& window) {
 }  // namespace
 
 GameChoice::GameChoice(MainWindow& window, TMainGame& game, const ResourceStore* resources,
-                       OpenGameDialog::MarkReader marks, PlayerRecords records)
+                       OpenGameDialog::MarkSource marks, PlayerRecords records)
     : QObject(&window), window_(window), game_(game), records_(std::move(records)),
       dialog_(new OpenGameDialog(game, resources, std::move(marks), &window)) {
   dialog_->setPlayersEditor([this] { runPlayersDialog(dialog_); });

@@ -16,7 +16,7 @@ class GameChoice : public QObject {
 
  public:
   GameChoice(MainWindow& window, TMainGame& game, const ResourceStore* resources,
-             OpenGameDialog::MarkReader marks, PlayerRecords records);
+             OpenGameDialog::MarkSource marks, PlayerRecords records);
 
   // "Open a game...": the dialog, then the chosen game dealt for the chosen
   // player. The player current before stays current when nothing is chosen.

@@ -65,7 +65,7 @@ QPixmap PreviewPixmap(const QImage& picture, qreal ratio) {
 
 }  // namespace
 
-OpenGameDialog::OpenGameDialog(TMainGame& game, const ResourceStore* resources, MarkReader marks, QWidget* parent)
+OpenGameDialog::OpenGameDialog(TMainGame& game, const ResourceStore* resources, MarkSource marks, QWidget* parent)
     : DialogBase(parent), game_(game), resources_(resources), marks_(std::move(marks)) {
   setWindowTitle(QStringLiteral("Open a game"));
   setObjectName(QStringLiteral("frmOpenGame"));
@@ -150,10 +150,6 @@ OpenGameDialog::OpenGameDialog(TMainGame& game, const ResourceStore* resources, 
     refreshPlayers();
   });
 
-  const IniDocument file = game_.preferences().open();
-  showPreview_->setChecked(file.readString(kPreferenceSection, "Open_Preview_Game", "Y") != "N");
-  showMarks_->setChecked(file.readString(kPreferenceSection, "Open_Show_Won_Lost", "N") == "Y");
-
   buildFolders();
   connect(tree_, &QTreeWidget::itemExpanded, this, &OpenGameDialog::fill);
   connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
@@ -181,9 +177,7 @@ QIcon OpenGameDialog::picture(std::string_view name) {
 }
 
 QIcon OpenGameDialog::gameIcon(int type, int number) {
-  GameMark mark = GameMark::Plain;
-  if (showMarks_->isChecked() && marks_) mark = marks_(game_.store().playerName(), number);
-  return picture(GameIcon(type, mark));
+  return picture(GameIcon(type, playerMarks_ ? playerMarks_(number) : GameMark::Plain));
 }
 
 void OpenGameDialog::buildFolders() {
@@ -234,6 +228,7 @@ void OpenGameDialog::rebuildFolder(int folderCode) {
 }
 
 void OpenGameDialog::refreshMarks() {
+  playerMarks_ = showMarks_->isChecked() && marks_ ? marks_(game_.store().playerName()) : MarkLookup();
   for (QTreeWidgetItemIterator it(tree_); *it; ++it)
     if (KindOf(*it) == Kind::Game) (*it)->setIcon(0, gameIcon((*it)->data(0, TypeRole).toInt(), CodeOf(*it)));
 }
@@ -377,6 +372,11 @@ void OpenGameDialog::keyPressEvent(QKeyEvent* event) {
 std::optional<OpenGameDialog::Choice> OpenGameDialog::choose() {
   choice_.reset();
   const IniDocument file = game_.preferences().open();
+  {
+    const QSignalBlocker quietPreview(showPreview_), quietMarks(showMarks_);  // both are shown below
+    showPreview_->setChecked(file.readString(kPreferenceSection, "Open_Preview_Game", "Y") != "N");
+    showMarks_->setChecked(file.readString(kPreferenceSection, "Open_Show_Won_Lost", "N") == "Y");
+  }
   refreshPlayers();
   openAt(static_cast<int>(file.readInt(kPreferenceSection, "Game_TreeNum", tree::AllGames)), game_.store().gameNumber());
   refreshMarks();

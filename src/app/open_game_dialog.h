@@ -34,10 +34,12 @@ class OpenGameDialog final : public DialogBase {
     std::string name;
     std::string player;
   };
-  // Whether a player has won a game, played it without winning, or neither.
-  using MarkReader = std::function<GameMark(const std::string& player, int number)>;
+  // Whether the player has won a game, played it without winning, or neither;
+  // a source gives the lookup of one player, read once for all the games.
+  using MarkLookup = std::function<GameMark(int number)>;
+  using MarkSource = std::function<MarkLookup(const std::string& player)>;
 
-  OpenGameDialog(TMainGame& game, const ResourceStore* resources, MarkReader marks, QWidget* parent = nullptr);
+  OpenGameDialog(TMainGame& game, const ResourceStore* resources, MarkSource marks, QWidget* parent = nullptr);
 
   // Shows the dialog at the stored folder and the current game; the choice
   // when the player pressed OK.
@@ -76,7 +78,8 @@ class OpenGameDialog final : public DialogBase {
 
   TMainGame& game_;
   const ResourceStore* resources_;
-  MarkReader marks_;
+  MarkSource marks_;
+  MarkLookup playerMarks_;  // the marks of the player shown, while they are shown
   std::function<void()> editPlayers_;
   QHash<QString, QIcon> pictures_;
 

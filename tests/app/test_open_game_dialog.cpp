@@ -3,6 +3,7 @@
 // and cancelled, a custom game deleted, and the game dealt by "Open a game".
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -224,6 +225,48 @@ TEST_F(OpenGameDialogTest, TheDescriptionAndPreviewFollowTheSelection) {
     EXPECT_NE(picture.pixelColor(picture.width() / 2, 40), QColor(0, 128, 0));
     Button(dialog, QStringLiteral("Cancel"))->click();
   });
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Marks read through a source of the player's records: won, played without
+// winning, or plain; re-read when the player or the switch changes.
+TEST_F(OpenGameDialogTest, WonAndLostMarksFollowThePlayerAndTheSwitch) {
+  const int freeCell = game.catalogue().GameNumberByName("FreeCell");
+  const int golf = game.catalogue().GameNumberByName("Golf");
+  std::vector<std::string> readFor;
+  OpenGameDialog dialog(game, &resources, [&](const std::string& player) -> OpenGameDialog::MarkLookup {
+    readFor.push_back(player);
+    return [player, freeCell, golf](int number) {
+      if (player != "Player 2") return GameMark::Plain;
+      return number == freeCell ? GameMark::Won : number == golf ? GameMark::NotWon : GameMark::Plain;
+    };
+  });
+  const auto iconOf = [&](const char* name) {
+    return FindItem(*dialog.tree(), QString::fromLatin1(name))->icon(0).pixmap(16).toImage();
+  };
+  const auto picture = [&](const char* name) {
+    return QIcon(QPixmap::fromImage(resources.bitmap(QString::fromLatin1(name)))).pixmap(16).toImage();
+  };
+  setPreference("Open_Show_Won_Lost", "Y");
+  ModalDriver driver([&](QWidget& shown) {
+    EXPECT_EQ(iconOf("FreeCell"), picture("TREE5_FREECELL_TYPE"));  // Player 1 has no marks
+    shown.findChild<QComboBox*>(QStringLiteral("cboPlayers"))->setCurrentText(QStringLiteral("Player 2"));
+    EXPECT_EQ(iconOf("FreeCell"), picture("TREE5_FREECELL_TYPE_WIN"));
+    EXPECT_EQ(iconOf("Golf"), picture("TREE5_SIMPLEGAMES_TYPE_NOWIN"));
+    EXPECT_EQ(iconOf("Yukon"), picture("TREE5_YUKON_TYPE"));
+    for (auto* box : shown.findChildren<QCheckBox*>())
+      if (box->text() == QStringLiteral("&Show won and lost")) box->setChecked(false);
+    EXPECT_EQ(iconOf("FreeCell"), picture("TREE5_FREECELL_TYPE"));
+    static_cast<QDialog&>(shown).reject();
+  });
+  dialog.choose();
+  EXPECT_TRUE(driver.sawDialog());
+  EXPECT_EQ(readFor, (std::vector<std::string>{"Player 1", "Player 2"}));
 }
 
 }  // namespace
