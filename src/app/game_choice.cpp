@@ -35,8 +35,11 @@ GameChoice::GameChoice(MainWindow& window, TMainGame& game, const ResourceStore*
   };
   window.connectCommand(Command::OpenGame, [this] { openGame(); });
   window.connectCommand(Command::Players, [this] { editPlayers(); });
+  // Looked at from the event loop, after a game named on the command line was dealt.
   connect(&window, &MainWindow::firstActivated, this, [this] {
-    if (!game_.state().on(flag::GameInProgress)) QTimer::singleShot(0, this, &GameChoice::openGame);
+    QTimer::singleShot(0, this, [this] {
+      if (!game_.state().on(flag::GameInProgress)) openGame();
+    });
   });
 }
 

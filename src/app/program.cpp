@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextStream>
+#include <QTimer>
 
 #include "main_window.h"
 #include "qt_game_ui.h"
@@ -113,7 +114,9 @@ std::optional<int> Program::start() {
   window_->gameChanged();
   window_->show();
   window_->activateWindow();  // also where no window manager hands out the focus
-  dealGivenGame();
+  // Dealt from the event loop: the pause before autoplay after a deal runs
+  // the window's events, which the caller connects to only after start().
+  QTimer::singleShot(0, window_.get(), [this] { dealGivenGame(); });
   return std::nullopt;
 }
 

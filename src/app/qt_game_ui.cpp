@@ -1,6 +1,8 @@
 #include "qt_game_ui.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include "advice_box.h"
 
@@ -71,6 +73,12 @@ void QtGameUi::showScore(std::int64_t score) {
 
 void QtGameUi::flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) {
   if (outlets_.fly) outlets_.fly(cards, from, to);
+}
+
+void QtGameUi::pauseFor(int milliseconds) {
+  QEventLoop wait;
+  QTimer::singleShot(milliseconds, Qt::PreciseTimer, &wait, &QEventLoop::quit);
+  wait.exec();
 }
 
 }  // namespace velmora

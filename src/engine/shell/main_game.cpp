@@ -1,5 +1,6 @@
 #include "shell/main_game.h"
 
+#include "autoplay/autoplay.h"
 #include "scoring/score.h"
 
 namespace velmora {
@@ -10,6 +11,9 @@ TMainGame::TMainGame(Folders folders, GameUi& ui)
   data_.setWarningSink([this](const std::string& text) { ui_.showMessage("Velmora 2001", text, GameUi::Icon::Warning); });
   // A dealt table has a score of its own (cards already on the foundations, the deck's base).
   seams_.deal.openingScore = [this](DealContext&) { RecomputeScore(*this); };
+  // Obvious cards go up and empty piles fill by themselves after a deal and after every release.
+  seams_.afterDeal = [this] { AutoplayAfterDeal(*this); };
+  playSeams_.autoplay = [this] { AutoplayAfterRelease(*this); };
 }
 
 }  // namespace velmora
