@@ -15,6 +15,7 @@
 #include "table/prepare_game.h"
 #include "table_view.h"
 #include "game_choice.h"
+#include "records/rename_player.h"
 #include "game_commands.h"
 
 namespace velmora {
@@ -110,7 +111,11 @@ std::optional<int> Program::start() {
   showTable();
   window_->restorePlacement();
   if (store.read(store::StatusBar) == "N") window_->statusBar()->hide();
-  new GameChoice(*window_, *game_, &resources_, {}, {});
+  PlayerRecords records;
+  records.rename = [this](const std::string& from, const std::string& to) {
+    return RenamePlayerRecords(game_->data(), from, to);
+  };
+  new GameChoice(*window_, *game_, &resources_, {}, std::move(records));
   window_->gameChanged();
   window_->show();
   window_->activateWindow();  // also where no window manager hands out the focus
