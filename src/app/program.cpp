@@ -15,6 +15,8 @@
 #include "table/prepare_game.h"
 #include "table_view.h"
 #include "game_choice.h"
+#include "records/clear_records.h"
+#include "records/game_marks.h"
 #include "records/rename_player.h"
 #include "game_commands.h"
 
@@ -115,7 +117,13 @@ std::optional<int> Program::start() {
   records.rename = [this](const std::string& from, const std::string& to) {
     return RenamePlayerRecords(game_->data(), from, to);
   };
-  new GameChoice(*window_, *game_, &resources_, {}, std::move(records));
+  records.forget = [this](const std::string& player) -> std::optional<std::string> {
+    const ClearResult cleared = ClearStatistics(*game_, {std::nullopt, player});
+    if (cleared.ok) return std::nullopt;
+    return cleared.message;
+  };
+  const auto marks = [this](const std::string& player) { return PlayerGameMarks(game_->data(), player); };
+  new GameChoice(*window_, *game_, &resources_, marks, std::move(records));
   window_->gameChanged();
   window_->show();
   window_->activateWindow();  // also where no window manager hands out the focus

@@ -14,13 +14,6 @@ constexpr std::string_view kUsers = "Users";
 
 std::string PlayerKey(int index) { return "User" + FormatNumber(index, 3); }
 
-// Names the records' files could not keep: their lines are "name=value" and
-// their sections start with "[".
-bool FitsTheRecords(std::string_view name) {
-  if (name.find('=') != std::string_view::npos || name.front() == '[') return false;
-  return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
-}
-
 }  // namespace
 
 std::vector<std::string> ReadPlayers(const IniDocument& file) {
@@ -45,7 +38,7 @@ std::optional<std::string> PlayerNameRefusal(std::string_view name, const std::v
   const std::string_view trimmed = TrimRight(name);
   if (trimmed.empty()) return "Please enter at least 1 character.";
   if (trimmed.size() > kLongestPlayerName) return "A player name has at most 30 characters.";
-  if (!FitsTheRecords(trimmed)) return "A player name cannot start with \"[\" or hold \"=\" or control characters.";
+  if (!IsAcceptablePlayerName(trimmed)) return "A player name cannot start with \"[\" or hold \"=\" or control characters.";
   for (const std::string& player : players)
     if (player == trimmed && player != TrimRight(renaming)) return "This player name already exists.";
   return std::nullopt;

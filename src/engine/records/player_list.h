@@ -6,13 +6,14 @@
 #include <string_view>
 #include <vector>
 
+#include "records/player_names.h"  // kLongestPlayerName
+
 namespace velmora {
 
 class IniDocument;
 class TMainGame;
 
 inline constexpr int kMostPlayers = 20;
-inline constexpr int kLongestPlayerName = 30;
 
 // The names of the keys, sorted; empty keys are skipped.
 std::vector<std::string> ReadPlayers(const IniDocument& file);

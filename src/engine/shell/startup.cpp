@@ -5,6 +5,7 @@
 
 #include "catalogue/catalogue_startup.h"
 #include "catalogue/play_game.h"
+#include "records/record_files.h"
 #include "shell/autoplay_switch.h"
 #include "shell/main_game.h"
 #include "shell/preference_keys.h"
@@ -147,6 +148,7 @@ std::optional<StartupFailure> InitialiseProgram(TMainGame& game, const StartupEn
     return AlreadyRunningFailure(data.folders().data());
 
   IniDocument file = game.preferences().open();
+  PrepareRecordFiles(data, file);
   LoadPreferences(game, file, environment);
   RepairStore(game.store());
   EnsurePlayers(game.store(), file);
