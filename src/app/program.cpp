@@ -14,11 +14,13 @@
 #include "shell/startup.h"
 #include "table/prepare_game.h"
 #include "table_view.h"
+#include "demo_window.h"
 #include "game_choice.h"
 #include "records/clear_records.h"
 #include "records/game_marks.h"
 #include "records/rename_player.h"
 #include "game_commands.h"
+#include "hint_commands.h"
 
 namespace velmora {
 
@@ -54,12 +56,24 @@ void Program::showTable() {
     table_->flyCards(cards, from, to);
   };
   outlets.score = [this](std::int64_t score) { window_->showScore(score); };
+  outlets.hintArrow = [this](TablePoint from, TablePoint to) { table_->showHintArrow(from, to); };
+  outlets.hideHintArrow = [this] { table_->hideHintArrow(); };
   ui_->setTableOutlets(std::move(outlets));
   table_->setToolbarShown(window_->isToolBarShown());
   QObject::connect(window_.get(), &MainWindow::toolBarShownChanged, table_, &TableView::setToolbarShown);
   ConnectGameCommands(*window_, *game_);
+  showDemoWindow();
   QObject::connect(table_, &TableView::popupMenuRequested, window_.get(),
                    [this](QPoint at) { window_->popup(MainWindow::Popup::Table)->popup(at); });
+}
+
+void Program::showDemoWindow() {
+  demoWindow_ = new TfrmDemo(*game_, window_.get());
+  ui_->setDemoOutlets({.show = [this](bool shown) { demoWindow_->setVisible(shown); },
+                       .shown = [this] { return demoWindow_->isVisible(); },
+                       .moves = [this](int count) { demoWindow_->showMoves(count); },
+                       .describe = [this](const QString& text) { demoWindow_->describe(text); }});
+  new HintCommands(*window_, *game_, *demoWindow_);
 }
 
 namespace {

@@ -14,6 +14,7 @@ namespace velmora {
 class MainWindow;
 class QtGameUi;
 class TableView;
+class TfrmDemo;
 class TMainGame;
 
 struct ProgramOptions {
@@ -39,12 +40,15 @@ class Program {
 
   MainWindow& mainWindow() { return *window_; }
   TableView& table() { return *table_; }
+  TfrmDemo& demoWindow() { return *demoWindow_; }
+  QtGameUi& ui() { return *ui_; }
   TMainGame& game() { return *game_; }
 
  private:
   int fail(const QString& caption, const QString& text);
   void playSplashSound();
   void showTable();
+  void showDemoWindow();
   void dealGivenGame();
 
   ProgramOptions options_;
@@ -54,6 +58,7 @@ class Program {
   std::unique_ptr<TMainGame> game_;
   std::unique_ptr<MainWindow> window_;
   TableView* table_ = nullptr;  // owned by the window
+  TfrmDemo* demoWindow_ = nullptr;  // owned by the window
 };
 
 }  // namespace velmora

@@ -77,8 +77,30 @@ void QtGameUi::flyCards(const std::vector<CardId>& cards, TablePoint from, Table
 
 void QtGameUi::pauseFor(int milliseconds) {
   QEventLoop wait;
-  QTimer::singleShot(milliseconds, Qt::PreciseTimer, &wait, &QEventLoop::quit);
+  QTimer::singleShot(milliseconds * waitPercent_ / 100, Qt::PreciseTimer, &wait, &QEventLoop::quit);
   wait.exec();
+}
+
+void QtGameUi::showHintArrow(TablePoint from, TablePoint to) {
+  if (outlets_.hintArrow) outlets_.hintArrow(from, to);
+}
+
+void QtGameUi::hideHintArrow() {
+  if (outlets_.hideHintArrow) outlets_.hideHintArrow();
+}
+
+void QtGameUi::showDemoWindow(bool shown) {
+  if (demo_.show) demo_.show(shown);
+}
+
+bool QtGameUi::demoWindowShown() const { return demo_.shown && demo_.shown(); }
+
+void QtGameUi::showDemoMoves(int count) {
+  if (demo_.moves) demo_.moves(count);
+}
+
+void QtGameUi::showDemoDescription(std::string_view text) {
+  if (demo_.describe) demo_.describe(ToDisplayText(text));
 }
 
 }  // namespace velmora

@@ -22,12 +22,30 @@ class QtGameUi final : public GameUi {
   void setParentWindow(QWidget* window) { parent_ = window; }
   // The window's parts that show the table, its score and card flights, once they exist.
   struct TableOutlets {
+    std::function<void(TablePoint, TablePoint)> hintArrow;
+    std::function<void()> hideHintArrow;
     std::function<void(TableChange)> show;
     std::function<void(std::int64_t)> score;
     std::function<void(const std::vector<CardId>&, TablePoint, TablePoint)> fly;
   };
   void setTableOutlets(TableOutlets outlets) { outlets_ = std::move(outlets); }
+  // The demonstration's window, once it exists.
+  struct DemoOutlets {
+    std::function<void(bool)> show;
+    std::function<bool()> shown;
+    std::function<void(int)> moves;
+    std::function<void(const QString&)> describe;
+  };
+  void setDemoOutlets(DemoOutlets outlets) { demo_ = std::move(outlets); }
 
+  void showHintArrow(TablePoint from, TablePoint to) override;
+  void hideHintArrow() override;
+  void showDemoWindow(bool shown) override;
+  bool demoWindowShown() const override;
+  void showDemoMoves(int count) override;
+  void showDemoDescription(std::string_view text) override;
+  // Pauses last this many percent of their time (tests watch the demonstration faster).
+  void setWaitPercent(int percent) { waitPercent_ = percent; }
   void showMessage(std::string_view caption, std::string_view text, Icon icon) override;
   bool askQuestion(std::string_view caption, std::string_view text) override;
   void playSound(std::string_view name) override;
@@ -45,6 +63,8 @@ class QtGameUi final : public GameUi {
   QPointer<QWidget> parent_;
   std::unique_ptr<QSoundEffect> sound_;
   TableOutlets outlets_;
+  DemoOutlets demo_;
+  int waitPercent_ = 100;
 };
 
 // The engine writes line breaks as "\r"; the windows want "\n". Texts are in

@@ -12,6 +12,7 @@
 #include "layout/card_place.h"
 #include "layout/table_layout.h"
 #include "play/hit_test.h"
+#include "hints/show_legal_move.h"
 #include "play/player_actions.h"
 #include "shell/main_game.h"
 #include "table/card_size.h"
@@ -25,6 +26,11 @@ constexpr int kRoomBelowLowestCard = 10;
 constexpr int kFlightMilliseconds = 140;
 constexpr int kShadowMargin = 12;  // the shadow and a stacked pile's edges reach this far past a card
 constexpr int kScrollEdge = 5;     // a carried card this close to an edge scrolls the table
+constexpr int kArrowWidth = 6;
+constexpr int kArrowHead = 22;
+constexpr int kRingRadius = 26;
+const QColor kArrowColour(255, 215, 0);
+const QColor kArrowEdge(60, 30, 0);
 
 QPoint At(TablePoint point) { return {point.x, point.y}; }
 
@@ -164,6 +170,7 @@ void TableView::paintEvent(QPaintEvent* event) {
 }
 
 void TableView::paintOverlay(QPainter& painter) {
+  paintHintArrow(painter);
   if (overlay_.cards.empty()) return;
   TableScene scene;
   scene.piles.push_back(overlay_);
@@ -205,7 +212,59 @@ void TableView::flyCards(const std::vector<CardId>& cards, TablePoint from, Tabl
   viewport()->update(overlayShown_);
 }
 
+void TableView::showHintArrow(TablePoint from, TablePoint to) {
+  const QRect before = hintArrowRect();
+  hintArrow_ = {QPoint(from.x, from.y), QPoint(to.x, to.y)};
+  viewport()->update(before | hintArrowRect());
+}
+
+void TableView::hideHintArrow() {
+  if (!hintArrow_) return;
+  const QRect before = hintArrowRect();
+  hintArrow_.reset();
+  viewport()->update(before);
+}
+
+QRect TableView::hintArrowRect() const {
+  if (!hintArrow_) return {};
+  const int margin = std::max(kArrowHead, kRingRadius) + kArrowWidth;
+  return QRect(hintArrow_->first, hintArrow_->second).normalized().adjusted(-margin, -margin, margin, margin);
+}
+
+// A thick line with a head, outlined so that it shows on cards and cloth alike.
+void TableView::paintHintArrow(QPainter& painter) const {
+  if (!hintArrow_) return;
+  const auto [from, to] = *hintArrow_;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (from == to) {
+    for (const auto& [colour, width] : {std::pair{kArrowEdge, kArrowWidth + 4}, std::pair{kArrowColour, kArrowWidth}}) {
+      painter.setPen(QPen(colour, width));
+      painter.drawEllipse(from, kRingRadius, kRingRadius);
+    }
+    painter.restore();
+    return;
+  }
+  QLineF back(to, from);
+  back.setLength(kArrowHead);
+  const QPointF base = back.p2();
+  QLineF side = back.normalVector();
+  side.setLength(kArrowHead / 2.0);
+  const QPointF wing = side.p2() - side.p1();
+  const QPolygonF head({QPointF(to), base + wing, base - wing});
+  const QLineF shaft(from, base);
+  painter.setPen(QPen(kArrowEdge, kArrowWidth + 4, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(shaft);
+  painter.setPen(QPen(kArrowEdge, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setBrush(kArrowColour);
+  painter.drawPolygon(head);
+  painter.setPen(QPen(kArrowColour, kArrowWidth, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(shaft);
+  painter.restore();
+}
+
 void TableView::mousePressEvent(QMouseEvent* event) {
+  EndHint(game_);  // any press takes the hint away
   if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
   pressedSinceRelease_ = true;
   const QPoint at = event->position().toPoint();

@@ -5,6 +5,8 @@
 // table only for a moment.
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <optional>
+#include <utility>
 
 #include "layout/layout_area.h"
 #include "table/table_scene.h"
@@ -38,6 +40,11 @@ class TableView final : public QAbstractScrollArea {
   // Cards fly from one place to another (window coordinates); returns when
   // they have landed.
   void flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to);
+  // The hint arrow over the table (window coordinates): from the card to its
+  // target, or a ring round a card to turn or the stock to press.
+  void showHintArrow(TablePoint from, TablePoint to);
+  void hideHintArrow();
+  bool isHintArrowShown() const { return hintArrow_.has_value(); }
 
   // What the table shows now, in table coordinates.
   TableScene scene() const;
@@ -68,6 +75,8 @@ class TableView final : public QAbstractScrollArea {
   // Where the overlay draws now: the carried cards or a flight, in window coordinates.
   QRect overlayRect() const;
   void paintOverlay(QPainter& painter);
+  void paintHintArrow(QPainter& painter) const;
+  QRect hintArrowRect() const;
   qreal pixelRatio() const;
 
   TMainGame& game_;
@@ -81,6 +90,7 @@ class TableView final : public QAbstractScrollArea {
   ScenePile overlay_;        // what is drawn over the table image: carried or flying cards
   QRect overlayShown_;       // where the overlay was last drawn
   bool pressedSinceRelease_ = false;
+  std::optional<std::pair<QPoint, QPoint>> hintArrow_;
 };
 
 }  // namespace velmora

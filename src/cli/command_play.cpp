@@ -29,6 +29,7 @@
 #include "cards/deal_generator.h"
 #include "game/rule_index.h"
 #include "headless_game.h"
+#include "play_script.h"
 #include "files/ini_document.h"
 #include "history/game_history.h"
 #include "history/undo.h"
@@ -117,11 +118,15 @@ std::vector<CardId> DiscardableCards(const TMainGame& game, const MoveRules& rul
   return cards;
 }
 
+// A turn of the waste that deals the same cards again leaves the piles as
+// they were but uses a pass: it is a step all the same.
 Refusal PressTheStock(TMainGame& game) {
   const PileSnapshot before = TakeSnapshot(game.piles(), game.cards());
+  const int steps = game.history().undo().steps();
   PressStock(game);
   if (game.state().word(word::StockPressed) == 1) ReleaseStock(game);
-  if (TakeSnapshot(game.piles(), game.cards()) == before) return "the stock does nothing now";
+  if (game.history().undo().steps() == steps && TakeSnapshot(game.piles(), game.cards()) == before)
+    return "the stock does nothing now";
   return std::nullopt;
 }
 
@@ -269,5 +274,34 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
 extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list] [--autoplay]",
                                   "play a script of moves (move CARD PILE, send CARD, press CARD, stock, undo, redo)",
                                   RunPlay};
+
+// --- What the commands built on the play language share ---------------------
+
+std::unique_ptr<HeadlessGame> DealForScript(const Options& options, const std::string& gameName,
+                                            const std::string& deal, std::string_view command, std::ostream& err) {
+  const auto dealNumber = ParseDealNumber(deal);
+  if (!dealNumber) {
+    err << "velmora-cli " << command << ": a deal number has 1 to 13 digits\n";
+    return nullptr;
+  }
+  auto headless = HeadlessGame::Open(options, err);
+  if (!headless) return nullptr;
+  const auto gameNumber = headless->findGame(gameName);
+  if (!gameNumber) {
+    err << "velmora-cli " << command << ": no game \"" << gameName << "\" (see velmora-cli games)\n";
+    return nullptr;
+  }
+  TMainGame& game = headless->game();
+  LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
+  game.setAutoplay(false);
+  if (!headless->deal(*gameNumber, *dealNumber)) return nullptr;
+  headless->layOut();
+  game.playSeams().gameWonTest = [&game] { return OnlyFoundationsHoldCards(game); };
+  return headless;
+}
+
+std::optional<std::string> RunPlayLine(TMainGame& game, const std::string& line) { return RunLine(game, line); }
+
+void PrintPlayOutcome(HeadlessGame& headless, std::ostream& out) { PrintOutcome(headless, false, out); }
 
 }  // namespace velmora::cli

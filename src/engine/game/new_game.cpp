@@ -22,6 +22,7 @@ void ResetGameState(TMainGame& game) {
   game.history().clear();
   state.set(flag::GameInProgress, false);
   for (int w : {word::DemoRunning, 112, 117}) state.setWord(w, 0);
+  if (game.ui().demoWindowShown()) game.ui().showDemoWindow(false);
   game.store().write(store::SingleUndoUsed, "0");
   game.store().write(store::SingleRedoUsed, "0");
 }

@@ -92,6 +92,7 @@ bool TakeHistoryStep(TMainGame& game, HistorySide side, bool quiet) {
   if (!passTagged && side == HistorySide::Redo && stockWasEmpty && !stockIsEmpty) AdjustPassCounter(game, 1);
   TransferLogEntry(game, side);
   if (history.undo().empty()) game.state().setWord(word::StartPhase, 0);
+  game.hintMemory().clear();  // the hints shown were for another position
   return true;
 }
 

@@ -114,6 +114,7 @@ void AfterEveryMove(TMainGame& game, PileRef from) {
   const bool autoplayTurnsCards = AutoplayOn(game) && game.playSeams().autoplay;
   if (from.group == PileGroup::Tableau && !autoplayTurnsCards) TurnExposedCards(game);
   RecomputeScore(game);
+  if (playMode != 3) game.hintMemory().keepLast();  // the demonstration remembers its whole game
   if (playMode == 0 || playMode == 3) RecordStep(game, HistorySide::Redo, true);
   const int phase = std::min(state.word(word::StartPhase) + 1, 2);
   state.setWord(word::StartPhase, phase);

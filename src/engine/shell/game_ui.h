@@ -20,6 +20,19 @@ class GameUi {
 
   virtual ~GameUi() = default;
 
+  // The hint: an arrow between two points of the table (window coordinates);
+  // the same point twice marks a card to turn or the stock to press.
+  virtual void showHintArrow(TablePoint from, TablePoint to) {
+    (void)from;
+    (void)to;
+  }
+  virtual void hideHintArrow() {}
+  // The demonstration's window: shown or hidden, its move count, its description.
+  virtual void showDemoWindow(bool shown) { (void)shown; }
+  virtual bool demoWindowShown() const { return false; }
+  virtual void showDemoMoves(int count) { (void)count; }
+  virtual void showDemoDescription(std::string_view text) { (void)text; }
+
   virtual void showMessage(std::string_view caption, std::string_view text, Icon icon) = 0;
   // A confirmation with OK and Cancel; true for OK.
   virtual bool askQuestion(std::string_view caption, std::string_view text) = 0;

@@ -12,6 +12,7 @@
 #include "files/instance_lock.h"
 #include "files/user_data.h"
 #include "game/new_game.h"
+#include "hints/hint_memory.h"
 #include "history/game_history.h"
 #include "layout/card_place.h"
 #include "layout/table_layout.h"
@@ -55,6 +56,9 @@ class TMainGame {
   const CardTable& cards() const { return cards_; }
   PileStore& piles() { return piles_; }
   const PileStore& piles() const { return piles_; }
+  // The moves the hint engine showed lately.
+  HintMemory& hintMemory() { return hintMemory_; }
+  const HintMemory& hintMemory() const { return hintMemory_; }
   // The undo and redo history of the current game.
   GameHistory& history() { return history_; }
   const GameHistory& history() const { return history_; }
@@ -96,6 +100,7 @@ class TMainGame {
   CardTable cards_;
   PileStore piles_;
   GameHistory history_;
+  HintMemory hintMemory_;
   TableLayout layout_;
   IrregularPiles irregularPiles_;
   Carry carry_;
