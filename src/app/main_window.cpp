@@ -330,8 +330,15 @@ void MainWindow::gameChanged() {
 }
 
 void MainWindow::updateStatusBar() {
-  playerStatus_->setText(Text(game_.store().playerName()));
+  const std::string player = game_.store().playerName();
+  playerStatus_->setText(Text(player));
   const std::string name = game_.store().gameName();
+  // The caption names the game and the player it is recorded for.
+  QString caption = Text(kProgramName);
+  const bool onTable = game_.state().on(flag::GameInProgress) || game_.state().on(flag::GameWon);
+  if (onTable && !name.empty()) caption += QStringLiteral(" - ") + Text(name);
+  if (!player.empty()) caption += QStringLiteral(" [") + Text(player) + QStringLiteral("]");
+  setWindowTitle(caption);
   const std::string deal = game_.store().dealNumber();
   gameStatus_->setText(name.empty() || deal.empty() ? Text(name)
                                                     : Text(name) + QStringLiteral("   Game number: ") + Text(deal));

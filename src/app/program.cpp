@@ -15,6 +15,10 @@
 #include "table/prepare_game.h"
 #include "table_view.h"
 #include "demo_window.h"
+#include "game_choice.h"
+#include "records/clear_records.h"
+#include "records/game_marks.h"
+#include "records/rename_player.h"
 #include "game_commands.h"
 #include "hint_commands.h"
 
@@ -123,7 +127,20 @@ std::optional<int> Program::start() {
   showTable();
   window_->restorePlacement();
   if (store.read(store::StatusBar) == "N") window_->statusBar()->hide();
+  PlayerRecords records;
+  records.rename = [this](const std::string& from, const std::string& to) {
+    return RenamePlayerRecords(game_->data(), from, to);
+  };
+  records.forget = [this](const std::string& player) -> std::optional<std::string> {
+    const ClearResult cleared = ClearStatistics(*game_, {std::nullopt, player});
+    if (cleared.ok) return std::nullopt;
+    return cleared.message;
+  };
+  const auto marks = [this](const std::string& player) { return PlayerGameMarks(game_->data(), player); };
+  new GameChoice(*window_, *game_, &resources_, marks, std::move(records));
+  window_->gameChanged();
   window_->show();
+  window_->activateWindow();  // also where no window manager hands out the focus
   // Dealt from the event loop: the pause before autoplay after a deal runs
   // the window's events, which the caller connects to only after start().
   QTimer::singleShot(0, window_.get(), [this] { dealGivenGame(); });

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
+#include "app_test_support.h"
 #include "files/ini_document.h"
 #include "piles/pile_names.h"
 #include "main_window.h"
@@ -15,6 +18,9 @@
 
 namespace velmora {
 namespace {
+
+// The game selection opens on the first activation; these tests choose nothing.
+void CancelDialog(QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); }
 
 struct FatalMessage {
   QString caption;
@@ -52,10 +58,37 @@ TEST_F(ProgramTest, OpensTheMainWindowOnAnEmptyDataFolder) {
   auto program = makeProgram();
   ASSERT_FALSE(program->start().has_value());
   EXPECT_TRUE(fatal.empty());
-  EXPECT_EQ(program->mainWindow().windowTitle(), QStringLiteral("Velmora 2001"));
+  EXPECT_EQ(program->mainWindow().windowTitle(), QStringLiteral("Velmora 2001 [Player 1]"));
   EXPECT_TRUE(program->mainWindow().isVisible());
   EXPECT_EQ(preferences().find("Parameters", "Run_Exe"), "1");
   EXPECT_TRUE(QFile::exists(dataFolder() + QStringLiteral("/SOLV0600.DAT")));
+}
+
+TEST_F(ProgramTest, AFirstStartOpensTheGameSelectionAndDealsNothing) {
+  auto program = makeProgram();
+  ASSERT_FALSE(program->start().has_value());
+  QString title;
+  const testing::ModalDriver driver([&](QWidget& dialog) {
+    title = dialog.windowTitle();
+    CancelDialog(dialog);
+  });
+  program->mainWindow().activateWindow();
+  for (int wait = 0; wait < 50 && !driver.sawDialog(); ++wait) QTest::qWait(10);
+  EXPECT_TRUE(driver.sawDialog());
+  EXPECT_EQ(title, QStringLiteral("Open a game"));
+  EXPECT_FALSE(program->game().state().on(flag::GameInProgress));
+}
+
+TEST_F(ProgramTest, AGameDealtAtStartUpIsNotReplacedByTheSelection) {
+  ProgramOptions options{programFolder().toStdString(), dataFolder().toStdString()};
+  options.game = QStringLiteral("FreeCell");
+  Program program(options, [this](const QString& caption, const QString& text) { fatal.push_back({caption, text}); });
+  ASSERT_FALSE(program.start().has_value());
+  const testing::ModalDriver driver(CancelDialog);
+  program.mainWindow().activateWindow();
+  QTest::qWait(100);
+  EXPECT_FALSE(driver.sawDialog());
+  EXPECT_EQ(program.game().store().gameName(), "FreeCell");
 }
 
 TEST_F(ProgramTest, AGameNamedAtStartIsDealtThenAutoplayPlaysAfterAPauseThatKeepsTheWindowAlive) {
@@ -112,6 +145,7 @@ TEST_F(ProgramTest, ClosingTheWindowKeepsItsPlacementAndTheExitKeys) {
   program->game().setAutoplay(false);
   MainWindow& window = program->mainWindow();
   window.setGeometry(60, 70, 640, 480);
+  const testing::ModalDriver cancel(CancelDialog);
   QApplication::processEvents();
   EXPECT_TRUE(window.close());
   const IniDocument file = preferences();
@@ -127,6 +161,7 @@ TEST_F(ProgramTest, TheWindowComesBackWhereItWasLeft) {
     auto program = makeProgram();
     ASSERT_FALSE(program->start().has_value());
     program->mainWindow().setGeometry(80, 90, 700, 500);
+    const testing::ModalDriver cancel(CancelDialog);
     QApplication::processEvents();
     program->mainWindow().close();
   }

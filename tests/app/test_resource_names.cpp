@@ -5,6 +5,8 @@
 #include <QFile>
 
 #include "card_pictures.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/selection_tree.h"
 #include "resource_store.h"
 
 namespace velmora {
@@ -76,7 +78,8 @@ QStringList BitmapNamesLookedUp() {
   for (const char* icon : {"PROG_TIME_LONG", "PROG_TIME_MEDIUM", "PROG_TIME_QUICK", "PROG_DIFF_EASY", "PROG_DIFF_MEDIUM",
                            "PROG_DIFF_HARD", "PROG_SKILL_DIFFICULT", "PROG_SKILL_MOSTLYSKILL", "PROG_SKILL_MODERATE",
                            "PROG_SKILL_MOSTLYCHANCE", "PROG_SKILL_CHANCEONLY", "PROG_CHAN_VERYHIGH", "PROG_CHAN_HIGH",
-                           "PROG_CHAN_MEDIUM", "PROG_CHAN_LOW", "PROG_CHAN_VERYLOW", "PROG_DISABLED"})
+                           "PROG_CHAN_MEDIUM", "PROG_CHAN_LOW", "PROG_CHAN_VERYLOW", "PROG_DISABLED",
+                           "PROG_DECKS", "PROG_REDEALS"})
     names << QLatin1String(icon);
   return names;
 }
@@ -191,7 +194,21 @@ TEST_F(ShippedBundle, EverySoundIsADistinctPlayableWave) {
 TEST_F(ShippedBundle, NamesThatStopASoundOrAreNotMadeYetAnswerEmpty) {
   EXPECT_TRUE(store().soundPath(QStringLiteral("_tmp_stop_")).isEmpty());
   EXPECT_TRUE(store().soundPath(QStringLiteral("_t1dz")).isEmpty());
-  EXPECT_TRUE(store().bitmap(QStringLiteral("GAME0001")).isNull());
+}
+
+// Every catalogued game has its preview: a dealt table on the selection's
+// dark green, as wide as the preview box allows.
+TEST_F(ShippedBundle, EveryGameHasItsPreview) {
+  Catalogue catalogue;
+  ASSERT_EQ(catalogue.loadRuleFile(VELMORA_PROGRAM_DIR "/GAMES.DAT"), std::nullopt);
+  ASSERT_FALSE(catalogue.games().empty());
+  for (const GameEntry* game : catalogue.games()) {
+    const QImage preview = store().bitmap(QString::fromStdString(PreviewPictureName(game->number)));
+    ASSERT_FALSE(preview.isNull()) << game->name;
+    EXPECT_LE(preview.width(), 260) << game->name;
+    EXPECT_EQ(preview.pixelColor(0, 0), QColor(0, 128, 0)) << game->name;
+    EXPECT_GT(preview.width() * preview.height(), 100 * 60) << game->name;
+  }
 }
 
 }  // namespace

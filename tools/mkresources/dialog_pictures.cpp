@@ -313,6 +313,34 @@ QImage Balance(double skill, int scale) {
   return canvas.finish();
 }
 
+// Two cards fanned: how many decks a game is played with.
+QImage Decks(int scale) {
+  Canvas canvas(16, 16, scale);
+  QPainter& p = canvas.painter();
+  p.setPen(QPen(QColor(60, 60, 60), 0.8));
+  p.setBrush(QColor(40, 90, 170));
+  p.drawRoundedRect(QRectF(1.5, 1.5, 8, 11), 1.2, 1.2);
+  p.setBrush(Qt::white);
+  p.drawRoundedRect(QRectF(6.5, 3.5, 8, 11), 1.2, 1.2);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(200, 40, 40));
+  p.drawEllipse(QPointF(10.5, 9), 1.8, 1.8);
+  return canvas.finish();
+}
+
+// A turning arrow: how often the stock may be dealt again.
+QImage Redeals(int scale) {
+  Canvas canvas(16, 16, scale);
+  QPainter& p = canvas.painter();
+  p.setPen(QPen(QColor(30, 130, 60), 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(QRectF(2.5, 2.5, 11, 11), 60 * 16, 280 * 16);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(30, 130, 60));
+  p.drawPolygon(QPolygonF({QPointF(9, 0.5), QPointF(13.5, 3.5), QPointF(9, 6.5)}));
+  return canvas.finish();
+}
+
 QImage Disabled(int scale) {
   Canvas canvas(16, 16, scale);
   QPainter& p = canvas.painter();
@@ -391,6 +419,8 @@ void StageDescriptionIcons(BundleWriter& bundle) {
     bundle.addScalableBitmap(QStringLiteral("PROG_CHAN_") + QLatin1String(chances[i]),
                              [i](int s) { return Pie(0.9 - i * 0.2, s); });
   bundle.addScalableBitmap(QStringLiteral("PROG_DISABLED"), Disabled);
+  bundle.addScalableBitmap(QStringLiteral("PROG_DECKS"), Decks);
+  bundle.addScalableBitmap(QStringLiteral("PROG_REDEALS"), Redeals);
 }
 
 }  // namespace velmora::mkres

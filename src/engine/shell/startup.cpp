@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "catalogue/catalogue_startup.h"
+#include "catalogue/play_game.h"
 #include "records/record_files.h"
 #include "shell/autoplay_switch.h"
 #include "shell/main_game.h"
@@ -157,6 +158,7 @@ std::optional<StartupFailure> InitialiseProgram(TMainGame& game, const StartupEn
   game.store().resetSessionCounters();
 
   if (auto failure = LoadGameCatalogue(game)) return failure;
+  game.seams().rememberDealNumber = [&game] { RememberDealNumber(game, game.store().dealNumber()); };
 
   game.random().seed(static_cast<std::mt19937::result_type>(
       std::chrono::steady_clock::now().time_since_epoch().count()));
