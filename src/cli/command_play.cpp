@@ -52,18 +52,6 @@ std::optional<CardId> ParseCard(std::string_view text) {
   return id >= 1 && id <= kLastCard ? std::optional<CardId>(static_cast<CardId>(id)) : std::nullopt;
 }
 
-bool OnlyFoundationsHoldCards(const TMainGame& game) {
-  for (PileGroup group : {PileGroup::Stock, PileGroup::Tableau, PileGroup::Reserves})
-    for (int i = 0; i < GroupSize(group); ++i) {
-      const PileRef pile{group, i};
-      if (pile == kThirdStockSlot) continue;  // cards discarded out of play
-      for (CardId card : game.piles().pile(pile))
-        if (card != kNoCard) return false;
-    }
-  return true;
-}
-
-
 std::string CardText(CardId card) { return CardIdText(card); }
 
 Refusal MoveCard(TMainGame& game, CardId card, std::string_view pileName) {
@@ -232,7 +220,6 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
   LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
   if (!headless->deal(*gameNumber, *ParseDealNumber(request.deal))) return 1;
   headless->layOut();
-  game.playSeams().gameWonTest = [&game] { return OnlyFoundationsHoldCards(game); };
   int code = 0;
   for (std::string line; code == 0 && std::getline(script, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
