@@ -9,10 +9,11 @@ extern const Command kGamesCommand;
 extern const Command kLayoutCommand;
 extern const Command kPlayCommand;
 extern const Command kRulesCommand;
+extern const Command kStatsCommand;
 
 std::span<const Command> Commands() {
   static const Command table[] = {kCheckCommand, kDealCommand,   kDeckCommand,
-                                  kGamesCommand, kLayoutCommand, kPlayCommand, kRulesCommand};
+                                  kGamesCommand, kLayoutCommand, kPlayCommand, kRulesCommand, kStatsCommand};
   return table;
 }
 

@@ -109,6 +109,21 @@ FileOutcome FileSystem::replaceAtomically(const fs::path& file, std::string_view
   return {};
 }
 
+FileOutcome FileSystem::appendLine(const fs::path& file, std::string_view line) {
+  Descriptor fd(::open(file.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
+  if (fd.get() < 0) return FileOutcome::Failure(Why(file, errno));
+  std::string text;
+  struct stat info {};
+  char last = '\n';
+  if (::fstat(fd.get(), &info) != 0) return FileOutcome::Failure(Why(file, errno));
+  if (info.st_size > 0 && ::pread(fd.get(), &last, 1, info.st_size - 1) != 1) return FileOutcome::Failure(Why(file, errno));
+  if (last != '\n') text = "\r\n";
+  text += line;
+  FileOutcome outcome = writeWhole(fd.get(), text, file);
+  if (outcome && ::close(fd.release()) != 0) outcome = FileOutcome::Failure(Why(file, errno));
+  return outcome;
+}
+
 FileOutcome FileSystem::createExclusive(const fs::path& file, std::string_view contents) {
   Descriptor fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
   if (fd.get() < 0) return FileOutcome::Failure(Why(file, errno));

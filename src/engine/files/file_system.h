@@ -43,6 +43,11 @@ class FileSystem {
   // and renames it over `file`. On any failure `file` is untouched.
   FileOutcome replaceAtomically(const fs::path& file, std::string_view contents);
 
+  // Adds `line` at the end of `file` (created when missing) and flushes it.
+  // When the file does not end with a line end (an earlier append was cut
+  // short), one is written first, so a broken line never swallows this one.
+  FileOutcome appendLine(const fs::path& file, std::string_view line);
+
   // Creates `file` with `contents`; fails when it exists already.
   FileOutcome createExclusive(const fs::path& file, std::string_view contents);
 

@@ -52,6 +52,10 @@ FileOutcome UserData::createExclusive(std::string_view name, std::string_view co
   return writeFile(name, [&](const fs::path& file) { return files_.createExclusive(file, contents); });
 }
 
+FileOutcome UserData::appendLine(std::string_view name, std::string_view line) {
+  return writeFile(name, [&](const fs::path& file) { return files_.appendLine(file, line); });
+}
+
 RemoveStatus UserData::remove(std::string_view name) {
   const auto file = path(name);
   if (!file) return RemoveStatus::Missing;

@@ -37,6 +37,7 @@ class UserData {
   FileContents read(std::string_view name, std::uintmax_t maxBytes) const;
   FileOutcome replace(std::string_view name, std::string_view contents);
   FileOutcome createExclusive(std::string_view name, std::string_view contents);
+  FileOutcome appendLine(std::string_view name, std::string_view line);
   RemoveStatus remove(std::string_view name);
   // Keeps a damaged file beside the fresh one; the new name, when it moved.
   std::optional<fs::path> moveAside(std::string_view name);

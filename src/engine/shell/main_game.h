@@ -18,6 +18,7 @@
 #include "piles/pile_store.h"
 #include "play/carry.h"
 #include "play/play_seams.h"
+#include "records/record_seams.h"
 #include "rules/rule_record.h"
 #include "shell/config_store.h"
 #include "shell/game_ui.h"
@@ -71,6 +72,8 @@ class TMainGame {
   PlaySeams& playSeams() { return playSeams_; }
   // What a press on the stock asks of the special families and the hints.
   StockSeams& stockSeams() { return stockSeams_; }
+  // What recording a finished game asks of the series.
+  RecordSeams& recordSeams() { return recordSeams_; }
 
   // The card size notices already given in this run.
   CardSizeNoticesShown& cardSizeNotices() { return cardSizeNotices_; }
@@ -99,6 +102,7 @@ class TMainGame {
   NewGameSeams seams_;
   PlaySeams playSeams_;
   StockSeams stockSeams_;
+  RecordSeams recordSeams_;
   CardSizeNoticesShown cardSizeNotices_;
   bool autoplay_ = false;
 };

@@ -35,7 +35,9 @@ inline constexpr int PressX = 85;  // where the last button press on the table w
 inline constexpr int PressY = 86;
 inline constexpr int PlayMode = 110;  // 0 the player plays; 1 a hint is shown; 2 demo playback; 3 the tutor demo
 inline constexpr int HintShown = 113;
-inline constexpr int FirstMove = 116;  // -1 after a deal; 1 once the player has moved
+inline constexpr int FirstMove = 116;  // -1 after a deal; 1 once the player has moved; 0 the demo moved first
+inline constexpr int InternetEligible = 117;  // 1 when the deal counts for the internet single-game counts
+inline constexpr int SeriesInProgress = 109;
 inline constexpr int MemoryMisses = 99;  // the memory games' missed pairs, read by their score
 }  // namespace word
 

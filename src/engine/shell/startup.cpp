@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "catalogue/catalogue_startup.h"
+#include "records/record_files.h"
 #include "shell/autoplay_switch.h"
 #include "shell/main_game.h"
 #include "shell/preference_keys.h"
@@ -146,6 +147,7 @@ std::optional<StartupFailure> InitialiseProgram(TMainGame& game, const StartupEn
     return AlreadyRunningFailure(data.folders().data());
 
   IniDocument file = game.preferences().open();
+  PrepareRecordFiles(data, file);
   LoadPreferences(game, file, environment);
   RepairStore(game.store());
   EnsurePlayers(game.store(), file);
