@@ -17,6 +17,7 @@
 #include "colours.h"
 #include "dialog_base.h"
 #include "pause_screen.h"
+#include "play/end_game.h"
 #include "resource_store.h"
 #include "shell/autoplay_switch.h"
 #include "shell/game_clock.h"
@@ -622,6 +623,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   if (paused_) setPaused(false);
+  EndGame(game_);  // a game left in progress counts as lost
   WriteExitPreferences(game_);
   event->accept();
 }

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextStream>
+#include <QTimer>
 
 #include "main_window.h"
 #include "qt_game_ui.h"
@@ -49,6 +50,9 @@ void Program::showTable() {
     table_->flyCards(cards, from, to);
   };
   outlets.score = [this](std::int64_t score) { window_->showScore(score); };
+  outlets.ended = [this](std::int64_t seconds) { ShowEndedGame(*window_, seconds); };
+  outlets.gameWon = [this] { ShowGameWonDialog(*window_, *game_); };
+  outlets.close = [this] { QTimer::singleShot(0, window_.get(), &QWidget::close); };
   ui_->setTableOutlets(std::move(outlets));
   table_->setToolbarShown(window_->isToolBarShown());
   QObject::connect(window_.get(), &MainWindow::toolBarShownChanged, table_, &TableView::setToolbarShown);

@@ -1,6 +1,8 @@
 #include "qt_game_ui.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 #include "advice_box.h"
 
@@ -71,6 +73,25 @@ void QtGameUi::showScore(std::int64_t score) {
 
 void QtGameUi::flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) {
   if (outlets_.fly) outlets_.fly(cards, from, to);
+}
+
+void QtGameUi::gameEnded(std::int64_t seconds) {
+  if (outlets_.ended) outlets_.ended(seconds);
+}
+
+// The window goes on handling its events while the time passes.
+void QtGameUi::pauseFor(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+void QtGameUi::showGameWon() {
+  if (outlets_.gameWon) outlets_.gameWon();
+}
+
+void QtGameUi::closeMainWindow() {
+  if (outlets_.close) outlets_.close();
 }
 
 }  // namespace velmora

@@ -25,6 +25,11 @@ class QtGameUi final : public GameUi {
     std::function<void(TableChange)> show;
     std::function<void(std::int64_t)> score;
     std::function<void(const std::vector<CardId>&, TablePoint, TablePoint)> fly;
+    // The end of a game: the window's commands and clock, the game-won
+    // dialog, the close that waited for an animation.
+    std::function<void(std::int64_t)> ended;
+    std::function<void()> gameWon;
+    std::function<void()> close;
   };
   void setTableOutlets(TableOutlets outlets) { outlets_ = std::move(outlets); }
 
@@ -37,6 +42,10 @@ class QtGameUi final : public GameUi {
   void showScore(std::int64_t score) override;
   void flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) override;
   bool showAdvice(std::string_view text, int picturePage) override;
+  void gameEnded(std::int64_t seconds) override;
+  void pauseFor(int milliseconds) override;
+  void showGameWon() override;
+  void closeMainWindow() override;
 
  private:
   const ResourceStore& resources_;

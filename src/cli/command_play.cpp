@@ -1,7 +1,7 @@
-// velmora-cli play --game GAME --deal D [--moves FILE] [--list]: plays a
-// script of the player's actions on a dealt game, one a line, through the
-// same engine as the mouse, then prints the table as `deal` does with the
-// score, the moves that stand and the state of the game.
+// velmora-cli play --game GAME --deal D [--moves FILE] [--list] [--end]:
+// plays a script of the player's actions on a dealt game, one a line,
+// through the same engine as the mouse, then prints the table as `deal` does
+// with the score, the moves that stand and the state of the game.
 //
 //   move CARD PILE   take the card (3-digit id) with the cards above it and
 //                    drop it on the pile ("Dest1", "Fila3", "Appogg2", "Mazzo_Vis")
@@ -15,6 +15,11 @@
 // left as it was and printed, and the run fails. --list adds the legal moves
 // of the final position as "legal move CARD PILE", "legal press CARD" and
 // "legal stock" lines.
+//
+// A game that the script leaves won, or that its family's rule ended, is
+// ended as the program ends it and recorded in the statistics of the data
+// folder's current player; --end also ends a game still in progress, as lost.
+// A script with a refused line records nothing.
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -29,6 +34,8 @@
 #include "history/game_history.h"
 #include "history/undo.h"
 #include "play/discard_families.h"
+#include "play/end_game.h"
+#include "records/record_files.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
 #include "play/player_actions.h"
@@ -44,12 +51,22 @@ using Refusal = std::optional<std::string>;
 struct PlayRequest {
   std::string game, deal, movesFile;
   bool list = false;
+  bool end = false;  // a game still in progress ends as lost
 };
 
 std::optional<CardId> ParseCard(std::string_view text) {
   if (text.size() != 3 || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
   const int id = std::stoi(std::string(text));
   return id >= 1 && id <= kLastCard ? std::optional<CardId>(static_cast<CardId>(id)) : std::nullopt;
+}
+
+// Whose statistics a finished game goes to, and whether they are kept: the
+// data folder's current player, or the first player of a new data folder.
+void TakePlayerFromPreferences(TMainGame& game) {
+  const IniDocument file = game.preferences().open();
+  const std::string player = file.readString("Preference", "UserDefault", "");
+  game.store().write(store::UserDefault, player.empty() ? "Player 1" : player);
+  game.state().setWord(word::StatisticsDisabled, file.readString("Preference", "Disable_Statistics", "N") == "Y");
 }
 
 std::string CardText(CardId card) { return CardIdText(card); }
@@ -128,7 +145,8 @@ bool StockPressChanges(HeadlessGame& headless) {
   return changes;
 }
 
-std::string StateOf(const TMainGame& game, bool movesLeft) {
+std::string StateOf(const TMainGame& game, const EndOfGame& end, bool movesLeft) {
+  if (end.ended) return end.won ? "won" : "lost";
   if (game.state().on(flag::GameWon)) return "won";
   return movesLeft ? "playing" : "lost";
 }
@@ -158,8 +176,8 @@ Refusal RunLine(TMainGame& game, const std::string& line) {
 
 std::optional<std::string> ParseRequest(const std::vector<std::string>& args, PlayRequest& request) {
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--list") {
-      request.list = true;
+    if (args[i] == "--list" || args[i] == "--end") {
+      (args[i] == "--list" ? request.list : request.end) = true;
       continue;
     }
     if (i + 1 >= args.size()) return "unexpected '" + args[i] + "'";
@@ -178,7 +196,7 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Pl
 // The table, "score N", "moves N" (the steps that undo can take back) and
 // "state won|lost|playing": lost when no card may move and the stock does
 // nothing.
-void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out) {
+void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::ostream& out) {
   TMainGame& game = headless.game();
   PrintTable(game, false, out);
   const MoveRules rules(game.rules(), game.piles(), game.cards());
@@ -187,7 +205,7 @@ void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out) {
   const bool stock = StockPressChanges(headless);
   out << "score " << RecomputeScore(game) << "\n";
   out << "moves " << game.history().undo().steps() << "\n";
-  out << "state " << StateOf(game, stock || !moves.empty() || !discards.empty()) << "\n";
+  out << "state " << StateOf(game, end, stock || !moves.empty() || !discards.empty()) << "\n";
   if (!list) return;
   for (const LegalMove& move : moves) out << "legal move " << CardText(move.card) << " " << PileName(move.to) << "\n";
   for (CardId card : discards) out << "legal press " << CardText(card) << "\n";
@@ -218,8 +236,13 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
   }
   TMainGame& game = headless->game();
   LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
+  TakePlayerFromPreferences(game);
   if (!headless->deal(*gameNumber, *ParseDealNumber(request.deal))) return 1;
   headless->layOut();
+  // The game ends once the whole script has run, so that undo can still
+  // take back a winning move within it.
+  bool endedByFamily = false;
+  game.playSeams().endGame = [&endedByFamily] { endedByFamily = true; };
   int code = 0;
   for (std::string line; code == 0 && std::getline(script, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -228,13 +251,19 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
       code = 1;
     }
   }
-  PrintOutcome(*headless, request.list, out);
+  EndOfGame end;
+  if (code == 0 && (game.state().on(flag::GameWon) || endedByFamily || request.end)) {
+    game.data().prepare();
+    EnsureRecordFiles(game.data());
+    end = EndGame(game);
+  }
+  PrintOutcome(*headless, end, request.list, out);
   return code;
 }
 
 }  // namespace
 
-extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list]",
+extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list] [--end]",
                                   "play a script of moves (move CARD PILE, send CARD, press CARD, stock, undo, redo)",
                                   RunPlay};
 

@@ -1,5 +1,6 @@
 #include "shell/main_game.h"
 
+#include "play/end_game.h"
 #include "play/game_won.h"
 #include "scoring/score.h"
 
@@ -11,9 +12,13 @@ TMainGame::TMainGame(Folders folders, GameUi& ui)
   data_.setWarningSink([this](const std::string& text) { ui_.showMessage("Velmora 2001", text, GameUi::Icon::Warning); });
   // A dealt table has a score of its own (cards already on the foundations, the deck's base).
   seams_.deal.openingScore = [this](DealContext&) { RecomputeScore(*this); };
-  // Every game is judged by the rules, in the program, the tools and the tests alike.
+  // Every game is judged and ended by the rules, in the program, the tools and the tests alike.
   playSeams_.gameWonTest = [this] { return GameWonTest(*this); };
-  seams_.familyWonTest = [this] { state_.set(flag::GameWon, GameWonTest(*this)); };  // a game that may be won as dealt
+  playSeams_.endGame = [this] { EndGame(*this); };
+  seams_.familyWonTest = [this] {  // a game that may be won as dealt
+    state_.set(flag::GameWon, GameWonTest(*this));
+    if (state_.on(flag::GameWon)) EndGame(*this);
+  };
 }
 
 }  // namespace velmora
