@@ -50,6 +50,7 @@ QGroupBox* TotalsGroup(const QString& gameName, const std::optional<GameWonDialo
     grid->addWidget(new QLabel(r.percent, group), row, 2);
     ++row;
   }
+  grid->setRowStretch(row, 1);  // the rows keep together at the top
   return group;
 }
 

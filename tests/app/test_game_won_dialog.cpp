@@ -94,6 +94,13 @@ TEST_F(EndOfGameWindowTest, ANewGameEndsTheGameInProgressAsLost) {
   EXPECT_NE(game.store().dealNumber(), firstDeal);
 }
 
+TEST_F(EndOfGameWindowTest, ClosingTheProgramEndsTheGameInProgressAsLost) {
+  deal();
+  ASSERT_TRUE(window->close());
+  EXPECT_EQ(freeCellRecord().lost, 1);
+  EXPECT_FALSE(game.state().on(flag::GameInProgress));
+}
+
 TEST_F(EndOfGameWindowTest, AnEndedGameSwitchesItsCommandsOff) {
   deal();
   ASSERT_TRUE(window->action(Command::Pause)->isEnabled());
