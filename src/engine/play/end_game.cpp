@@ -1,10 +1,8 @@
 #include "play/end_game.h"
 
-#include <chrono>
-#include <ctime>
-
 #include "game/rule_index.h"
 #include "history/bookmark.h"
+#include "records/record_clock.h"
 #include "scoring/score.h"
 #include "shell/game_clock.h"
 #include "shell/main_game.h"
@@ -15,6 +13,13 @@ namespace {
 constexpr int kFirstMemoryFamily = 36;
 constexpr int kLastMemoryFamily = 39;
 constexpr int kWonPauseMs = 200;
+
+// The seconds of play the game clock shows now.
+std::int64_t ClockSeconds(const TMainGame& game) {
+  const ProgramState& state = game.state();
+  if (!state.on(flag::ClockRuns)) return 0;
+  return ElapsedSeconds(state.times[0], MonotonicMilliseconds());
+}
 
 // A game with a score to win is won by its score alone.
 bool DecideWon(TMainGame& game) {
@@ -53,22 +58,6 @@ void CelebrateWin(TMainGame& game) {
 
 }  // namespace
 
-std::int64_t ClockSeconds(const TMainGame& game) {
-  const ProgramState& state = game.state();
-  if (!state.on(flag::ClockRuns)) return 0;
-  return ElapsedSeconds(state.times[0], MonotonicMilliseconds());
-}
-
-EndTime LocalEndTime() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-  localtime_r(&now, &local);
-  char date[16], time[16];
-  std::strftime(date, sizeof date, "%Y%m%d", &local);
-  std::strftime(time, sizeof time, "%H:%M:%S", &local);
-  return {date, time};
-}
-
 EndOfGame EndGame(TMainGame& game) {
   GameUi& ui = game.ui();
   ProgramState& state = game.state();
@@ -77,7 +66,7 @@ EndOfGame EndGame(TMainGame& game) {
   EndOfGame end;
   end.ended = true;
   end.won = DecideWon(game);
-  const EndTime when = LocalEndTime();
+  const RecordMoment when = CurrentMoment();
   end.seconds = StopClock(game);
   DropBookmark(game);
   ui.gameEnded(end.seconds);

@@ -3,7 +3,6 @@
 // off, the result goes to the records once, and a won game gets its sound,
 // its winning animation and the game-won dialog (or its series takes over).
 #include <cstdint>
-#include <string>
 
 #include "records/record_game.h"
 
@@ -22,16 +21,5 @@ struct EndOfGame {
 // the game has a score to win (rule 50), which then decides. A second call
 // finds no game in progress and does nothing.
 EndOfGame EndGame(TMainGame& game);
-
-// The seconds of play the game clock shows now.
-std::int64_t ClockSeconds(const TMainGame& game);
-
-// The end of a game as the records write it: "yyyymmdd" and "hh:mm:ss" of the
-// local time.
-struct EndTime {
-  std::string date;
-  std::string timeOfDay;
-};
-EndTime LocalEndTime();
 
 }  // namespace velmora

@@ -59,7 +59,7 @@ constexpr WonRule RuleOfFamily(int family) {
   return WonRule::Cleared;
 }
 
-constexpr int kFamilyOwnEmptyTest = 4;
+constexpr int kPyramidFamily = 4;
 constexpr int kPilesOfFour = 24;
 
 int InUse(const TMainGame& game, PileGroup group) {
@@ -80,13 +80,15 @@ bool EveryTableauPile(const TMainGame& game, Test test) {
 
 bool ScoreReaches(const TMainGame& game, std::int64_t score) { return score >= game.rules()[rule::ScoreToWin]; }
 
-bool TableauPileEmpty(TMainGame& game, int i) {
-  const auto& ownEmpty = game.playSeams().familyWon.tableauPileEmpty;
-  if (game.rules()[rule::Family] == kFamilyOwnEmptyTest && ownEmpty) return ownEmpty(i);
-  return Tableau(game, i).empty();
+// The pyramid (family 4) keeps "000" in the places of removed cards: a row
+// of gaps alone is an empty row.
+bool TableauPileEmpty(const TMainGame& game, int i) {
+  const Pile& pile = Tableau(game, i);
+  if (game.rules()[rule::Family] != kPyramidFamily) return pile.empty();
+  return std::all_of(pile.begin(), pile.end(), [](CardId card) { return card == kNoCard; });
 }
 
-bool StockWasteAndTableauEmpty(TMainGame& game) {
+bool StockWasteAndTableauEmpty(const TMainGame& game) {
   if (!Empty(game, kStock) || !Empty(game, kWaste)) return false;
   for (int i = 0; i < kTableauPiles; ++i)
     if (!TableauPileEmpty(game, i)) return false;
@@ -94,7 +96,7 @@ bool StockWasteAndTableauEmpty(TMainGame& game) {
 }
 
 // Foundations and the third stock slot (the discard pile) are not looked at.
-bool Cleared(TMainGame& game) {
+bool Cleared(const TMainGame& game) {
   if (!StockWasteAndTableauEmpty(game)) return false;
   for (int j = 0; j < kReserves; ++j)
     if (!Empty(game, {PileGroup::Reserves, j})) return false;

@@ -11,9 +11,6 @@ namespace velmora {
 class TMainGame;
 
 struct FamilyWonHooks {
-  // Family 4: whether tableau pile i (0-based) counts as empty; unset, a pile
-  // is empty when it holds no card.
-  std::function<bool(int i)> tableauPileEmpty;
   // Family 44: the sequence of the table adds up to 91.
   std::function<bool()> sequenceComplete;
   // Family 46: the family's own score.
