@@ -106,7 +106,7 @@ int RunStats(const Options& options, const std::vector<std::string>& args, std::
     return 0;
   }
   const std::string scores = StoredText(data, kHighScoreFile);
-  out << "game    won   lost  winning     losing      score total rank  name\n";
+  out << "game    won   lost  winning     losing      score total rank  name   (streaks: longest/current)\n";
   for (int game : games)
     PrintGame(catalogue, game, FindStatistics(statistics, game, player), HighScoreRank(scores, game, player), out);
   return 0;

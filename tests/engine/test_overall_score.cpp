@@ -91,6 +91,24 @@ TEST(OverallScore, CustomGamesAndNegativeScoresStayOut) {
   EXPECT_EQ(StoredOverall(f, 8001)->totals.score, 0);
 }
 
+TEST(OverallScore, StandingsRankEqualScoresByTheShorterTime) {
+  RecordsFixture f;
+  struct Result {
+    std::string_view player;
+    std::int64_t score;
+    int seconds;
+  };
+  for (const Result r : {Result{"Slow", 300, 90}, Result{"Best", 400, 500}, Result{"Quick", 300, 40}}) {
+    f.play(1, "Klondike", r.player);
+    f.finish(true, r.score, r.seconds);
+  }
+  const auto standings = ReadOverallStandings(ReadAll(f.file("STAT_GLO.DAT")));
+  ASSERT_TRUE(standings);
+  std::vector<std::string> order;
+  for (const OverallStanding& standing : *standings) order.push_back(standing.player);
+  EXPECT_EQ(order, (std::vector<std::string>{"Best", "Quick", "Slow"}));
+}
+
 TEST(OverallScore, AHandEditedDigitIsFoundAndTheFileKeptAside) {
   RecordsFixture f;
   f.finish(true, 300);

@@ -130,7 +130,7 @@ TEST(RecordsUnderFaults, EveryFailedStepLeavesEachFileBeforeOrAfter) {
 // A long run of games by several players: every file keeps its format and
 // sums up the games as recorded.
 TEST(RecordsOverALongRun, TwoThousandGamesKeepEveryFileConsistent) {
-  RecordsFixture f;
+  RecordsFixture f(testing::MemoryBackedFolder());
   f.game().state().setWord(word::InternetEligible, 1);
   const std::vector<std::string> players{"Alice", "Bob", "Carol", "Dan"};
   const std::vector<int> games{1, 2, 3, 8001, 40};
@@ -185,7 +185,8 @@ TEST(RecordsOverALongRun, TwoThousandGamesKeepEveryFileConsistent) {
       EXPECT_TRUE(above->score > below->score || (above->score == below->score && above->seconds <= below->seconds));
     }
   }
-  const LogContents log = SplitLog(ReadAll(f.file("STAT_LOG.DAT")));
+  const std::string logText = ReadAll(f.file("STAT_LOG.DAT"));
+  const LogContents log = SplitLog(logText);
   EXPECT_EQ(log.lines.size(), static_cast<std::size_t>(kGames));
   EXPECT_EQ(log.skipped, 0u);
   for (std::string_view line : log.lines) ASSERT_TRUE(ParseLogLine(line));

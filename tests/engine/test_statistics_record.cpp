@@ -39,6 +39,18 @@ TEST(StatisticsRecord, LaterResultsOverwriteTheValueInPlace) {
   EXPECT_EQ(std::filesystem::file_size(f.file("STAT.DAT")), size);
 }
 
+TEST(StatisticsRecord, APlayerWhoseNameBeginsAnotherKeepsHisOwnRecord) {
+  RecordsFixture f;
+  f.play(1, "Klondike", "Bobby");
+  f.finish(true, 10);
+  f.play(1, "Klondike", "Bob");
+  f.finish(false, 3);
+  f.finish(false, 3);
+  EXPECT_EQ(StoredRecord(f, 1, "Bobby").won, 1);
+  EXPECT_EQ(StoredRecord(f, 1, "Bobby").lost, 0);
+  EXPECT_EQ(StoredRecord(f, 1, "Bob").lost, 2);
+}
+
 TEST(StatisticsRecord, NegativeTotalsAndFullCountersStayReadable) {
   StatisticsRecord record;
   record.won = 999999;
@@ -75,6 +87,17 @@ TEST(StatisticsRecord, NothingIsWrittenWithoutEligibility) {
     EXPECT_FALSE(f.finish(true, 10).recorded);
     EXPECT_TRUE(std::filesystem::is_empty(f.dir / "data"));
     EXPECT_EQ(f.game().store().read(store::SessionWon), "0000");
+  }
+}
+
+TEST(StatisticsRecord, ANameThatWouldBreakTheFilesRecordsNothing) {
+  for (std::string_view name : {"a=b", "[0001]", "x\r\n[0001]"}) {
+    RecordsFixture f;
+    f.play(1, "Klondike", name);
+    f.game().state().setWord(word::InternetEligible, 1);
+    EXPECT_FALSE(f.finish(true, 10).recorded);
+    EXPECT_TRUE(std::filesystem::is_empty(f.dir / "data")) << name;
+    EXPECT_EQ(f.ui.messages.size(), 1u);
   }
 }
 

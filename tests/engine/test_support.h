@@ -14,8 +14,9 @@ namespace velmora::testing {
 
 class TempFolder {
  public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+  TempFolder() : TempFolder(std::filesystem::temp_directory_path()) {}
+  explicit TempFolder(const std::filesystem::path& base) {
+    std::string pattern = (base / "velmora-test-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data());
   }
   ~TempFolder() {

@@ -206,7 +206,7 @@ HighScoreInsertion InsertHighScore(TMainGame& game, const HighScoreEntry& entry)
     return insertion;
   }
   if (!IsAcceptablePlayerName(entry.player)) {
-    insertion.outcome = FileOutcome::Failure("The name \"" + entry.player + "\" cannot be stored in " + file.name() + ".");
+    insertion.outcome = RefusedName(entry.player, file.name());
     return insertion;
   }
   auto [list, made] = ListWithChampions(game, *text, gameNumber, scoringMode, {entry.date, entry.timeOfDay});

@@ -33,7 +33,7 @@ FileOutcome UpdateInternetCounts(TMainGame& game, int gameNumber, std::string_vi
   const auto text = file.load();
   if (!text) return FileOutcome::Failure("Read error on file " + file.name());
   if (!keyed::IsWritableKey(player))
-    return FileOutcome::Failure("The name \"" + std::string(player) + "\" cannot be stored in " + file.name() + ".");
+    return RefusedName(player, file.name());
   std::string updated = *text;
   const std::string wonName = WonEntry(gameNumber);
   const std::string lostName = LostEntry(gameNumber);

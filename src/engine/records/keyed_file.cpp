@@ -21,7 +21,11 @@ struct Line {
 Line LineAt(std::string_view text, std::size_t begin) {
   const std::size_t newline = text.find('\n', begin);
   Line line{begin, newline == std::string_view::npos ? text.size() : newline, 0};
-  line.next = newline == std::string_view::npos ? text.size() : newline + 1;
+  if (newline == std::string_view::npos) {
+    line.next = text.size();  // a last line without its line end: a lone CR stays part of it
+    return line;
+  }
+  line.next = newline + 1;
   if (line.end > line.begin && text[line.end - 1] == '\r') --line.end;
   return line;
 }
@@ -267,10 +271,10 @@ std::vector<std::string> KeyedFile::sections() const {
 
 FileOutcome KeyedFile::refuseKeys(std::string_view section, std::span<const KeyedValue> values) const {
   if (!keyed::IsWritableKey(section))
-    return FileOutcome::Failure("The name \"" + std::string(section) + "\" cannot be stored in " + name_ + ".");
+    return RefusedName(section, name_);
   for (const KeyedValue& value : values)
     if (!keyed::IsWritableName(value.name) || value.value.find_first_of("\r\n") != std::string::npos)
-      return FileOutcome::Failure("The name \"" + std::string(value.name) + "\" cannot be stored in " + name_ + ".");
+      return RefusedName(value.name, name_);
   return {};
 }
 
@@ -295,6 +299,10 @@ FileOutcome KeyedFile::store(std::string_view text) {
 
 std::string WriteErrorMessage(std::string_view fileName, const FileOutcome& outcome) {
   return "Write error on file " + std::string(fileName) + (outcome.message.empty() ? "" : "\r" + outcome.message);
+}
+
+FileOutcome RefusedName(std::string_view name, std::string_view fileName) {
+  return FileOutcome::Failure("The name \"" + std::string(name) + "\" cannot be stored in " + std::string(fileName) + ".");
 }
 
 }  // namespace velmora

@@ -92,4 +92,7 @@ class KeyedFile {
 // The player's message for a file that could not be rewritten.
 std::string WriteErrorMessage(std::string_view fileName, const FileOutcome& outcome);
 
+// The refusal of a name the file's lines cannot hold.
+FileOutcome RefusedName(std::string_view name, std::string_view fileName);
+
 }  // namespace velmora

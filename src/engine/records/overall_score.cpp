@@ -1,5 +1,6 @@
 #include "records/overall_score.h"
 
+#include <algorithm>
 #include <array>
 #include <random>
 
@@ -45,6 +46,21 @@ std::optional<OverallScore> ReadOverallScore(std::string_view fileText, std::str
   return OverallScore{*totals, *best, *seconds};
 }
 
+std::optional<std::vector<OverallStanding>> ReadOverallStandings(std::string_view fileText) {
+  std::vector<OverallStanding> standings;
+  for (std::string& player : keyed::Sections(fileText)) {
+    const auto values = keyed::FindMany(fileText, player, std::array<std::string_view, 3>{kScoreEntry, kTimeEntry, kCheckEntry},
+                                        std::array<std::string, 3>{MissingValue(), MissingValue(), MissingCheckEntry()});
+    const auto totals = CheckOverall(UnscrambleValue(values[0]), UnscrambleValue(values[1]), UnscrambleValue(values[2]));
+    if (!totals) return std::nullopt;
+    standings.push_back({std::move(player), *totals});
+  }
+  std::stable_sort(standings.begin(), standings.end(), [](const OverallStanding& a, const OverallStanding& b) {
+    return a.totals.score != b.totals.score ? a.totals.score > b.totals.score : a.totals.seconds < b.totals.seconds;
+  });
+  return standings;
+}
+
 FileOutcome SetAsideCorrupted(TMainGame& game, std::string_view fileName, std::string_view message) {
   game.ui().showMessage("Velmora 2001", message, GameUi::Icon::Warning);
   if (!game.data().moveAside(fileName))
@@ -55,6 +71,8 @@ FileOutcome SetAsideCorrupted(TMainGame& game, std::string_view fileName, std::s
 FileOutcome UpdateOverallScore(TMainGame& game, const OverallScoreUpdate& update) {
   if (update.gameNumber < 0 || update.gameNumber >= kFirstCustomGame || update.score < 0) return {};
   KeyedFile file(game.data(), std::string(kOverallScoreFile));
+  if (!keyed::IsWritableKey(update.player))
+    return RefusedName(update.player, file.name());
   const auto text = file.load();
   if (!text) return FileOutcome::Failure("Read error on file " + file.name());
   const auto stored = ReadOverallScore(*text, update.player, update.gameNumber);
@@ -76,8 +94,6 @@ FileOutcome UpdateOverallScore(TMainGame& game, const OverallScoreUpdate& update
       {timeName, ScrambleValue(PlainSixDigits(update.seconds, SixDigitLayout::Time, "", filler))},
   }};
   std::string updated = *text;
-  if (!keyed::IsWritableKey(update.player))
-    return FileOutcome::Failure("The name \"" + update.player + "\" cannot be stored in " + file.name() + ".");
   keyed::Set(updated, update.player, values);
   return file.store(updated);
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/user_data.h"
 #include "records/scrambled_values.h"
@@ -28,6 +29,15 @@ struct OverallScore {
 // A player's entries in the file's text; no value when any of them fails its
 // check or does not read as a number.
 std::optional<OverallScore> ReadOverallScore(std::string_view fileText, std::string_view player, int gameNumber);
+
+struct OverallStanding {
+  std::string player;
+  OverallTotals totals;
+};
+
+// Every player's totals, highest score first and, for equal scores, shortest
+// time first; no value when any player's totals fail their check.
+std::optional<std::vector<OverallStanding>> ReadOverallStandings(std::string_view fileText);
 
 struct OverallScoreUpdate {
   int gameNumber = 0;

@@ -2,6 +2,8 @@
 
 #include "records/high_scores.h"
 #include "records/internet_counts.h"
+#include "records/keyed_file.h"
+#include "records/player_names.h"
 #include "records/results_log.h"
 #include "records/statistics_record.h"
 #include "shell/autoplay_switch.h"
@@ -50,12 +52,16 @@ void CountInSession(ConfigStore& store, bool won) {
 RecordOutcome RecordFinishedGame(TMainGame& game, const FinishedGame& result) {
   RecordOutcome outcome;
   if (!Eligible(game)) return outcome;
-  outcome.recorded = true;
   ConfigStore& store = game.store();
   const int number = store.gameNumber();
   const std::string player = store.playerName();
   const std::int64_t score = store.readNumber(store::Score).value_or(0);
+  if (!IsAcceptablePlayerName(player)) {
+    Report(game, RefusedName(player, "the statistics"));
+    return outcome;
+  }
 
+  outcome.recorded = true;
   Report(game, AppendLogLine(game.data(), MakeLogLine(game, result)));
   Report(game, RecordStatistics(game.data(), number, player, result.won, score));
   CountInSession(store, result.won);

@@ -79,9 +79,10 @@ LogContents SplitLog(std::string_view text) {
   log.lines.reserve(text.size() / (kLogLineWidth + 2) + 1);
   for (std::size_t at = 0; at < text.size();) {
     std::size_t newline = text.find('\n', at);
-    if (newline == std::string_view::npos) newline = text.size();
+    const bool ended = newline != std::string_view::npos;
+    if (!ended) newline = text.size();
     std::string_view line = text.substr(at, newline - at);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (ended && !line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.size() == kLogLineWidth)
       log.lines.push_back(line);
     else if (!line.empty())
@@ -93,7 +94,7 @@ LogContents SplitLog(std::string_view text) {
 
 FileOutcome AppendLogLine(UserData& data, const LogLine& line) {
   if (!IsAcceptablePlayerName(line.player) || HasControlCharacter(line.gameName))
-    return FileOutcome::Failure("The name \"" + line.player + "\" cannot be stored in the log.");
+    return RefusedName(line.player, kResultsLogFile);
   FileOutcome outcome = data.appendLine(kResultsLogFile, FormatLogLine(line) + std::string(kLineEnd));
   if (!outcome) outcome.message = WriteErrorMessage(kResultsLogFile, outcome);
   return outcome;

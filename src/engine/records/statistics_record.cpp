@@ -94,6 +94,8 @@ StatisticsLookup FindStatistics(std::string_view fileText, int gameNumber, std::
 
 FileOutcome RecordStatistics(UserData& data, int gameNumber, std::string_view player, bool won, std::int64_t score) {
   KeyedFile file(data, std::string(kStatisticsFile));
+  if (!keyed::IsWritableName(player))
+    return RefusedName(player, file.name());
   const auto text = file.load();
   if (!text) return FileOutcome::Failure("Read error on file " + file.name());
   const StatisticsLookup found = FindStatistics(*text, gameNumber, player);
@@ -101,11 +103,9 @@ FileOutcome RecordStatistics(UserData& data, int gameNumber, std::string_view pl
     return FileOutcome::Failure("The statistics of player " + std::string(player) + " for game " +
                                 GameSection(gameNumber) + " in " + file.name() +
                                 " cannot be read; they were left unchanged.");
-  const StatisticsRecord next = AddResult(found.record, won, score);
-  std::string updated = *text;
-  const KeyedValue entry{player, FormatStatistics(next)};
-  if (!keyed::IsWritableName(player))
-    return FileOutcome::Failure("The name \"" + std::string(player) + "\" cannot be stored in " + file.name() + ".");
+  // A file made here starts with the header start-up would have written.
+  std::string updated = text->empty() ? "[Version]\r\nVersion=0300\r\n" : *text;
+  const KeyedValue entry{player, FormatStatistics(AddResult(found.record, won, score))};
   keyed::Set(updated, GameSection(gameNumber), std::span(&entry, 1));
   return file.store(updated);
 }
