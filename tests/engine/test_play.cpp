@@ -319,6 +319,29 @@ TEST_F(PlayTest, TheWonTestRunsAfterEveryMove) {
   EXPECT_FALSE(game.state().on(flag::GameWon));
 }
 
+TEST_F(PlayTest, TheLastCardUpEndsTheGameHoweverItGoes) {
+  enum class How { Drag, DoubleClick, RightClick };
+  for (How how : {How::Drag, How::DoubleClick, How::RightClick}) {
+    SCOPED_TRACE(static_cast<int>(how));
+    start("FreeCell");
+    clearTable();
+    for (int suit = 0; suit < 4; ++suit)
+      for (int rank = 1; rank <= 13; ++rank)
+        if (MakeCard(suit, rank) != S(K)) game.piles().pile(Found(suit + 1)).push_back(MakeCard(suit, rank));
+    lay(Tab(1), {S(K)});
+    int ended = 0;
+    game.playSeams().endGame = [&] { ++ended; };
+    const TablePoint at = pointOn(S(K));
+    switch (how) {
+      case How::Drag: drag(S(K), Found(4)); break;
+      case How::DoubleClick: EXPECT_TRUE(DoubleClickSend(game, at.x, at.y)); break;
+      case How::RightClick: EXPECT_TRUE(RightClickSend(game, at.x, at.y)); break;
+    }
+    EXPECT_TRUE(game.piles().pile(Tab(1)).empty());
+    EXPECT_EQ(ended, 1);
+  }
+}
+
 TEST_F(PlayTest, TheFirstMoveDecidesWhetherTheGameCounts) {
   struct Case {
     const char* what;
