@@ -98,7 +98,7 @@ class EndGameTest : public ::testing::Test {
 };
 
 TEST_F(EndGameTest, AWonGameInItsOrder) {
-  oneCardFromTheEnd();
+  ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
   playLastCard();
   ASSERT_TRUE(game.state().on(flag::GameWon));
   ui.events.clear();
@@ -121,7 +121,7 @@ TEST_F(EndGameTest, AWonGameInItsOrder) {
 }
 
 TEST_F(EndGameTest, ASecondEndDoesNothing) {
-  oneCardFromTheEnd();
+  ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
   playLastCard();
   ASSERT_TRUE(EndGame(game).ended);
   const auto files = DataFiles(dir / "data");
@@ -134,7 +134,7 @@ TEST_F(EndGameTest, ASecondEndDoesNothing) {
 }
 
 TEST_F(EndGameTest, ALostGameHasNoCelebration) {
-  oneCardFromTheEnd();
+  ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
   const EndOfGame end = EndGame(game);
   EXPECT_FALSE(end.won);
   EXPECT_EQ(ui.events, (std::vector<std::string>{"hide demo", "game ended"}));
@@ -154,7 +154,7 @@ TEST_F(EndGameTest, TheScoreToWinDecides) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    oneCardFromTheEnd();
+    ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
     game.rules()[rule::ScoreToWin] = static_cast<std::int16_t>(c.scoreToWin);
     if (c.lastCardUp) playLastCard();
     RecomputeScore(game);
@@ -163,7 +163,7 @@ TEST_F(EndGameTest, TheScoreToWinDecides) {
 }
 
 TEST_F(EndGameTest, TheClockStopsAtTheEnd) {
-  oneCardFromTheEnd();
+  ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
   game.state().times[0] = MonotonicMilliseconds() - 65'000;
   const EndOfGame end = EndGame(game);
   EXPECT_EQ(end.seconds, 65);
@@ -172,7 +172,7 @@ TEST_F(EndGameTest, TheClockStopsAtTheEnd) {
 }
 
 TEST_F(EndGameTest, TheBookmarkGoesWithTheGame) {
-  oneCardFromTheEnd();
+  ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
   ui.answer = true;
   ASSERT_TRUE(InsertBookmark(game));
   const std::string file = game.store().read(store::BookmarkFile);
@@ -199,7 +199,7 @@ TEST_F(EndGameTest, WhatFollowsTheWinningAnimation) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    oneCardFromTheEnd();
+    ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
     playLastCard();
     game.state().setWord(word::SeriesInProgress, c.series);
     int seriesResults = 0;
@@ -217,7 +217,7 @@ TEST_F(EndGameTest, WhatFollowsTheWinningAnimation) {
 }
 
 TEST_F(EndGameTest, AGameTheDemoBeganIsNeverRecorded) {
-  oneCardFromTheEnd();
+  ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
   game.piles().pile(Tableau(1)).insert(game.piles().pile(Tableau(1)).begin(), 51);
   game.piles().pile(Foundation(4)).pop_back();  // the Queen of spades too
   const auto before = DataFiles(dir / "data");
@@ -233,7 +233,7 @@ TEST_F(EndGameTest, AGameTheDemoBeganIsNeverRecorded) {
 }
 
 TEST_F(EndGameTest, TheClockFamilyIsLostByTheFourthKing) {
-  oneCardFromTheEnd();
+  ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
   game.rules()[rule::Family] = 40;
   game.rules()[rule::TableauPiles] = 13;
   game.rules()[rule::CompleteScore] = -1;
