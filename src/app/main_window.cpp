@@ -19,7 +19,7 @@
 #include "pause_screen.h"
 #include "play/end_game.h"
 #include "resource_store.h"
-#include "shell/autoplay_switch.h"
+#include "autoplay/autoplay.h"
 #include "shell/game_clock.h"
 #include "shell/main_game.h"
 #include "shell/preference_keys.h"
@@ -339,10 +339,7 @@ void MainWindow::updateStatusBar() {
 }
 
 void MainWindow::switchAutoplay(bool on) {
-  game_.setAutoplay(on);
-  const int gameNumber = game_.store().gameNumber();
-  if (game_.state().word(word::AutoplayAllGames) != 1 && gameNumber >= 0)
-    game_.preferences().update([&](IniDocument& file) { SetGameAutoplaySwitch(file, gameNumber, on); });
+  SwitchAutoplay(game_, on);
   emit autoplaySwitched(on);
 }
 

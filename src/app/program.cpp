@@ -113,7 +113,9 @@ std::optional<int> Program::start() {
   window_->restorePlacement();
   if (store.read(store::StatusBar) == "N") window_->statusBar()->hide();
   window_->show();
-  dealGivenGame();
+  // Dealt from the event loop: the pause before autoplay after a deal runs
+  // the window's events, which the caller connects to only after start().
+  QTimer::singleShot(0, window_.get(), [this] { dealGivenGame(); });
   return std::nullopt;
 }
 

@@ -79,19 +79,18 @@ void QtGameUi::gameEnded(std::int64_t seconds) {
   if (outlets_.ended) outlets_.ended(seconds);
 }
 
-// The window goes on handling its events while the time passes.
-void QtGameUi::pauseFor(int milliseconds) {
-  QEventLoop loop;
-  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
 void QtGameUi::showGameWon() {
   if (outlets_.gameWon) outlets_.gameWon();
 }
 
 void QtGameUi::closeMainWindow() {
   if (outlets_.close) outlets_.close();
+}
+
+void QtGameUi::pauseFor(int milliseconds) {
+  QEventLoop wait;
+  QTimer::singleShot(milliseconds, Qt::PreciseTimer, &wait, &QEventLoop::quit);
+  wait.exec();
 }
 
 }  // namespace velmora

@@ -41,9 +41,10 @@ class QtGameUi final : public GameUi {
   void beep() override;
   void showScore(std::int64_t score) override;
   void flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) override;
+  // A nested event loop: the window stays alive while the time passes.
+  void pauseFor(int milliseconds) override;
   bool showAdvice(std::string_view text, int picturePage) override;
   void gameEnded(std::int64_t seconds) override;
-  void pauseFor(int milliseconds) override;
   void showGameWon() override;
   void closeMainWindow() override;
 

@@ -1,7 +1,10 @@
-// velmora-cli play --game GAME --deal D [--moves FILE] [--list] [--end]:
-// plays a script of the player's actions on a dealt game, one a line,
-// through the same engine as the mouse, then prints the table as `deal` does
-// with the score, the moves that stand and the state of the game.
+// velmora-cli play --game GAME --deal D [--moves FILE] [--list] [--autoplay] [--end]:
+// plays a script of the player's actions on a dealt game, one a line, through
+// the same engine as the mouse, then prints the table as `deal` does with the
+// score, the moves that stand and the state of the game. Each action is
+// followed by what follows a release of the button: the empty piles the game
+// fills at once, and with --autoplay the cards autoplay sends up (from the
+// deal on).
 //
 //   move CARD PILE   take the card (3-digit id) with the cards above it and
 //                    drop it on the pile ("Dest1", "Fila3", "Appogg2", "Mazzo_Vis")
@@ -27,6 +30,7 @@
 // The move rules' card places come before the layout's function of that name.
 #include "moves/legal_moves.h"
 
+#include "autoplay/autoplay.h"
 #include "cards/deal_generator.h"
 #include "game/rule_index.h"
 #include "headless_game.h"
@@ -51,6 +55,7 @@ using Refusal = std::optional<std::string>;
 struct PlayRequest {
   std::string game, deal, movesFile;
   bool list = false;
+  bool autoplay = false;
   bool end = false;  // a game still in progress ends as lost
 };
 
@@ -157,6 +162,13 @@ Refusal StepHistory(TMainGame& game, HistorySide side) {
   return std::nullopt;
 }
 
+// A move, a send or a press of the stock, and then what the release of the
+// button brings after it.
+Refusal ThenRelease(TMainGame& game, Refusal refusal) {
+  if (!refusal && game.playSeams().autoplay) game.playSeams().autoplay();
+  return refusal;
+}
+
 // One line of the script; nothing when it was carried out (or skipped).
 Refusal RunLine(TMainGame& game, const std::string& line) {
   std::istringstream words(line);
@@ -164,20 +176,22 @@ Refusal RunLine(TMainGame& game, const std::string& line) {
   words >> verb >> first >> second >> extra;
   if (verb.empty() || verb[0] == '#') return std::nullopt;
   if (!extra.empty()) return "too many words";
-  if (verb == "stock" && first.empty()) return PressTheStock(game);
+  if (verb == "stock" && first.empty()) return ThenRelease(game, PressTheStock(game));
   if (verb == "undo" && first.empty()) return StepHistory(game, HistorySide::Undo);
   if (verb == "redo" && first.empty()) return StepHistory(game, HistorySide::Redo);
   const auto card = ParseCard(first);
-  if (verb == "send" && second.empty()) return card ? SendCardAway(game, *card) : Refusal("CARD is a card id of 3 digits");
+  if (verb == "send" && second.empty())
+    return card ? ThenRelease(game, SendCardAway(game, *card)) : Refusal("CARD is a card id of 3 digits");
   if (verb == "press" && second.empty()) return card ? ClickCard(game, *card) : Refusal("CARD is a card id of 3 digits");
-  if (verb == "move" && !second.empty()) return card ? MoveCard(game, *card, second) : Refusal("CARD is a card id of 3 digits");
+  if (verb == "move" && !second.empty())
+    return card ? ThenRelease(game, MoveCard(game, *card, second)) : Refusal("CARD is a card id of 3 digits");
   return "expected move CARD PILE, send CARD, press CARD, stock, undo or redo";
 }
 
 std::optional<std::string> ParseRequest(const std::vector<std::string>& args, PlayRequest& request) {
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--list" || args[i] == "--end") {
-      (args[i] == "--list" ? request.list : request.end) = true;
+    if (args[i] == "--list" || args[i] == "--autoplay" || args[i] == "--end") {
+      (args[i] == "--list" ? request.list : args[i] == "--autoplay" ? request.autoplay : request.end) = true;
       continue;
     }
     if (i + 1 >= args.size()) return "unexpected '" + args[i] + "'";
@@ -237,12 +251,17 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
   TMainGame& game = headless->game();
   LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
   TakePlayerFromPreferences(game);
+  game.setAutoplay(false);
   if (!headless->deal(*gameNumber, *ParseDealNumber(request.deal))) return 1;
   headless->layOut();
   // The game ends once the whole script has run, so that undo can still
   // take back a winning move within it.
   bool endedByFamily = false;
   game.playSeams().endGame = [&endedByFamily] { endedByFamily = true; };
+  if (request.autoplay) {  // autoplay sends cards by the table's places: it starts once they are laid out
+    game.setAutoplay(true);
+    AutoplayAfterDeal(game);
+  }
   int code = 0;
   for (std::string line; code == 0 && std::getline(script, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -263,7 +282,7 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
 
 }  // namespace
 
-extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list] [--end]",
+extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list] [--autoplay] [--end]",
                                   "play a script of moves (move CARD PILE, send CARD, press CARD, stock, undo, redo)",
                                   RunPlay};
 

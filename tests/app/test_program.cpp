@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "files/ini_document.h"
+#include "piles/pile_names.h"
 #include "main_window.h"
 #include "program.h"
 #include "shell/main_game.h"
@@ -54,6 +56,25 @@ TEST_F(ProgramTest, OpensTheMainWindowOnAnEmptyDataFolder) {
   EXPECT_TRUE(program->mainWindow().isVisible());
   EXPECT_EQ(preferences().find("Parameters", "Run_Exe"), "1");
   EXPECT_TRUE(QFile::exists(dataFolder() + QStringLiteral("/SOLV0600.DAT")));
+}
+
+TEST_F(ProgramTest, AGameNamedAtStartIsDealtThenAutoplayPlaysAfterAPauseThatKeepsTheWindowAlive) {
+  Program program(ProgramOptions{programFolder().toStdString(), dataFolder().toStdString(), "Picture Patience", "1"},
+                  [this](const QString& caption, const QString& text) { fatal.push_back({caption, text}); });
+  ASSERT_FALSE(program.start().has_value());
+  ASSERT_TRUE(program.game().autoplay()) << "autoplay is on for a new player";
+  const PileRef firstFoundation{PileGroup::Foundations, 0};
+  bool dealtDuringPause = false, upDuringPause = true;
+  QTimer::singleShot(300, &program.mainWindow(), [&] {  // runs inside the pause after the deal
+    dealtDuringPause = program.game().state().on(flag::GameInProgress);
+    upDuringPause = !program.game().piles().pile(firstFoundation).empty();
+  });
+  for (int round = 0; round < 50 && program.game().piles().pile(firstFoundation).empty(); ++round)
+    QApplication::processEvents(QEventLoop::AllEvents, 100);
+  EXPECT_TRUE(dealtDuringPause);
+  EXPECT_FALSE(upDuringPause) << "autoplay waits for the player to see the deal";
+  EXPECT_FALSE(program.game().piles().pile(firstFoundation).empty()) << "deal 1 shows an Ace autoplay sends up";
+  EXPECT_TRUE(program.game().history().undo().empty()) << "what autoplay did is part of the deal";
 }
 
 TEST_F(ProgramTest, RefusesAMissingOrDamagedResourceBundle) {

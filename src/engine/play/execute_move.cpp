@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "autoplay/autoplay.h"
 #include "game/rule_index.h"
 #include "history/undo.h"
 #include "play/first_move.h"
@@ -111,7 +112,7 @@ void AfterEveryMove(TMainGame& game, PileRef from) {
   const int playMode = state.word(word::PlayMode);
   NoteFirstMove(state);
   state.setWord(word::HintShown, 0);
-  const bool autoplayTurnsCards = game.autoplay() && game.playSeams().autoplay;
+  const bool autoplayTurnsCards = AutoplayOn(game) && game.playSeams().autoplay;
   if (from.group == PileGroup::Tableau && !autoplayTurnsCards) TurnExposedCards(game);
   RecomputeScore(game);
   if (playMode == 0 || playMode == 3) RecordStep(game, HistorySide::Redo, true);

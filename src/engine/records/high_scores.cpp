@@ -172,7 +172,8 @@ std::pair<HighScoreList, bool> ListWithChampions(TMainGame& game, std::string_vi
 
 FileOutcome StoreList(KeyedFile& file, std::string text, int gameNumber, std::string_view scoringMode,
                       const HighScoreList& list) {
-  const auto values = ListValues(ListNames(scoringMode), list);
+  const std::vector<std::string> names = ListNames(scoringMode);  // the values' names point into it
+  const auto values = ListValues(names, list);
   keyed::Set(text, GameSection(gameNumber), values);
   return file.store(text);
 }

@@ -34,6 +34,10 @@ class GameUi {
   // Cards fly from one place to another (window coordinates of the bottom
   // card); returns when they have landed.
   virtual void flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) = 0;
+  // Lets about `milliseconds` pass with the window alive: its events run, so
+  // commands may run inside the wait and callers look at the program's flags
+  // again afterwards. Without a window nothing waits.
+  virtual void pauseFor(int milliseconds) { (void)milliseconds; }
   // An advisory box with the picture of `picturePage` (0 colours, 1 screen
   // size) and "Don't show this message box again"; true when that was ticked.
   virtual bool showAdvice(std::string_view text, int picturePage) {
@@ -48,8 +52,6 @@ class GameUi {
   // A game ended after `seconds` of play: the commands that need a game in
   // progress are switched off and the time panel shows the final time.
   virtual void gameEnded(std::int64_t seconds) { (void)seconds; }
-  // Waits while the window stays live (never a busy wait).
-  virtual void pauseFor(int milliseconds) { (void)milliseconds; }
   // The winning animation of a won game; returns when it is over.
   virtual void playWinningAnimation() {}
   // The dialog that follows a win; returns when it has closed.

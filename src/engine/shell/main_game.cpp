@@ -1,5 +1,6 @@
 #include "shell/main_game.h"
 
+#include "autoplay/autoplay.h"
 #include "play/end_game.h"
 #include "play/game_won.h"
 #include "scoring/score.h"
@@ -19,6 +20,9 @@ TMainGame::TMainGame(Folders folders, GameUi& ui)
     state_.set(flag::GameWon, GameWonTest(*this));
     if (state_.on(flag::GameWon)) EndGame(*this);
   };
+  // Obvious cards go up and empty piles fill by themselves after a deal and after every release.
+  seams_.afterDeal = [this] { AutoplayAfterDeal(*this); };
+  playSeams_.autoplay = [this] { AutoplayAfterRelease(*this); };
 }
 
 }  // namespace velmora

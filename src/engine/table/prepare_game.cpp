@@ -1,5 +1,6 @@
 #include "table/prepare_game.h"
 
+#include "autoplay/autoplay.h"
 #include "cards/deal_generator.h"
 #include "catalogue/find_game.h"
 #include "game/new_game.h"
@@ -24,8 +25,10 @@ bool PrepareCurrentGame(TMainGame& game, const DisplayFacts& display) {
 
 bool MakeCurrentGame(TMainGame& game, int gameNumber, const DisplayFacts& display) {
   if (!game.catalogue().Knows(gameNumber)) return false;
+  const bool another = gameNumber != game.store().gameNumber();
   game.store().setGameNumber(gameNumber);
   game.store().write(store::GameName, game.catalogue().GameName(gameNumber));
+  if (another) ApplyGameAutoplaySwitch(game);
   return PrepareCurrentGame(game, display);
 }
 
