@@ -1,8 +1,8 @@
 #pragma once
 // What the player's actions ask of the parts of the program built around
 // them: the end of a game and autoplay. Each runs in its place when it is
-// set; every game object starts with the game-won test and the end of game
-// of the rules; unset, nothing plays by itself.
+// set; every game object starts with the program's own, and a test may put
+// others in their place.
 #include <functional>
 
 #include "play/game_won.h"
