@@ -5,8 +5,13 @@
 #include "game/new_game.h"
 #include "history/bookmark.h"
 #include "history/undo.h"
+#include "play/end_game.h"
+#include "records/keyed_file.h"
+#include "records/statistics_record.h"
 #include "scoring/score.h"
+#include "game_won_dialog.h"
 #include "main_window.h"
+#include "qt_game_ui.h"
 #include "shell/main_game.h"
 
 namespace velmora {
@@ -16,6 +21,7 @@ bool HasCurrentGame(const TMainGame& game) { return game.catalogue().Knows(game.
 
 void NewDeal(MainWindow& window, TMainGame& game) {
   if (!HasCurrentGame(game)) return;
+  EndGame(game);  // a game left in progress counts as lost
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (game.store().isOn(store::SoundsEnabled) && game.store().isOn(store::SoundsNewGame)) game.ui().playSound("New");
   StartNewGame(game, {.deal = true, .animate = true, .mode = DealMode::NewDealNumber});
@@ -36,6 +42,15 @@ void StepThroughHistory(MainWindow& window, TMainGame& game, HistorySide side) {
     return;
   }
   ShowRestoredTable(window, game);
+}
+
+// The current player's totals in the current game; none while statistics are off.
+std::optional<GameWonDialog::Totals> PlayerTotals(TMainGame& game) {
+  if (game.state().word(word::StatisticsDisabled) != 0) return std::nullopt;
+  const auto text = KeyedFile(game.data(), std::string(kStatisticsFile)).load();
+  const StatisticsRecord record =
+      text ? FindStatistics(*text, game.store().gameNumber(), game.store().playerName()).record : StatisticsRecord{};
+  return GameWonDialog::Totals{static_cast<int>(record.won), static_cast<int>(record.lost)};
 }
 
 }  // namespace
@@ -62,6 +77,20 @@ void ShowDealtGame(MainWindow& window, TMainGame& game) {
   window.gameChanged();
   window.showScore(game.store().readNumber(store::Score).value_or(0));
   window.updateClock();
+}
+
+void ShowEndedGame(MainWindow& window, std::int64_t seconds) {
+  for (Command command : {Command::Pause, Command::QuitGame, Command::InsertBookmark, Command::GoToBookmark})
+    window.setCommandAllowed(command, false);
+  window.hidePileSize();
+  window.showElapsedTime(seconds);
+}
+
+void ShowGameWonDialog(MainWindow& window, TMainGame& game) {
+  GameWonDialog dialog(ToDisplayText(game.store().read(store::GameName)), PlayerTotals(game), &window);
+  dialog.setHandler(GameWonDialog::Way::NewGame, [&window, &game] { NewDeal(window, game); });
+  if (dialog.exec() == QDialog::Rejected && !game.state().on(flag::GameInProgress))
+    game.ui().showTable(GameUi::TableChange::Piles);
 }
 
 }  // namespace velmora

@@ -17,6 +17,7 @@
 #include "colours.h"
 #include "dialog_base.h"
 #include "pause_screen.h"
+#include "play/end_game.h"
 #include "resource_store.h"
 #include "autoplay/autoplay.h"
 #include "shell/game_clock.h"
@@ -626,6 +627,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   if (paused_) setPaused(false);
+  EndGame(game_);  // a game left in progress counts as lost
   WriteExitPreferences(game_);
   event->accept();
 }

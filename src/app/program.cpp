@@ -58,6 +58,9 @@ void Program::showTable() {
   outlets.score = [this](std::int64_t score) { window_->showScore(score); };
   outlets.hintArrow = [this](TablePoint from, TablePoint to) { table_->showHintArrow(from, to); };
   outlets.hideHintArrow = [this] { table_->hideHintArrow(); };
+  outlets.ended = [this](std::int64_t seconds) { ShowEndedGame(*window_, seconds); };
+  outlets.gameWon = [this] { ShowGameWonDialog(*window_, *game_); };
+  outlets.close = [this] { QTimer::singleShot(0, window_.get(), &QWidget::close); };
   ui_->setTableOutlets(std::move(outlets));
   table_->setToolbarShown(window_->isToolBarShown());
   QObject::connect(window_.get(), &MainWindow::toolBarShownChanged, table_, &TableView::setToolbarShown);

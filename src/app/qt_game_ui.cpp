@@ -75,6 +75,18 @@ void QtGameUi::flyCards(const std::vector<CardId>& cards, TablePoint from, Table
   if (outlets_.fly) outlets_.fly(cards, from, to);
 }
 
+void QtGameUi::gameEnded(std::int64_t seconds) {
+  if (outlets_.ended) outlets_.ended(seconds);
+}
+
+void QtGameUi::showGameWon() {
+  if (outlets_.gameWon) outlets_.gameWon();
+}
+
+void QtGameUi::closeMainWindow() {
+  if (outlets_.close) outlets_.close();
+}
+
 void QtGameUi::pauseFor(int milliseconds) {
   QEventLoop wait;
   QTimer::singleShot(milliseconds * waitPercent_ / 100, Qt::PreciseTimer, &wait, &QEventLoop::quit);

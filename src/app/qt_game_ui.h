@@ -27,6 +27,11 @@ class QtGameUi final : public GameUi {
     std::function<void(TableChange)> show;
     std::function<void(std::int64_t)> score;
     std::function<void(const std::vector<CardId>&, TablePoint, TablePoint)> fly;
+    // The end of a game: the window's commands and clock, the game-won
+    // dialog, the close that waited for an animation.
+    std::function<void(std::int64_t)> ended;
+    std::function<void()> gameWon;
+    std::function<void()> close;
   };
   void setTableOutlets(TableOutlets outlets) { outlets_ = std::move(outlets); }
   // The demonstration's window, once it exists.
@@ -57,6 +62,9 @@ class QtGameUi final : public GameUi {
   // A nested event loop: the window stays alive while the time passes.
   void pauseFor(int milliseconds) override;
   bool showAdvice(std::string_view text, int picturePage) override;
+  void gameEnded(std::int64_t seconds) override;
+  void showGameWon() override;
+  void closeMainWindow() override;
 
  private:
   const ResourceStore& resources_;

@@ -1,4 +1,4 @@
-// velmora-cli play --game GAME --deal D [--moves FILE] [--list] [--autoplay]:
+// velmora-cli play --game GAME --deal D [--moves FILE] [--list] [--autoplay] [--end]:
 // plays a script of the player's actions on a dealt game, one a line, through
 // the same engine as the mouse, then prints the table as `deal` does with the
 // score, the moves that stand and the state of the game. Each action is
@@ -18,6 +18,11 @@
 // left as it was and printed, and the run fails. --list adds the legal moves
 // of the final position as "legal move CARD PILE", "legal press CARD" and
 // "legal stock" lines.
+//
+// A game that the script leaves won, or that its family's rule ended, is
+// ended as the program ends it and recorded in the statistics of the data
+// folder's current player; --end also ends a game still in progress, as lost.
+// A script with a refused line records nothing.
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -34,9 +39,11 @@
 #include "history/game_history.h"
 #include "history/undo.h"
 #include "play/discard_families.h"
+#include "play/end_game.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
 #include "play/player_actions.h"
+#include "records/record_files.h"
 #include "scoring/score.h"
 #include "shell/startup.h"
 #include "stock/stock_commands.h"
@@ -50,6 +57,7 @@ struct PlayRequest {
   std::string game, deal, movesFile;
   bool list = false;
   bool autoplay = false;
+  bool end = false;  // a game still in progress ends as lost
 };
 
 std::optional<CardId> ParseCard(std::string_view text) {
@@ -58,17 +66,14 @@ std::optional<CardId> ParseCard(std::string_view text) {
   return id >= 1 && id <= kLastCard ? std::optional<CardId>(static_cast<CardId>(id)) : std::nullopt;
 }
 
-bool OnlyFoundationsHoldCards(const TMainGame& game) {
-  for (PileGroup group : {PileGroup::Stock, PileGroup::Tableau, PileGroup::Reserves})
-    for (int i = 0; i < GroupSize(group); ++i) {
-      const PileRef pile{group, i};
-      if (pile == kThirdStockSlot) continue;  // cards discarded out of play
-      for (CardId card : game.piles().pile(pile))
-        if (card != kNoCard) return false;
-    }
-  return true;
+// Whose statistics a finished game goes to, and whether they are kept: the
+// data folder's current player, or the first player of a new data folder.
+void TakePlayerFromPreferences(TMainGame& game) {
+  const IniDocument file = game.preferences().open();
+  const std::string player = file.readString("Preference", "UserDefault", "");
+  game.store().write(store::UserDefault, player.empty() ? "Player 1" : player);
+  game.state().setWord(word::StatisticsDisabled, file.readString("Preference", "Disable_Statistics", "N") == "Y");
 }
-
 
 std::string CardText(CardId card) { return CardIdText(card); }
 
@@ -150,7 +155,8 @@ bool StockPressChanges(HeadlessGame& headless) {
   return changes;
 }
 
-std::string StateOf(const TMainGame& game, bool movesLeft) {
+std::string StateOf(const TMainGame& game, const EndOfGame& end, bool movesLeft) {
+  if (end.ended) return end.won ? "won" : "lost";
   if (game.state().on(flag::GameWon)) return "won";
   return movesLeft ? "playing" : "lost";
 }
@@ -189,8 +195,8 @@ Refusal RunLine(TMainGame& game, const std::string& line) {
 
 std::optional<std::string> ParseRequest(const std::vector<std::string>& args, PlayRequest& request) {
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--list" || args[i] == "--autoplay") {
-      (args[i] == "--list" ? request.list : request.autoplay) = true;
+    if (args[i] == "--list" || args[i] == "--autoplay" || args[i] == "--end") {
+      (args[i] == "--list" ? request.list : args[i] == "--autoplay" ? request.autoplay : request.end) = true;
       continue;
     }
     if (i + 1 >= args.size()) return "unexpected '" + args[i] + "'";
@@ -209,7 +215,7 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Pl
 // The table, "score N", "moves N" (the steps that undo can take back) and
 // "state won|lost|playing": lost when no card may move and the stock does
 // nothing.
-void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out) {
+void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::ostream& out) {
   TMainGame& game = headless.game();
   PrintTable(game, false, out);
   const MoveRules rules(game.rules(), game.piles(), game.cards());
@@ -218,7 +224,7 @@ void PrintOutcome(HeadlessGame& headless, bool list, std::ostream& out) {
   const bool stock = StockPressChanges(headless);
   out << "score " << RecomputeScore(game) << "\n";
   out << "moves " << game.history().undo().steps() << "\n";
-  out << "state " << StateOf(game, stock || !moves.empty() || !discards.empty()) << "\n";
+  out << "state " << StateOf(game, end, stock || !moves.empty() || !discards.empty()) << "\n";
   if (!list) return;
   for (const LegalMove& move : moves) out << "legal move " << CardText(move.card) << " " << PileName(move.to) << "\n";
   for (CardId card : discards) out << "legal press " << CardText(card) << "\n";
@@ -240,19 +246,14 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
     }
   }
   std::istream& script = request.movesFile.empty() ? std::cin : file;
-  auto headless = HeadlessGame::Open(options, err);
+  auto headless = DealForScript(options, request.game, request.deal, "play", err);
   if (!headless) return 1;
-  const auto gameNumber = headless->findGame(request.game);
-  if (!gameNumber) {
-    err << "velmora-cli play: no game \"" << request.game << "\" (see velmora-cli games)\n";
-    return 1;
-  }
   TMainGame& game = headless->game();
-  LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
-  game.setAutoplay(false);
-  if (!headless->deal(*gameNumber, *ParseDealNumber(request.deal))) return 1;
-  headless->layOut();
-  game.playSeams().gameWonTest = [&game] { return OnlyFoundationsHoldCards(game); };
+  TakePlayerFromPreferences(game);
+  // The game ends once the whole script has run, so that undo can still
+  // take back a winning move within it.
+  bool endedByFamily = false;
+  game.playSeams().endGame = [&endedByFamily] { endedByFamily = true; };
   if (request.autoplay) {  // autoplay sends cards by the table's places: it starts once they are laid out
     game.setAutoplay(true);
     AutoplayAfterDeal(game);
@@ -265,13 +266,19 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
       code = 1;
     }
   }
-  PrintOutcome(*headless, request.list, out);
+  EndOfGame end;
+  if (code == 0 && (game.state().on(flag::GameWon) || endedByFamily || request.end)) {
+    game.data().prepare();
+    EnsureRecordFiles(game.data());
+    end = EndGame(game);
+  }
+  PrintOutcome(*headless, end, request.list, out);
   return code;
 }
 
 }  // namespace
 
-extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list] [--autoplay]",
+extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list] [--autoplay] [--end]",
                                   "play a script of moves (move CARD PILE, send CARD, press CARD, stock, undo, redo)",
                                   RunPlay};
 
@@ -296,12 +303,13 @@ std::unique_ptr<HeadlessGame> DealForScript(const Options& options, const std::s
   game.setAutoplay(false);
   if (!headless->deal(*gameNumber, *dealNumber)) return nullptr;
   headless->layOut();
-  game.playSeams().gameWonTest = [&game] { return OnlyFoundationsHoldCards(game); };
+  // A game won or lost stays on the table: the caller decides when it ends.
+  game.playSeams().endGame = [] {};
   return headless;
 }
 
 std::optional<std::string> RunPlayLine(TMainGame& game, const std::string& line) { return RunLine(game, line); }
 
-void PrintPlayOutcome(HeadlessGame& headless, std::ostream& out) { PrintOutcome(headless, false, out); }
+void PrintPlayOutcome(HeadlessGame& headless, std::ostream& out) { PrintOutcome(headless, EndOfGame{}, false, out); }
 
 }  // namespace velmora::cli

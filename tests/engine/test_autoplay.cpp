@@ -202,6 +202,7 @@ TEST_F(AutoplayTest, AutoplayMovesNothingUnlessSwitchedOnAndAllowedByTheGame) {
     startEmpty("Klondike (draw one)", c.switchedOn);
     game.rules()[kAutoplayAvailable] = c.available;
     lay(Tab(1), {H(A)});
+    lay(kStock, {C(9)}, Face::Down);  // a card still to play: sending the Ace up does not win the game
     EXPECT_EQ(AutoplayRun(game), c.moves);
     EXPECT_EQ(pile(Found(1)), c.moves ? Ids({H(A)}) : "");
     EXPECT_EQ(ui.sounds, c.moves ? std::vector<std::string>{"Autoplay"} : std::vector<std::string>{});
@@ -360,6 +361,7 @@ TEST_F(AutoplayTest, SwitchingAutoplayOnPlaysAtOnceAsOneStepAndKeepsTheGamesSwit
   game.state().setWord(word::AutoplayAllGames, 2);  // each game has its own switch
   lay(Tab(1), {H(2), H(A)});
   lay(Tab(2), {S(A)});
+  lay(kStock, {C(9)}, Face::Down);  // a card still to play: the game goes on after the run
   const PileSnapshot before = table();
 
   SwitchAutoplay(game, true);

@@ -319,23 +319,53 @@ TEST_F(PlayTest, TheWonTestRunsAfterEveryMove) {
   EXPECT_FALSE(game.state().on(flag::GameWon));
 }
 
-TEST_F(PlayTest, MovesOfTheDemonstrationDoNotMarkTheGamePlayed) {
+TEST_F(PlayTest, TheLastCardUpEndsTheGameHoweverItGoes) {
+  enum class How { Drag, DoubleClick, RightClick };
+  for (How how : {How::Drag, How::DoubleClick, How::RightClick}) {
+    SCOPED_TRACE(static_cast<int>(how));
+    start("FreeCell");
+    clearTable();
+    for (int suit = 0; suit < 4; ++suit)
+      for (int rank = 1; rank <= 13; ++rank)
+        if (MakeCard(suit, rank) != S(K)) game.piles().pile(Found(suit + 1)).push_back(MakeCard(suit, rank));
+    lay(Tab(1), {S(K)});
+    int ended = 0;
+    game.playSeams().endGame = [&] { ++ended; };
+    const TablePoint at = pointOn(S(K));
+    switch (how) {
+      case How::Drag: drag(S(K), Found(4)); break;
+      case How::DoubleClick: EXPECT_TRUE(DoubleClickSend(game, at.x, at.y)); break;
+      case How::RightClick: EXPECT_TRUE(RightClickSend(game, at.x, at.y)); break;
+    }
+    EXPECT_TRUE(game.piles().pile(Tab(1)).empty());
+    EXPECT_EQ(ended, 1);
+  }
+}
+
+TEST_F(PlayTest, TheFirstMoveDecidesWhetherTheGameCounts) {
   struct Case {
+    const char* what;
     int playMode;
-    int firstMove;
+    int before, after;  // the first-move word
     bool redoKept;
   };
-  const Case cases[] = {{0, 1, false}, {2, -1, true}, {3, -1, false}};
+  const Case cases[] = {
+      {"the player's first move", 0, -1, 1, false},
+      {"the demo playback's first move", 2, -1, 0, true},
+      {"the tutor demo's first move", 3, -1, 0, false},
+      {"the player continues a deal the demo began", 0, 0, 0, false},
+      {"the demo continues a deal the player began", 3, 1, 1, false},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.playMode);
+    SCOPED_TRACE(c.what);
     start("FreeCell");
     clearTable();
     lay(Tab(1), {D(A)});
     RecordStep(game, HistorySide::Redo);
-    game.state().setWord(word::FirstMove, -1);
+    game.state().setWord(word::FirstMove, c.before);
     game.state().setWord(word::PlayMode, c.playMode);
     ASSERT_TRUE(ExecuteMove(game, D(A), "Dest1"));
-    EXPECT_EQ(game.state().word(word::FirstMove), c.firstMove);
+    EXPECT_EQ(game.state().word(word::FirstMove), c.after);
     EXPECT_EQ(!game.history().redo().empty(), c.redoKept);
   }
 }

@@ -45,6 +45,7 @@ class GameFixture : public ::testing::Test {
     game.history().clear();
     game.state().setWord(word::PassCounter, 1);
     game.state().setWord(word::PlayMode, 0);
+    game.state().setWord(word::FirstMove, -1);
     game.state().setWord(word::StockPressed, 0);
     game.state().counters[counter::DealCount] = 0;
     game.state().set(flag::GameInProgress, true);

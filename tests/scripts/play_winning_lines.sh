@@ -96,6 +96,29 @@ grep -q '^send' "$scratch/sends" || fail "no sends in the line"
 cli play --game 3 --deal 1 --moves "$scratch/sends" > "$scratch/sent" || fail "a send was refused"
 diff "$scratch/sent" "$scratch/won" > /dev/null || fail "sends do not reach the same won table"
 
+# The statistics of the data folder: a won game is recorded once, as won;
+# --end records a game left in progress as lost; a game left in progress
+# without --end, and a script with a refused line, record nothing.
+records="$scratch/records"
+rec() { "$bin/velmora-cli" --data-dir "$records" "$@"; }
+freecell_record() { tr -d '\r' < "$records/STAT.DAT" | grep -A1 -x '\[0003\]' | grep '^Player 1=' | cut -c10-22; }
+tr ';' '\n' <<< "$freecell" | sed '/^$/d' > "$scratch/line"
+rec play --game 3 --deal 1 --moves "$scratch/line" > "$scratch/out" || fail "records: the FreeCell line was refused"
+grep -qx "state won" "$scratch/out" || fail "records: the line does not win"
+[[ $(freecell_record) == "000001 000000" ]] || fail "records: one won game expected: $(cat "$records/STAT.DAT")"
+[[ $(grep -c ' Won  ' "$records/STAT_LOG.DAT") == 1 ]] || fail "records: one won line in the results log"
+head -3 "$scratch/line" > "$scratch/opening"
+cp "$records/STAT.DAT" "$scratch/stat-before"
+rec play --game 3 --deal 1 --moves "$scratch/opening" > "$scratch/out" || fail "records: the opening was refused"
+grep -qx "state playing" "$scratch/out" || fail "records: the opening leaves the game in progress"
+cmp -s "$records/STAT.DAT" "$scratch/stat-before" || fail "records: a game in progress was recorded"
+{ cat "$scratch/opening"; echo "move 021 Dest1"; } > "$scratch/refused-opening"
+rec play --game 3 --deal 1 --moves "$scratch/refused-opening" --end > /dev/null 2>&1 && fail "records: the refused line passed"
+cmp -s "$records/STAT.DAT" "$scratch/stat-before" || fail "records: a refused script was recorded"
+rec play --game 3 --deal 1 --moves "$scratch/opening" --end > "$scratch/out" || fail "records: --end was refused"
+grep -qx "state lost" "$scratch/out" || fail "records: --end ends the game as lost"
+[[ $(freecell_record) == "000001 000001" ]] || fail "records: a lost game expected: $(cat "$records/STAT.DAT")"
+
 # A refused line leaves the table as it was and fails the run; the rest of
 # the script is not played.
 printf 'move 001 Dest1\nmove 021 Dest1\nstock\n' > "$scratch/refused"

@@ -83,6 +83,7 @@ inline constexpr int StockNeedsEmptyWaste = 17;
 inline constexpr int StockDealCount = 22;
 inline constexpr int ScoreBonus = 46;
 inline constexpr int CompleteScore = 49;
+inline constexpr int ScoreToWin = 50;  // 0: the game has no score to win
 inline constexpr int TableauStockDeal = 292;
 inline constexpr int ReserveStockDeal = 342;
 inline constexpr int StockDealsToThirdSlot = 364;  // the third slot's layout code, read as a switch

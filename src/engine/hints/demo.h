@@ -15,7 +15,7 @@ namespace velmora {
 class TMainGame;
 
 struct DemoWatcher {
-  std::function<void(const Hint&)> moveMade;  // after each move the demonstration made
+  std::function<void(const Hint&)> moveMade{};  // after each move the demonstration made
   int maxMoves = -1;                          // -1: until it finds no move or the game ends
 };
 

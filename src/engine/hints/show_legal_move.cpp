@@ -6,6 +6,7 @@
 #include "history/card_state.h"
 #include "history/undo.h"
 #include "play/execute_move.h"
+#include "play/first_move.h"
 #include "play/hit_test.h"
 #include "play/player_actions.h"
 #include "scoring/score.h"
@@ -138,10 +139,8 @@ bool MakeHintMove(TMainGame& game, const Hint& hint) {
     const FollowUpStep step(game, FollowUpStep::Into::CausingStep);
     AutoFill(game);
   }
-  // A deal whose first move the demonstration made is not counted.
-  ProgramState& state = game.state();
-  if (moved && state.word(word::FirstMove) < 0 && state.word(word::PlayMode) != play_mode::Player)
-    state.setWord(word::FirstMove, 0);
+  // Whatever the move, one the demonstration made first keeps the deal out of the records.
+  if (moved) NoteFirstMove(game.state());
   const PlaySeams& seams = game.playSeams();
   if (moved && game.state().on(flag::GameWon) && game.state().on(flag::GameInProgress) && seams.endGame)
     seams.endGame();

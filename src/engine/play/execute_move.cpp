@@ -5,6 +5,7 @@
 #include "autoplay/autoplay.h"
 #include "game/rule_index.h"
 #include "history/undo.h"
+#include "play/first_move.h"
 #include "play/play_rules.h"
 #include "scoring/score.h"
 #include "shell/main_game.h"
@@ -109,7 +110,7 @@ void FillTableauInSameStep(TMainGame& game) {
 void AfterEveryMove(TMainGame& game, PileRef from) {
   ProgramState& state = game.state();
   const int playMode = state.word(word::PlayMode);
-  if (state.word(word::FirstMove) < 1 && playMode == 0) state.setWord(word::FirstMove, 1);
+  NoteFirstMove(state);
   state.setWord(word::HintShown, 0);
   const bool autoplayTurnsCards = AutoplayOn(game) && game.playSeams().autoplay;
   if (from.group == PileGroup::Tableau && !autoplayTurnsCards) TurnExposedCards(game);

@@ -1,8 +1,11 @@
 #pragma once
 // What the player's actions ask of the parts of the program built around
 // them: the end of a game and autoplay. Each runs in its place when it is
-// set; unset, a game is never found won and nothing plays by itself.
+// set; every game object starts with the program's own, and a test may put
+// others in their place.
 #include <functional>
+
+#include "play/game_won.h"
 
 namespace velmora {
 
@@ -10,6 +13,8 @@ struct PlaySeams {
   std::function<bool()> gameWonTest;  // after every move: program flag 8
   std::function<void()> endGame;      // after a drop that ended the game
   std::function<void()> autoplay;     // after every release: autoplay's steps
+  FamilyWonHooks familyWon;           // the families' own parts of the won test
+  std::function<void()> memoryResult;  // memory families: their result window, before the records
 };
 
 }  // namespace velmora

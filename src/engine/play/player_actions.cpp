@@ -205,7 +205,10 @@ bool SendFromPoint(TMainGame& game, TablePoint point, SendKind kind) {
   if (!MaySendFrom(game, *hit)) return false;
   const Directions directions = SendDirections(game, kind);
   if (!directions.foundations && !directions.tableau) return false;
-  return SendCard(game, hit->card, directions.foundations, directions.tableau);
+  if (!SendCard(game, hit->card, directions.foundations, directions.tableau)) return false;
+  const auto& endGame = game.playSeams().endGame;
+  if (game.state().on(flag::GameWon) && endGame) endGame();
+  return true;
 }
 
 // The gap games and the families that select with either button take a
@@ -339,9 +342,6 @@ bool TryDrop(TMainGame& game, CardId card, const TableRect& carried, const DropO
     for (const DropCandidate& candidate : DropCandidates(game, card, carried))
       if ((moved = DropOn(game, card, candidate.rect, candidate.pile, options))) break;
   }
-  ProgramState& state = game.state();
-  if (moved && !options.autoplay && state.word(word::FirstMove) < 1 && state.word(word::PlayMode) != 3)
-    state.setWord(word::FirstMove, 1);
   return moved;
 }
 

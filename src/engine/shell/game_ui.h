@@ -58,6 +58,17 @@ class GameUi {
     showMessage("Information", text, Icon::Information);
     return false;
   }
+
+  // --- The end of a game ---
+  // A game ended after `seconds` of play: the commands that need a game in
+  // progress are switched off and the time panel shows the final time.
+  virtual void gameEnded(std::int64_t seconds) { (void)seconds; }
+  // The winning animation of a won game; returns when it is over.
+  virtual void playWinningAnimation() {}
+  // The dialog that follows a win; returns when it has closed.
+  virtual void showGameWon() {}
+  // The close of the main window that was asked for during an animation.
+  virtual void closeMainWindow() {}
 };
 
 }  // namespace velmora

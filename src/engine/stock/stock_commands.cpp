@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "history/undo.h"
+#include "play/first_move.h"
 #include "scoring/score.h"
 #include "stock/redistribution.h"
 #include "stock/stock_table.h"
@@ -85,8 +86,7 @@ void AfterChange(TMainGame& game) {
   RecomputeScore(game);
   ProgramState& state = game.state();
   state.setWord(word::HintShown, 0);
-  const int mode = state.word(word::PlayMode);
-  if (state.word(word::FirstMove) < 1 && mode == 0) state.setWord(word::FirstMove, 1);
+  NoteFirstMove(state);
   if (DealingMode(game)) RecordStep(game, HistorySide::Redo, true);
 }
 
