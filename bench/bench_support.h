@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/game_ui.h"
+#include "shell/silent_ui.h"
 
 namespace velmora::bench {
 
@@ -15,16 +15,6 @@ inline double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-class SilentUi : public GameUi {
- public:
-  void showMessage(std::string_view, std::string_view, Icon) override {}
-  bool askQuestion(std::string_view, std::string_view) override { return true; }
-  void playSound(std::string_view) override {}
-  void stopSound() override {}
-  void showTable(TableChange) override {}
-  void beep() override {}
-  void showScore(std::int64_t) override {}
-  void flyCards(const std::vector<CardId>&, TablePoint, TablePoint) override {}
-};
+using velmora::SilentUi;
 
 }  // namespace velmora::bench

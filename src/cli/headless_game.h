@@ -9,20 +9,16 @@
 
 #include "cli.h"
 #include "shell/main_game.h"
+#include "shell/silent_ui.h"
 
 namespace velmora::cli {
 
-class TerminalUi final : public GameUi {
+// Messages and questions on the terminal; nothing else is shown.
+class TerminalUi final : public SilentUi {
  public:
   explicit TerminalUi(std::ostream& err) : err_(err) {}
   void showMessage(std::string_view caption, std::string_view text, Icon icon) override;
   bool askQuestion(std::string_view caption, std::string_view text) override;
-  void playSound(std::string_view) override {}
-  void stopSound() override {}
-  void showTable(TableChange) override {}
-  void beep() override {}
-  void showScore(std::int64_t) override {}
-  void flyCards(const std::vector<CardId>&, TablePoint, TablePoint) override {}
 
   // While quiet, messages are not shown (a trial the player does not see).
   void setQuiet(bool quiet) { quiet_ = quiet; }

@@ -13,10 +13,12 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
 #include "demo_window.h"
+#include "game_won_dialog.h"
 #include "hints/show_legal_move.h"
 #include "main_window.h"
 #include "program.h"
@@ -69,9 +71,15 @@ class DemoWindowTest : public ::testing::Test {
 TEST_F(DemoWindowTest, PlaysADealToItsLastCard) {
   start("20");
   TfrmDemo& demo = program->demoWindow();
-  bool startShot = false, halfShot = false;
+  bool startShot = false, halfShot = false, gameWonShown = false;
   QTimer watch;
   QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (auto* won = qobject_cast<GameWonDialog*>(QApplication::activeModalWidget())) {
+      gameWonShown = true;
+      keepScreenshot("won");
+      won->cancelButton()->click();
+      return;
+    }
     if (!startShot && moves() >= 3) {
       startShot = true;
       keepScreenshot("start");
@@ -87,6 +95,7 @@ TEST_F(DemoWindowTest, PlaysADealToItsLastCard) {
   keepScreenshot("end");
 
   EXPECT_EQ(cardsInFoundations(), kCardsInFoundations);
+  EXPECT_TRUE(gameWonShown) << "the demonstration's win ends the game like any other";
   EXPECT_TRUE(startShot && halfShot) << "the table was watched while the demonstration played";
   EXPECT_EQ(game().state().word(word::PlayMode), play_mode::Player);
   EXPECT_EQ(game().history().undo().steps(), moves()) << "each move of the demonstration is one step";

@@ -19,6 +19,7 @@
 #include "layout/layout_area.h"
 #include "resource_store.h"
 #include "shell/main_game.h"
+#include "shell/silent_ui.h"
 #include "table/prepare_game.h"
 #include "table_painter.h"
 
@@ -33,18 +34,6 @@ constexpr int kMargin = 8;  // green left around the cards before shrinking
 constexpr QSize kPreviewBox(250, 180);
 constexpr QColor kPreviewGreen(0, 128, 0);  // the selection's background; the top-left pixel keys it
 constexpr std::string_view kDealNumber = "0000000000007";  // every picture shows the same deal
-
-class SilentUi final : public GameUi {
- public:
-  void showMessage(std::string_view, std::string_view, Icon) override {}
-  bool askQuestion(std::string_view, std::string_view) override { return true; }
-  void playSound(std::string_view) override {}
-  void stopSound() override {}
-  void showTable(TableChange) override {}
-  void beep() override {}
-  void showScore(std::int64_t) override {}
-  void flyCards(const std::vector<CardId>&, TablePoint, TablePoint) override {}
-};
 
 // Where the scene's piles and cards lie, with a margin around them.
 QRect SceneBounds(const TableScene& scene, QSize card) {
