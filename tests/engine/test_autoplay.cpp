@@ -24,31 +24,16 @@
 #include "shell/main_game.h"
 #include "shell/startup.h"
 #include "table/prepare_game.h"
+#include "table_cards.h"
 #include "test_support.h"
 
 namespace velmora {
 namespace {
 
-using testing::TempFolder;
-
-constexpr int A = 1, K = 13;
-constexpr CardId H(int rank) { return MakeCard(Hearts, rank); }
-constexpr CardId D(int rank) { return MakeCard(Diamonds, rank); }
-constexpr CardId C(int rank) { return MakeCard(Clubs, rank); }
-constexpr CardId S(int rank) { return MakeCard(Spades, rank); }
-
-constexpr PileRef Found(int k) { return {PileGroup::Foundations, k - 1}; }
-constexpr PileRef Tab(int i) { return {PileGroup::Tableau, i - 1}; }
-constexpr PileRef Res(int j) { return {PileGroup::Reserves, j - 1}; }
+using namespace testing;  // the card and pile notation of the play tests
 
 constexpr int kAutoplayAvailable = 19;
 constexpr int kAutoFillStyle = 23;
-
-std::string Ids(std::initializer_list<CardId> cards) {
-  std::string text;
-  for (CardId card : cards) text += CardIdText(card);
-  return text;
-}
 
 // A screen whose waits and card flights can run what the player does meanwhile.
 class ScriptedUi : public testing::RecordingUi {

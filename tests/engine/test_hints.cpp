@@ -24,20 +24,13 @@
 #include "rules/load_game_rules.h"
 #include "shell/main_game.h"
 #include "shell/startup.h"
+#include "table_cards.h"
 #include "test_support.h"
 
 namespace velmora {
 namespace {
 
-using testing::TempFolder;
-
-constexpr int A = 1, Q = 12, K = 13;
-constexpr CardId H(int rank) { return MakeCard(Hearts, rank); }
-constexpr CardId D(int rank) { return MakeCard(Diamonds, rank); }
-constexpr CardId C(int rank) { return MakeCard(Clubs, rank); }
-constexpr CardId S(int rank) { return MakeCard(Spades, rank); }
-constexpr PileRef Found(int k) { return {PileGroup::Foundations, k - 1}; }
-constexpr PileRef Tab(int i) { return {PileGroup::Tableau, i - 1}; }
+using namespace testing;  // the card and pile notation of the play tests
 
 // What the hint and the demonstration show, and a wait that may do what a
 // player does meanwhile.
@@ -80,16 +73,7 @@ class HintTest : public ::testing::Test {
   }
 
   void start(std::string_view name) {
-    const int number = game.catalogue().GameNumberByName(name);
-    ASSERT_GE(number, 0) << name;
-    game.rules().clearForGame();
-    ASSERT_TRUE(LoadGameRules(game.catalogue(), number, game.rules()));
-    game.store().write(store::DealNumber, "0000000000042");
-    ASSERT_TRUE(StartNewGame(game, {.deal = true, .animate = false, .mode = DealMode::KeepDealNumber, .quiet = true}));
-    const LayoutArea area{.cardWidth = 71, .cardHeight = 96, .top = 5, .bottom = 799, .windowHeight = 800,
-                          .width = 1280, .screenWidth = 1280, .screenHeight = 800};
-    game.layout() = LayOutTable(game.rules(), 'B', area);
-    game.history().clear();
+    DealLaidOut(game, name);
   }
 
   void lay(const Layout& layout) {

@@ -21,30 +21,15 @@
 #include "rules/load_game_rules.h"
 #include "shell/main_game.h"
 #include "shell/startup.h"
+#include "table_cards.h"
 #include "test_support.h"
 
 namespace velmora {
 namespace {
 
-using testing::RecordingUi;
-using testing::TempFolder;
+using namespace testing;  // the card and pile notation of the play tests
+
 using Change = GameUi::TableChange;
-
-constexpr int A = 1, K = 13;
-constexpr CardId H(int rank) { return MakeCard(Hearts, rank); }
-constexpr CardId D(int rank) { return MakeCard(Diamonds, rank); }
-constexpr CardId C(int rank) { return MakeCard(Clubs, rank); }
-constexpr CardId S(int rank) { return MakeCard(Spades, rank); }
-
-constexpr PileRef Found(int k) { return {PileGroup::Foundations, k - 1}; }
-constexpr PileRef Tab(int i) { return {PileGroup::Tableau, i - 1}; }
-constexpr PileRef Res(int j) { return {PileGroup::Reserves, j - 1}; }
-
-std::string Ids(std::initializer_list<CardId> cards) {
-  std::string text;
-  for (CardId card : cards) text += CardIdText(card);
-  return text;
-}
 
 class PlayTest : public ::testing::Test {
  protected:
@@ -56,16 +41,7 @@ class PlayTest : public ::testing::Test {
 
   // A real game dealt and laid out on a window of 1280 x 800 pixels.
   void start(std::string_view name) {
-    const int number = game.catalogue().GameNumberByName(name);
-    ASSERT_GE(number, 0) << name;
-    game.rules().clearForGame();
-    ASSERT_TRUE(LoadGameRules(game.catalogue(), number, game.rules()));
-    game.store().write(store::DealNumber, "0000000000042");
-    ASSERT_TRUE(StartNewGame(game, {.deal = true, .animate = false, .mode = DealMode::KeepDealNumber, .quiet = true}));
-    const LayoutArea area{.cardWidth = 71, .cardHeight = 96, .top = 5, .bottom = 799, .windowHeight = 800,
-                          .width = 1280, .screenWidth = 1280, .screenHeight = 800};
-    game.layout() = LayOutTable(game.rules(), 'B', area);
-    game.history().clear();
+    DealLaidOut(game, name);
     ui = RecordingUi();
   }
 
