@@ -22,8 +22,11 @@ bool Eligible(const TMainGame& game) {
   return state.word(word::StatisticsDisabled) == 0 && state.word(word::FirstMove) != 0;
 }
 
-void Report(TMainGame& game, const FileOutcome& outcome) {
-  if (!outcome) game.ui().showMessage(kStatisticsCaption, outcome.message, GameUi::Icon::Error);
+// Tells the player of a failed write; the result then counts as not saved.
+void Report(TMainGame& game, RecordOutcome& record, const FileOutcome& outcome) {
+  if (outcome) return;
+  record.saved = false;
+  game.ui().showMessage(kStatisticsCaption, outcome.message, GameUi::Icon::Error);
 }
 
 LogLine MakeLogLine(const TMainGame& game, const FinishedGame& result) {
@@ -57,19 +60,19 @@ RecordOutcome RecordFinishedGame(TMainGame& game, const FinishedGame& result) {
   const std::string player = store.playerName();
   const std::int64_t score = store.readNumber(store::Score).value_or(0);
   if (!IsAcceptablePlayerName(player)) {
-    Report(game, RefusedName(player, "the statistics"));
+    Report(game, outcome, RefusedName(player, "the statistics"));
     return outcome;
   }
 
   outcome.recorded = true;
-  Report(game, AppendLogLine(game.data(), MakeLogLine(game, result)));
-  Report(game, RecordStatistics(game.data(), number, player, result.won, score));
+  Report(game, outcome, AppendLogLine(game.data(), MakeLogLine(game, result)));
+  Report(game, outcome, RecordStatistics(game.data(), number, player, result.won, score));
   CountInSession(store, result.won);
   if (number < kFirstCustomGame && game.state().word(word::InternetEligible) == 1)
-    Report(game, UpdateInternetCounts(game, number, player, result.won, false));
+    Report(game, outcome, UpdateInternetCounts(game, number, player, result.won, false));
   const HighScoreInsertion ranked = InsertHighScore(
       game, {score, result.seconds, result.date, result.timeOfDay, player, store.dealNumber(), result.won});
-  Report(game, ranked.outcome);
+  Report(game, outcome, ranked.outcome);
   outcome.highScoreRank = ranked.rank;
 
   if (game.state().word(word::SeriesInProgress) != 0 && game.recordSeams().seriesResult)

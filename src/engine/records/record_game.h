@@ -20,6 +20,7 @@ struct FinishedGame {
 struct RecordOutcome {
   bool recorded = false;  // false when statistics are off or the game is not eligible
   int highScoreRank = 0;  // 1 to 20 when the result entered the game's list, else 0
+  bool saved = true;      // false when a file of the result could not be written
 };
 
 // Records the current game once. Failed writes are told to the player through
