@@ -1,9 +1,8 @@
-// Bookmarks: the game file written to the temporary folder and read back,
-// and every way a bookmark file can fail without touching the table.
+// Bookmarks: the game file written to a private file of the data folder and
+// read back, and every way a bookmark file can fail without touching the table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <sstream>
 
 #include "catalogue/catalogue_startup.h"
@@ -43,8 +42,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 class BookmarkTest : public ::testing::Test {
  protected:
   BookmarkTest() : game(Folders(VELMORA_PROGRAM_DIR, dir / "data"), ui) {
-    if (const char* old = std::getenv("TMPDIR")) oldTemp = old;
-    ::setenv("TMPDIR", temp.path().c_str(), 1);
+    game.data().prepare();
     EXPECT_FALSE(LoadCatalogueFiles(game.catalogue(), game.data()).has_value());
     const int number = game.catalogue().GameNumberByName("Klondike (draw one)");
     game.rules().clearForGame();
@@ -55,13 +53,6 @@ class BookmarkTest : public ::testing::Test {
     StartNewGame(game, {.deal = true, .animate = false, .mode = DealMode::KeepDealNumber, .quiet = true});
     game.history().clear();
   }
-  ~BookmarkTest() override {
-    if (oldTemp)
-      ::setenv("TMPDIR", oldTemp->c_str(), 1);
-    else
-      ::unsetenv("TMPDIR");
-  }
-
   void pressStock() {
     RecordStep(game, HistorySide::Undo);
     Pile& stock = game.piles().pile(kStock);
@@ -75,8 +66,15 @@ class BookmarkTest : public ::testing::Test {
   PileSnapshot table() const { return TakeSnapshot(game.piles(), game.cards()); }
   std::string bookmarkFile() const { return game.store().read(store::BookmarkFile); }
 
-  TempFolder dir, temp;
-  std::optional<std::string> oldTemp;
+  // The bookmarks in the data folder.
+  std::vector<fs::path> bookmarks() const {
+    std::vector<fs::path> found;
+    for (const auto& entry : fs::directory_iterator(dir / "data"))
+      if (entry.path().extension() == ".gam") found.push_back(entry.path());
+    return found;
+  }
+
+  TempFolder dir;
   RecordingUi ui;
   TMainGame game;
 };
@@ -90,7 +88,6 @@ TEST_F(BookmarkTest, GoingBackToTheBookmark) {
   game.rules()[rule::FoundationBaseRank + 2] = 7;
   ASSERT_TRUE(InsertBookmark(game));
   EXPECT_TRUE(HasBookmark(game));
-  EXPECT_EQ(fs::path(bookmarkFile()).parent_path(), temp.path());
   const PileSnapshot marked = table();
   const HistoryStack::Lists markedUndo = game.history().undo().lists();
 
@@ -136,7 +133,7 @@ TEST_F(BookmarkTest, DecliningChangesNothing) {
   ui.answer = false;
   EXPECT_FALSE(InsertBookmark(game));
   EXPECT_FALSE(HasBookmark(game));
-  EXPECT_TRUE(fs::is_empty(temp.path()));
+  EXPECT_TRUE(bookmarks().empty());
 }
 
 TEST_F(BookmarkTest, ANewBookmarkReplacesTheFileOfTheOld) {
@@ -155,7 +152,7 @@ TEST_F(BookmarkTest, AFailedWriteIsReported) {
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_TRUE(ui.messages[0].text.starts_with("The bookmark could not be written")) << ui.messages[0].text;
   EXPECT_FALSE(HasBookmark(game)) << "Go to bookmark stays disabled";
-  EXPECT_TRUE(fs::is_empty(temp.path()));
+  EXPECT_TRUE(bookmarks().empty());
 
   ASSERT_TRUE(InsertBookmark(game));
   const std::string earlier = bookmarkFile();
@@ -163,6 +160,21 @@ TEST_F(BookmarkTest, AFailedWriteIsReported) {
   EXPECT_FALSE(InsertBookmark(game));
   EXPECT_EQ(bookmarkFile(), earlier) << "the earlier bookmark is kept";
   EXPECT_TRUE(fs::exists(earlier));
+}
+
+TEST_F(BookmarkTest, TheFileLiesInTheDataFolderForThePlayerAlone) {
+  ASSERT_TRUE(InsertBookmark(game)) << (ui.messages.empty() ? "" : ui.messages[0].text);
+  const fs::path file = bookmarkFile();
+  EXPECT_EQ(file.parent_path(), dir / "data");
+  EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(BookmarkTest, BookmarksLeftByACrashAreRemovedAtStartUp) {
+  WriteAll(dir / "data" / "Bookmark-4242-17-0.gam", "left by a crash");
+  WriteAll(dir / "data" / "MyGame.gam", "a game the player saved");
+  RemoveStaleBookmarks(game.data());
+  EXPECT_FALSE(fs::exists(dir / "data" / "Bookmark-4242-17-0.gam"));
+  EXPECT_TRUE(fs::exists(dir / "data" / "MyGame.gam"));
 }
 
 TEST_F(BookmarkTest, TheEndOfTheGameDeletesTheBookmark) {

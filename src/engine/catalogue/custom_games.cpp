@@ -191,6 +191,8 @@ std::optional<std::string> CustomGames::refuseChange(UserData& data, const std::
 
 CustomGames::Added CustomGames::append(UserData& data, const std::function<bool(int)>& isBuiltIn,
                                        std::string_view name, int base, std::string_view override) {
+  const UserData::UpdateHold hold = data.holdForUpdate();
+  if (!hold) return {std::nullopt, hold.outcome().message};
   if (auto refusal = refuseChange(data, isBuiltIn)) return {std::nullopt, *refusal};
   if (auto problem = CustomNameProblem(name)) return {std::nullopt, *problem};
   if (findByName(name)) return {std::nullopt, "This game name already exists."};
@@ -209,6 +211,8 @@ CustomGames::Added CustomGames::append(UserData& data, const std::function<bool(
 }
 
 FileOutcome CustomGames::remove(UserData& data, const std::function<bool(int)>& isBuiltIn, int number) {
+  const UserData::UpdateHold hold = data.holdForUpdate();
+  if (!hold) return hold.outcome();
   if (auto refusal = refuseChange(data, isBuiltIn)) return FileOutcome::Failure(*refusal);
   std::vector<CustomGameRecord> records = records_;
   const auto removed = std::remove_if(records.begin(), records.end(), [&](const auto& r) { return r.number == number; });

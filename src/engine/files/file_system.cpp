@@ -43,13 +43,26 @@ void SyncFolder(const fs::path& folder) {
   if (dir.get() >= 0) ::fsync(dir.get());
 }
 
+// The file a write must change: the final target of a link, so that a
+// player's link to a file kept elsewhere stays a link.
+FileOutcome ResolveLinks(const fs::path& file, fs::path& target) {
+  std::error_code error;
+  target = file;
+  if (!fs::is_symlink(fs::symlink_status(file, error))) return {};
+  target = fs::canonical(file, error);
+  if (!error) return {};
+  const fs::path link = fs::read_symlink(file, error);
+  return FileOutcome::Failure(file.string() + " is a link to " + link.string() +
+                              ", which cannot be reached; the link is left as it is.");
+}
+
 }  // namespace
 
 FileContents FileSystem::read(const fs::path& file, std::uintmax_t maxBytes) const {
   std::error_code error;
   const auto status = fs::status(file, error);
   if (!fs::exists(status)) return {ReadStatus::Missing, {}};
-  if (!fs::is_regular_file(status)) return {ReadStatus::Unreadable, {}};
+  if (!fs::is_regular_file(status) || faultDue(FileStep::Read)) return {ReadStatus::Unreadable, {}};
   const auto size = fs::file_size(file, error);
   if (error) return {ReadStatus::Unreadable, {}};
   if (size > maxBytes) return {ReadStatus::TooLarge, {}};
@@ -84,7 +97,9 @@ FileOutcome FileSystem::writeWhole(int fd, std::string_view contents, const fs::
   return {};
 }
 
-FileOutcome FileSystem::replaceAtomically(const fs::path& file, std::string_view contents) {
+FileOutcome FileSystem::replaceAtomically(const fs::path& shownFile, std::string_view contents) {
+  fs::path file;
+  if (FileOutcome resolved = ResolveLinks(shownFile, file); !resolved) return resolved;
   const fs::path folder = file.parent_path();
   std::string pattern = (folder / ("." + file.filename().string() + ".tmp-XXXXXX")).string();
   std::vector<char> name(pattern.begin(), pattern.end());
@@ -109,7 +124,9 @@ FileOutcome FileSystem::replaceAtomically(const fs::path& file, std::string_view
   return {};
 }
 
-FileOutcome FileSystem::appendLine(const fs::path& file, std::string_view line) {
+FileOutcome FileSystem::appendLine(const fs::path& shownFile, std::string_view line) {
+  fs::path file;
+  if (FileOutcome resolved = ResolveLinks(shownFile, file); !resolved) return resolved;
   Descriptor fd(::open(file.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
   if (fd.get() < 0) return FileOutcome::Failure(Why(file, errno));
   std::string text;
@@ -120,12 +137,17 @@ FileOutcome FileSystem::appendLine(const fs::path& file, std::string_view line) 
   if (last != '\n') text = "\r\n";
   text += line;
   FileOutcome outcome = writeWhole(fd.get(), text, file);
-  if (outcome && ::close(fd.release()) != 0) outcome = FileOutcome::Failure(Why(file, errno));
+  if (!outcome) {
+    // A full disk may have taken part of the line: the file gets its old end back.
+    if (::ftruncate(fd.get(), info.st_size) == 0) ::fsync(fd.get());
+    return outcome;
+  }
+  if (::close(fd.release()) != 0) outcome = FileOutcome::Failure(Why(file, errno));
   return outcome;
 }
 
-FileOutcome FileSystem::createExclusive(const fs::path& file, std::string_view contents) {
-  Descriptor fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+FileOutcome FileSystem::createExclusive(const fs::path& file, std::string_view contents, unsigned mode) {
+  Descriptor fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
   if (fd.get() < 0) return FileOutcome::Failure(Why(file, errno));
   FileOutcome outcome = writeWhole(fd.get(), contents, file);
   if (outcome && ::close(fd.release()) != 0) outcome = FileOutcome::Failure(Why(file, errno));
@@ -196,7 +218,7 @@ void FileSystem::injectFault(FileStep step, int nth) {
   faultCountdown_ = nth;
 }
 
-bool FileSystem::faultDue(FileStep step) {
+bool FileSystem::faultDue(FileStep step) const {
   if (faultStep_ != step) return false;
   if (--faultCountdown_ > 0) return false;
   faultStep_.reset();

@@ -33,23 +33,27 @@ struct FileContents {
 enum class RemoveStatus { Removed, Missing, Failed };
 
 // The operations a test can make fail.
-enum class FileStep { Write, Rename, Remove };
+enum class FileStep { Read, Write, Rename, Remove };
 
 class FileSystem {
  public:
   FileContents read(const fs::path& file, std::uintmax_t maxBytes) const;
 
   // Writes `contents` to a temporary file beside `file`, flushes it to the disk
-  // and renames it over `file`. On any failure `file` is untouched.
+  // and renames it over `file`. On any failure `file` is untouched. When
+  // `file` is a symbolic link, its target is replaced and the link stays; a
+  // link whose target cannot be reached is refused.
   FileOutcome replaceAtomically(const fs::path& file, std::string_view contents);
 
   // Adds `line` at the end of `file` (created when missing) and flushes it.
-  // When the file does not end with a line end (an earlier append was cut
+  // When the file does not end with a line end (a crash cut an earlier append
   // short), one is written first, so a broken line never swallows this one.
+  // An append that fails is cut back: the file keeps its old length.
   FileOutcome appendLine(const fs::path& file, std::string_view line);
 
-  // Creates `file` with `contents`; fails when it exists already.
-  FileOutcome createExclusive(const fs::path& file, std::string_view contents);
+  // Creates `file` with `contents` and the permission bits `mode`; fails when
+  // it exists already.
+  FileOutcome createExclusive(const fs::path& file, std::string_view contents, unsigned mode = 0644);
 
   RemoveStatus remove(const fs::path& file);
 
@@ -72,11 +76,12 @@ class FileSystem {
   void injectFault(FileStep step, int nth);
 
  private:
-  bool faultDue(FileStep step);
+  bool faultDue(FileStep step) const;
   FileOutcome writeWhole(int fd, std::string_view contents, const fs::path& shownName);
 
-  std::optional<FileStep> faultStep_;
-  int faultCountdown_ = 0;
+  // Reads are const: a read fault changes only the test's countdown.
+  mutable std::optional<FileStep> faultStep_;
+  mutable int faultCountdown_ = 0;
 };
 
 }  // namespace velmora

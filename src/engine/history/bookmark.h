@@ -1,10 +1,11 @@
 #pragma once
-// The bookmark: the running game written to a file in the user's temporary
+// The bookmark: the running game written to a private file in the data
 // folder, to come back to later with its undo history. One bookmark at a
 // time: a new one replaces the file of the old one once it is written.
 namespace velmora {
 
 class TMainGame;
+class UserData;
 
 // Asks "Insert bookmark?" and writes the game file. True when the bookmark
 // was set; a write that failed is reported and leaves the earlier bookmark
@@ -23,5 +24,9 @@ bool HasBookmark(const TMainGame& game);
 
 // The game ended: the bookmark file is deleted and forgotten.
 void DropBookmark(TMainGame& game);
+
+// Bookmarks outlive their game only when the program crashed. Called at
+// start-up by the one program that holds the data folder's instance lock.
+void RemoveStaleBookmarks(UserData& data);
 
 }  // namespace velmora

@@ -167,6 +167,8 @@ ClearResult Succeeded(ClearResult result, std::string_view message) {
 }  // namespace
 
 ClearResult ClearStatistics(TMainGame& game, const RecordScope& scope) {
+  const UserData::UpdateHold hold = game.data().holdForUpdate();
+  if (!hold) return Failed(hold.outcome());
   const bool everything = !scope.gameNumber && !scope.player;
   ClearResult result = everything ? ClearEveryStatistic(game) : ClearSomeStatistics(game, scope);
   if (result.ok && ConcernsSession(game, scope)) game.store().resetSessionCounters();
@@ -174,12 +176,16 @@ ClearResult ClearStatistics(TMainGame& game, const RecordScope& scope) {
 }
 
 ClearResult ClearHighScores(TMainGame& game, const RecordScope& scope) {
+  const UserData::UpdateHold hold = game.data().holdForUpdate();
+  if (!hold) return Failed(hold.outcome());
   const bool everything = !scope.gameNumber && !scope.player;
   return Succeeded(everything ? ClearEveryHighScore(game) : ClearSomeHighScores(game, scope),
                    "Hi-Scores have been cleared.");
 }
 
 ClearResult ClearAllValues(TMainGame& game) {
+  const UserData::UpdateHold hold = game.data().holdForUpdate();
+  if (!hold) return Failed(hold.outcome());
   if (ClearResult result = ClearStatistics(game, {}); !result.ok) return result;
   if (ClearResult result = ClearHighScores(game, {}); !result.ok) return result;
   if (game.recordSeams().clearSeriesScores)
@@ -188,12 +194,16 @@ ClearResult ClearAllValues(TMainGame& game) {
 }
 
 ClearResult TrimResultsLog(TMainGame& game, std::size_t keep) {
+  const UserData::UpdateHold hold = game.data().holdForUpdate();
+  if (!hold) return Failed(hold.outcome());
   const FileOutcome trimmed = TrimLog(game.data(), keep);
   if (!trimmed) return Failed(trimmed);
   return {true, "Log Statistics have been cleared."};
 }
 
 ClearResult ClearResultsLog(TMainGame& game) {
+  const UserData::UpdateHold hold = game.data().holdForUpdate();
+  if (!hold) return Failed(hold.outcome());
   const FileOutcome cleared = ClearLog(game.data());
   if (!cleared) return Failed(cleared);
   return {true, "Log Statistics have been cleared."};

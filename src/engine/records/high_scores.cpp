@@ -196,6 +196,8 @@ HighScoreInsertion InsertHighScore(TMainGame& game, const HighScoreEntry& entry)
   if (!Eligible(game)) return insertion;
   const int gameNumber = game.store().gameNumber();
   const std::string scoringMode = game.store().read(store::ScoringMode);
+  const UserData::UpdateHold hold = game.data().holdForUpdate();
+  if (!hold) return {.outcome = hold.outcome()};
   if (auto header = EnsureRecordHeader(game.data(), kHighScoreFile); !header) {
     insertion.outcome = header;
     return insertion;

@@ -29,6 +29,8 @@ std::optional<InternetCounts> ReadInternetCounts(std::string_view fileText, std:
 }
 
 FileOutcome UpdateInternetCounts(TMainGame& game, int gameNumber, std::string_view player, bool won, bool reset) {
+  const UserData::UpdateHold hold = game.data().holdForUpdate();
+  if (!hold) return hold.outcome();
   KeyedFile file(game.data(), std::string(kInternetCountsFile));
   const auto text = file.load();
   if (!text) return FileOutcome::Failure("Read error on file " + file.name());

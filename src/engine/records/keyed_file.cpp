@@ -276,6 +276,8 @@ FileOutcome KeyedFile::write(std::string_view section, std::string_view name, st
 
 FileOutcome KeyedFile::writeMany(std::string_view section, std::span<const KeyedValue> values) {
   if (auto refused = refuseKeys(section, values); !refused) return refused;
+  const UserData::UpdateHold hold = data_.holdForUpdate();
+  if (!hold) return hold.outcome();
   auto text = load();
   if (!text) return FileOutcome::Failure("Read error on file " + name_);
   keyed::Set(*text, section, values);

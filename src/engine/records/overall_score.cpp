@@ -70,6 +70,8 @@ FileOutcome SetAsideCorrupted(TMainGame& game, std::string_view fileName, std::s
 
 FileOutcome UpdateOverallScore(TMainGame& game, const OverallScoreUpdate& update) {
   if (update.gameNumber < 0 || update.gameNumber >= kFirstCustomGame || update.score < 0) return {};
+  const UserData::UpdateHold hold = game.data().holdForUpdate();
+  if (!hold) return hold.outcome();
   KeyedFile file(game.data(), std::string(kOverallScoreFile));
   if (!keyed::IsWritableKey(update.player))
     return RefusedName(update.player, file.name());

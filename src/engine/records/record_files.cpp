@@ -74,6 +74,8 @@ void UpgradeRecordPreferences(const UserData& data, IniDocument& preferences) {
 }
 
 void PrepareRecordFiles(UserData& data, IniDocument& preferences) {
+  const UserData::UpdateHold hold = data.holdForUpdate();
+  if (!hold) return Warn(data, hold.outcome());
   UpgradeHighScoreFile(data);
   UpgradeRecordPreferences(data, preferences);
   EnsureRecordFiles(data);

@@ -64,6 +64,12 @@ RecordOutcome RecordFinishedGame(TMainGame& game, const FinishedGame& result) {
     return outcome;
   }
 
+  // One game's result reaches every file before another program's does.
+  const UserData::UpdateHold hold = game.data().holdForUpdate();
+  if (!hold) {
+    Report(game, outcome, hold.outcome());
+    return outcome;
+  }
   outcome.recorded = true;
   Report(game, outcome, AppendLogLine(game.data(), MakeLogLine(game, result)));
   Report(game, outcome, RecordStatistics(game.data(), number, player, result.won, score));

@@ -93,6 +93,8 @@ StatisticsLookup FindStatistics(std::string_view fileText, int gameNumber, std::
 }
 
 FileOutcome RecordStatistics(UserData& data, int gameNumber, std::string_view player, bool won, std::int64_t score) {
+  const UserData::UpdateHold hold = data.holdForUpdate();
+  if (!hold) return hold.outcome();
   KeyedFile file(data, std::string(kStatisticsFile));
   if (!keyed::IsWritableName(player))
     return RefusedName(player, file.name());

@@ -1,11 +1,14 @@
 #include "shell/preference_file.h"
 
+#include <utility>
+
 namespace velmora {
 
 IniDocument PreferenceFile::open() {
   FileContents contents = data_.read(kName, kMaxBytes);
   switch (contents.status) {
     case ReadStatus::Ok:
+      data_.readAgain(kName);
       if (contents.data.find('\0') != std::string::npos) {
         setAsideDamaged("it holds binary data");
         return {};
@@ -15,13 +18,20 @@ IniDocument PreferenceFile::open() {
       setAsideDamaged("it is far too large to be a preference file");
       return {};
     case ReadStatus::Unreadable:
-      data_.warn("The preference file " + data_.path(kName).value_or("").string() +
-                 " cannot be read; the default settings are used.");
+      keepUnreadableFile();
       return {};
     case ReadStatus::Missing:
       break;
   }
   return {};
+}
+
+void PreferenceFile::keepUnreadableFile() {
+  data_.keepAsItIs(kName);
+  if (std::exchange(warnedUnreadable_, true)) return;
+  data_.warn("The preference file " + data_.path(kName).value_or("").string() +
+             " cannot be read. The default settings are used, and the file is left as it is: changes of "
+             "settings in this session are not saved.");
 }
 
 void PreferenceFile::setAsideDamaged(const std::string& why) {

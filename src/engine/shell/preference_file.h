@@ -19,7 +19,9 @@ class PreferenceFile {
 
   // The file's keys; empty when it is missing. A file too large to be
   // preferences or holding binary data is moved aside with one warning, so
-  // that the next write starts a fresh file and the old one is kept.
+  // that the next write starts a fresh file and the old one is kept. A file
+  // that cannot be read gives the defaults too, but is never written over:
+  // the session warns once and keeps its settings in memory only.
   IniDocument open();
 
   // Writes the document back when it changed.
@@ -29,6 +31,8 @@ class PreferenceFile {
   // disk together or not at all.
   template <typename Change>
   FileOutcome update(Change&& change) {
+    const UserData::UpdateHold hold = data_.holdForUpdate();
+    if (!hold) return hold.outcome();
     IniDocument document = open();
     change(document);
     return save(document);
@@ -36,8 +40,10 @@ class PreferenceFile {
 
  private:
   void setAsideDamaged(const std::string& why);
+  void keepUnreadableFile();
 
   UserData& data_;
+  bool warnedUnreadable_ = false;
 };
 
 }  // namespace velmora

@@ -5,6 +5,7 @@
 
 #include "catalogue/catalogue_startup.h"
 #include "catalogue/play_game.h"
+#include "history/bookmark.h"
 #include "records/record_files.h"
 #include "shell/autoplay_switch.h"
 #include "shell/main_game.h"
@@ -144,8 +145,15 @@ std::optional<StartupFailure> InitialiseProgram(TMainGame& game, const StartupEn
   SetStartValues(game.state());
   UserData& data = game.data();
   data.prepare();
-  if (game.instanceLock().acquire(data.folders().data()) == InstanceLock::Result::HeldByAnother)
-    return AlreadyRunningFailure(data.folders().data());
+  switch (game.instanceLock().acquire(data.folders().data())) {
+    case InstanceLock::Result::HeldByAnother:
+      return AlreadyRunningFailure(data.folders().data());
+    case InstanceLock::Result::Acquired:
+      RemoveStaleBookmarks(data);
+      break;
+    case InstanceLock::Result::Unavailable:
+      break;
+  }
 
   IniDocument file = game.preferences().open();
   PrepareRecordFiles(data, file);
