@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "records/player_names.h"
 #include "text/fixed_text.h"
 
 namespace velmora {
@@ -94,7 +95,7 @@ StatisticsLookup FindStatistics(std::string_view fileText, int gameNumber, std::
 
 FileOutcome RecordStatistics(UserData& data, int gameNumber, std::string_view player, bool won, std::int64_t score) {
   KeyedFile file(data, std::string(kStatisticsFile));
-  if (!keyed::IsWritableName(player))
+  if (!IsAcceptablePlayerName(player))
     return RefusedName(player, file.name());
   const auto text = file.load();
   if (!text) return FileOutcome::Failure("Read error on file " + file.name());
