@@ -8,11 +8,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <algorithm>
 
 #include "records/player_list.h"
 #include "shell/main_game.h"
 #include "shell/preference_keys.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 namespace {
@@ -21,6 +23,21 @@ constexpr std::string_view kCaption = "Velmora 2001";
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// Holds a typed name to 30 characters as the records count them, in code
+// points: the edit's own length limit counts UTF-16 units, which would let a
+// name lose characters that need two of them.
+class NameLengthValidator final : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    return static_cast<std::size_t>(input.toUcs4().size()) <= kLongestPlayerName ? Acceptable : Invalid;
+  }
+};
+
+// Blanks around a typed name are dropped; the bytes between are left for the
+// refusal to judge.
+std::string Trimmed(const std::string& name) { return std::string(Trim(name)); }
+
 }  // namespace
 
 std::optional<std::string> AskPlayerName(QWidget* parent, const std::string& current) {
@@ -28,7 +45,7 @@ std::optional<std::string> AskPlayerName(QWidget* parent, const std::string& cur
   dialog.setObjectName(QStringLiteral("frmPlayers2"));
   dialog.setWindowTitle(current.empty() ? QStringLiteral("Add a player") : QStringLiteral("Edit a player"));
   auto* edit = new QLineEdit(Text(current), &dialog);
-  edit->setMaxLength(kLongestPlayerName);
+  edit->setValidator(new NameLengthValidator(edit));
   auto* label = new QLabel(QStringLiteral("&Player name: "), &dialog);
   label->setBuddy(edit);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
@@ -115,11 +132,11 @@ void PlayersDialog::addPlayer() {
     return;
   }
   while (const auto name = askName({})) {
-    if (const auto refusal = PlayerNameRefusal(*name, players_)) {
+    const std::string trimmed = Trimmed(*name);
+    if (const auto refusal = PlayerNameRefusal(trimmed, players_)) {
       game_.ui().showMessage(kCaption, *refusal, GameUi::Icon::Information);
       continue;
     }
-    const std::string trimmed = QString::fromStdString(*name).trimmed().toStdString();
     players_.push_back(trimmed);
     saveList();
     showList(trimmed);
@@ -131,7 +148,7 @@ void PlayersDialog::editPlayer() {
   const std::string old = selectedName();
   if (old.empty()) return;
   while (const auto name = askName(old)) {
-    const std::string renamed = QString::fromStdString(*name).trimmed().toStdString();
+    const std::string renamed = Trimmed(*name);
     if (renamed == old) return;
     if (const auto refusal = PlayerNameRefusal(renamed, players_, old)) {
       game_.ui().showMessage(kCaption, *refusal, GameUi::Icon::Information);

@@ -2,6 +2,8 @@
 // records or refused whole, the current player kept, a change of player.
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -15,6 +17,12 @@ namespace velmora {
 namespace {
 
 using testing::GameFixture;
+
+std::string Repeat(std::string_view piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
 
 QStringList Names(const QListWidget& list) {
   QStringList names;
@@ -66,13 +74,27 @@ class PlayersDialogTest : public ::testing::Test, public GameFixture {
 
 TEST_F(PlayersDialogTest, RefusedNamesAreAskedAgainUntilOneIsAccepted) {
   auto dialog = makeDialog();
-  answers = {"", "Player 1", "a=b", "Zoe"};
+  answers = {"", "Player 1", "  Player 1", "a=b", Repeat("Ж", 31), "Zoe"};
   QTest::keyClick(dialog->list(), Qt::Key_Insert);
   EXPECT_EQ(ui.messages, (std::vector<std::string>{"Please enter at least 1 character.", "This player name already exists.",
-                                                   "A player name cannot start with \"[\" or hold \"=\" or control characters."}));
+                                                   "This player name already exists.",
+                                                   "A player name cannot start with \"[\" or hold \"=\" or control characters.",
+                                                   "A player name has at most 30 characters."}));
   EXPECT_EQ(Names(*dialog->list()), (QStringList{"Player 1", "Player 2", "Player 3", "Zoe"}));
   EXPECT_EQ(dialog->list()->currentItem()->text(), QStringLiteral("Zoe"));
   EXPECT_EQ(storedPlayers().size(), 4u);  // kept at once, whichever button closes the dialog
+}
+
+TEST_F(PlayersDialogTest, TheNameFieldTakesThirtyCharactersOfAnyScript) {
+  const std::string cards = Repeat("🂡", 30);  // two UTF-16 units each
+  testing::ModalDriver driver([&](QWidget& asking) {
+    auto* edit = asking.findChild<QLineEdit*>();
+    edit->insert(QString::fromStdString(cards));
+    edit->insert(QStringLiteral("x"));  // a 31st character is not taken
+    asking.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  });
+  EXPECT_EQ(AskPlayerName(nullptr, ""), cards);
+  EXPECT_TRUE(driver.sawDialog());
 }
 
 TEST_F(PlayersDialogTest, ARenameIsCarriedByTheRecordsAndTheCurrentPlayerFollows) {

@@ -6,6 +6,10 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/custom_game_deletion.h"
 #include "files/ini_document.h"
+#include "records/high_scores.h"
+#include "records/record_game.h"
+#include "records/results_log.h"
+#include "records/statistics_record.h"
 #include "shell/main_game.h"
 #include "test_support.h"
 
@@ -204,7 +208,6 @@ class CustomGameDeletionTest : public ::testing::Test {
     game.catalogue().loadCustomGames(game.data());
     CustomGameHooks& hooks = game.catalogue().hooks();
     hooks.endRunningGame = [this] { calls.push_back("end running game"); };
-    hooks.deleteStatistics = [this](int n) { calls.push_back("statistics " + std::to_string(n)); };
     hooks.deleteSeriesResults = [this](int n) { calls.push_back("series " + std::to_string(n)); };
     hooks.forgetLastPlayed = [this](int n) { calls.push_back("last played " + std::to_string(n)); };
     hooks.refreshGameLists = [this] { calls.push_back("refresh"); };
@@ -213,6 +216,28 @@ class CustomGameDeletionTest : public ::testing::Test {
   }
 
   IniDocument preferences() const { return IniDocument::Parse(ReadAll(dir / "data" / "Cfg.dat")); }
+  std::string file(std::string_view name) const { return ReadAll(dir / "data" / name); }
+
+  // Records a finished game of that number as the end of a game does, then
+  // goes back to game 1.
+  void finish(int number, const std::string& player, bool won, std::int64_t score) {
+    game.state().setWord(word::FirstMove, 1);
+    game.store().setGameNumber(number);
+    game.store().write(store::GameName, game.catalogue().GameName(number));
+    game.store().write(store::UserDefault, player);
+    game.store().write(store::ScoringMode, "01");
+    game.store().write(store::DealNumber, "0000000012345");
+    game.store().writeNumber(store::Score, score);
+    EXPECT_TRUE(RecordFinishedGame(game, {won, 100, "20261210", "12:34:56"}).saved);
+    game.store().setGameNumber(1);
+  }
+
+  std::vector<std::string> highScorePlayers(int number) const {
+    std::vector<std::string> players;
+    for (const std::string& value : FindHighScores(file("STAT_SCR.DAT"), number, "01"))
+      if (const auto entry = ParseHighScore(value)) players.push_back(entry->player);
+    return players;
+  }
 
   TempFolder dir;
   RecordingUi ui;
@@ -233,9 +258,54 @@ TEST_F(CustomGameDeletionTest, DeletingRemovesTheRecordFavouriteAndAutoplaySwitc
   EXPECT_EQ(file.find("Favorite Games", "Game0002"), std::nullopt);
   EXPECT_EQ(file.find("Autoplay", "Cust_8000"), std::nullopt);
   EXPECT_EQ(file.find("Autoplay", "Cust_8001"), "Y");
-  EXPECT_EQ(calls, (std::vector<std::string>{"statistics 8000", "series 8000", "last played 8000", "refresh"}));
+  EXPECT_EQ(calls, (std::vector<std::string>{"series 8000", "last played 8000", "refresh"}));
   EXPECT_EQ(game.store().read(store::SessionWon), "0000");
   EXPECT_EQ(game.store().gameNumber(), 1);
+}
+
+TEST_F(CustomGameDeletionTest, ItsRecordsGoAndANewGameOfItsNumberStartsClean) {
+  finish(8000, "Anna", true, 80);
+  finish(8000, "Борис", false, 20);
+  finish(1, "Anna", true, 60);
+  ASSERT_TRUE(DeleteCustomGame(game, 8000, DeletionAskedFrom::AList));
+  for (std::string_view name : {"STAT.DAT", "STAT_SCR.DAT"}) {
+    EXPECT_EQ(file(name).find("[8000]"), std::string::npos) << name;
+    EXPECT_NE(file(name).find("[0001]"), std::string::npos) << name << ": other games keep theirs";
+  }
+  const LogContents log = SplitLog(file("STAT_LOG.DAT"));
+  ASSERT_EQ(log.lines.size(), 1u);
+  EXPECT_EQ(ParseLogLine(log.lines[0])->gameNumber, 1);
+
+  ASSERT_EQ(game.catalogue().AppendCustomGame(game.data(), "Fresh Game", 3, kOverride).number, 8000);
+  finish(8000, "Anna", false, 10);
+  const std::string statistics = file("STAT.DAT");
+  EXPECT_EQ(FindStatistics(statistics, 8000, "Anna").record, (StatisticsRecord{0, 1, 0, 1, 0, 1, 10}));
+  EXPECT_EQ(FindStatistics(statistics, 8000, "Борис").status, RecordRead::Missing);
+  EXPECT_EQ(FindStatistics(statistics, 1, "Anna").record.won, 1);
+  const std::vector<std::string> ranked = highScorePlayers(8000);
+  EXPECT_EQ(std::count(ranked.begin(), ranked.end(), "Anna"), 1) << "only the new game's result";
+  EXPECT_EQ(std::count(ranked.begin(), ranked.end(), "Борис"), 0);
+  EXPECT_EQ(SplitLog(file("STAT_LOG.DAT")).lines.size(), 2u);
+}
+
+TEST_F(CustomGameDeletionTest, AFailedWriteAtAnyStepLeavesEveryFileAsItWas) {
+  finish(8000, "Anna", true, 80);
+  const std::array<std::string_view, 5> names{"GAM_CUST.DAT", "Cfg.dat", "STAT.DAT", "STAT_SCR.DAT", "STAT_LOG.DAT"};
+  std::vector<std::string> before;
+  for (std::string_view name : names) before.push_back(file(name));
+  for (const FileStep step : {FileStep::Write, FileStep::Rename}) {
+    for (int failing = 1; failing <= static_cast<int>(names.size()); ++failing) {
+      SCOPED_TRACE("failing write " + std::to_string(failing));
+      game.data().files().injectFault(step, failing);
+      EXPECT_FALSE(DeleteCustomGame(game, 8000, DeletionAskedFrom::AList));
+      for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(file(names[i]), before[i]) << names[i];
+      EXPECT_TRUE(game.catalogue().Knows(8000));
+      ASSERT_FALSE(ui.messages.empty());
+      EXPECT_NE(ui.messages.back().text.find("My Game was not deleted."), std::string::npos);
+    }
+  }
+  ASSERT_TRUE(DeleteCustomGame(game, 8000, DeletionAskedFrom::AList));
+  for (std::size_t i = 0; i < names.size(); ++i) EXPECT_NE(file(names[i]), before[i]) << names[i] << " is written";
 }
 
 TEST_F(CustomGameDeletionTest, DeletingTheRunningGameEndsItFirst) {

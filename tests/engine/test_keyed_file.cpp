@@ -71,6 +71,27 @@ TEST(KeyedText, RemovingEntriesKeepsTheirNeighbours) {
   EXPECT_EQ(text, "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nBobby=222\r\n\r\n[0001x]\r\nBob=999\r\n");
 }
 
+TEST(KeyedText, RemovingASectionKeepsTheOthers) {
+  const std::string head = "[Version]\r\nVersion=0300\r\n";
+  const std::string game1 = "[0001]\r\nBob=111\r\n";
+  const std::string game2 = "[8000]\r\nBob=222\r\nAnn=333\r\n";
+  struct Case {
+    std::string before, after;
+  } cases[] = {
+      {head + "\r\n" + game2 + "\r\n" + game1, head + "\r\n" + game1},
+      {head + "\r\n" + game1 + "\r\n" + game2, head + "\r\n" + game1},
+      {head + "\r\n" + game2 + "\r\n" + game1 + "\r\n" + game2, head + "\r\n" + game1},  // twice
+      {head + "\r\n" + game1 + "\r\n[80000]\r\nBob=1\r\n", head + "\r\n" + game1 + "\r\n[80000]\r\nBob=1\r\n"},
+      {"[8000]\nBob=1\n\n[0001]\nBob=2\n", "[0001]\r\nBob=2\r\n"},
+      {"[0001]\nBob=2\n", "[0001]\nBob=2\n"},  // nothing to remove: left as it was
+  };
+  for (const Case& c : cases) {
+    std::string text = c.before;
+    keyed::RemoveSection(text, "8000");
+    EXPECT_EQ(text, c.after) << c.before;
+  }
+}
+
 TEST(PlayerNames, NamesThatWouldBreakAFileAreRefused) {
   struct Case {
     std::string_view name;

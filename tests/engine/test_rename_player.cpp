@@ -1,9 +1,13 @@
 // Renaming a player in the record files: only the name's own fields change,
-// and a failed write leaves every file as it was.
+// counted in characters; a name the records cannot hold and a failed write
+// leave every file as it was.
 #include <gtest/gtest.h>
 
 #include "files/user_data.h"
+#include "records/high_scores.h"
+#include "records/player_names.h"
 #include "records/rename_player.h"
+#include "records/results_log.h"
 #include "test_support.h"
 #include "text/fixed_text.h"
 
@@ -13,6 +17,12 @@ namespace {
 using testing::ReadAll;
 using testing::TempFolder;
 using testing::WriteAll;
+
+std::string Repeat(std::string_view piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
 
 std::string LogLine(std::string_view player) {
   return "20261210 12:00:00 000100 0003 " + PadOrCut("FreeCell", 50) + " " + PadOrCut(player, 30) +
@@ -38,6 +48,22 @@ TEST(RenamePlayer, OnlyTheNamesOwnFieldsChange) {
        "[0003]\r\n" + HighScore("01-01", "Zoe") + "\r\n" + HighScore("01-02", "Bruno") + "\n"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.rename(c.before, "Anna", "Zoe"), c.after) << c.before;
+}
+
+TEST(RenamePlayer, NamesInAnyScriptKeepTheColumns) {
+  const std::string from = Repeat("Ж", 30);            // 60 bytes
+  const std::string alike = Repeat("Ж", 29) + "Я";     // the same first 58 bytes
+  const std::string to = Repeat("🂡", 29) + "x";       // 117 bytes
+  const auto log = [](const std::string& player) {
+    return FormatLogLine({"20261210", "12:00:00", 100, 3, "FreeCell", player, true, "01", "120", "42"}) + "\r\n";
+  };
+  const auto score = [](std::string_view key, const std::string& player) {
+    return std::string(key) + "=" + FormatHighScore({120, 100, "20261210", "12:00:00", player, "42", true}) + "\r\n";
+  };
+  EXPECT_EQ(RenameInResultsLog(log(from) + log(alike), from, to), log(to) + log(alike));
+  EXPECT_EQ(RenameInHighScores("[0003]\r\n" + score("01-01", from) + score("01-02", alike), from, to),
+            "[0003]\r\n" + score("01-01", to) + score("01-02", alike));
+  EXPECT_EQ(ParseLogLine(SplitLog(RenameInResultsLog(log(from), from, to)).lines.at(0))->score, "120");
 }
 
 class RenamePlayerFiles : public ::testing::Test {
@@ -71,6 +97,15 @@ TEST_F(RenamePlayerFiles, AFailedWriteLeavesEveryFileAsItWas) {
     EXPECT_EQ(ReadAll(dir / "data" / "STAT.DAT"), statistics) << failing;
     EXPECT_EQ(ReadAll(dir / "data" / "STAT_LOG.DAT"), log) << failing;
     EXPECT_EQ(ReadAll(dir / "data" / "STAT_SCR.DAT"), scores) << failing;
+  }
+}
+
+TEST_F(RenamePlayerFiles, ANameTheRecordsCannotHoldIsRefused) {
+  for (const std::string to : {Repeat("z", 31), Repeat("Ж", 31), std::string("Zoe\xFF")}) {
+    EXPECT_EQ(RenamePlayerRecords(data, "Anna", to), PlayerNameProblem(to)) << to;
+    EXPECT_EQ(ReadAll(dir / "data" / "STAT.DAT"), statistics);
+    EXPECT_EQ(ReadAll(dir / "data" / "STAT_LOG.DAT"), log);
+    EXPECT_EQ(ReadAll(dir / "data" / "STAT_SCR.DAT"), scores);
   }
 }
 

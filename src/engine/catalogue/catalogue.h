@@ -24,7 +24,6 @@ inline constexpr int kCustomGameType = 800;
 // keep records of it; each part fills in its own.
 struct CustomGameHooks {
   std::function<void()> endRunningGame;  // records it as lost, clears the table, disables the game commands
-  std::function<void(int)> deleteStatistics;     // statistics and high scores of every player
   std::function<void(int)> deleteSeriesResults;
   std::function<void(int)> forgetLastPlayed;
   std::function<void()> refreshGameLists;        // fast search, selection tree, favourites menu

@@ -1,5 +1,7 @@
 #include "catalogue/custom_game_deletion.h"
 
+#include "records/file_batch.h"
+#include "records/forget_game.h"
 #include "shell/main_game.h"
 #include "text/fixed_text.h"
 
@@ -35,6 +37,37 @@ void RemoveFavourite(IniDocument& file, const std::string& name) {
   file.deleteKey(kFavourites, FavouriteKey(last));
 }
 
+std::string CustomGamesWithout(const Catalogue& catalogue, int number) {
+  std::vector<CustomGameRecord> kept = catalogue.customGames().records();
+  std::erase_if(kept, [&](const CustomGameRecord& record) { return record.number == number; });
+  return WriteCustomGames(kept);
+}
+
+std::string PreferencesWithout(std::string_view text, int number, const std::string& name) {
+  IniDocument file = IniDocument::Parse(text);
+  RemoveFavourite(file, name);
+  file.deleteKey("Autoplay", "Cust_" + FormatNumber(number, 4));
+  return file.changed() ? file.serialize() : std::string(text);
+}
+
+// Every file that knows the game, changed together or not at all: its record
+// in the custom games file, its favourite and autoplay switch in the
+// preferences, and its statistics, high scores and log lines.
+FileOutcome RemoveGameFiles(TMainGame& game, int number, const std::string& name) {
+  FileBatch batch(game.data());
+  const std::string customGames = CustomGamesWithout(game.catalogue(), number);
+  if (FileOutcome read = batch.change(CustomGames::kFileName, CustomGames::kMaxFileBytes,
+                                      [&](std::string_view) { return customGames; });
+      !read)
+    return read;
+  if (FileOutcome read = batch.change(PreferenceFile::kName, PreferenceFile::kMaxBytes,
+                                      [&](std::string_view text) { return PreferencesWithout(text, number, name); });
+      !read)
+    return read;
+  if (FileOutcome read = ForgetGameRecords(batch, number); !read) return read;
+  return batch.commit();
+}
+
 template <typename Hook, typename... Args>
 void Call(const Hook& hook, Args... args) {
   if (hook) hook(args...);
@@ -53,20 +86,17 @@ bool DeleteCustomGame(TMainGame& game, int number, DeletionAskedFrom askedFrom) 
   const bool running = game.store().gameNumber() == number;
   if (!game.ui().askQuestion(kCaption, Question(running, askedFrom, name))) return false;
   if (running) {
+    // Ended first: recording it as lost writes records that go with the game.
     Call(catalogue.hooks().endRunningGame);
     game.store().setGameNumber(-1);
     game.store().write(store::GameName, "");
   }
-  if (const FileOutcome removed = catalogue.RemoveCustomGame(game.data(), number); !removed) {
-    game.ui().showMessage(kCaption, removed.message, GameUi::Icon::Error);
+  if (const FileOutcome removed = RemoveGameFiles(game, number, name); !removed) {
+    game.ui().showMessage(kCaption, removed.message + "\r" + name + " was not deleted.", GameUi::Icon::Error);
     return false;
   }
-  game.preferences().update([&](IniDocument& file) {
-    RemoveFavourite(file, name);
-    file.deleteKey("Autoplay", "Cust_" + FormatNumber(number, 4));
-  });
+  catalogue.loadCustomGames(game.data());
   const CustomGameHooks& hooks = catalogue.hooks();
-  Call(hooks.deleteStatistics, number);
   Call(hooks.deleteSeriesResults, number);
   game.store().resetSessionCounters();
   Call(hooks.forgetLastPlayed, number);

@@ -13,7 +13,6 @@ constexpr std::string_view kHeader = "[R-0301]";
 constexpr std::size_t kRecordLines = 30;
 constexpr std::size_t kNameWidth = 50;
 constexpr std::size_t kHeaderLineLength = 4 + kNameWidth + 4;
-constexpr std::uintmax_t kMaxFileBytes = 8u << 20;  // far above 2000 records
 constexpr std::string_view kRefusedCharacters = "/\\:*?\"<>|";
 constexpr std::size_t kShownFaults = 3;
 
@@ -138,7 +137,7 @@ std::string WriteCustomGames(const std::vector<CustomGameRecord>& records) {
 }
 
 void CustomGames::read(UserData& data, const std::function<bool(int)>& isBuiltIn) {
-  const FileContents contents = data.read(kFileName, kMaxFileBytes);
+  const FileContents contents = data.read(kFileName, CustomGames::kMaxFileBytes);
   exists_ = contents.status != ReadStatus::Missing;
   records_.clear();
   damage_.clear();

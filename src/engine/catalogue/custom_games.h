@@ -43,6 +43,7 @@ std::string WriteCustomGames(const std::vector<CustomGameRecord>& records);
 class CustomGames {
  public:
   static constexpr std::string_view kFileName = "DATA\\GAM_CUST.DAT";
+  static constexpr std::uintmax_t kMaxFileBytes = 8u << 20;  // far above 2000 records
 
   // Reads the file again. A damage not reported before is told to the player
   // once through the data folder's warnings.

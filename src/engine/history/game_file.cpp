@@ -5,6 +5,7 @@
 #include "game/rule_index.h"
 #include "shell/main_game.h"
 #include "text/fixed_text.h"
+#include "text/utf8.h"
 
 namespace velmora {
 namespace {
@@ -47,7 +48,8 @@ std::string Header1(const TMainGame& game) {
 }
 
 std::string Header2(const TMainGame& game) {
-  std::string line = PadOrCut(game.store().playerName(), 50) + PadOrCut(game.store().dealNumber(), 15) + " ";
+  // The player's name fills 50 characters, whatever bytes they take.
+  std::string line = PadOrCutCharacters(game.store().playerName(), 50) + PadOrCut(game.store().dealNumber(), 15) + " ";
   for (int k = 0; k < kFoundations; ++k) line += FormatNumber(game.rules()[rule::FoundationBaseRank + k], 2);
   return line;
 }
@@ -141,7 +143,10 @@ GameFileRead ReadGameFile(std::string_view text) {
   }
   if (lines.size() < kLayoutLines) return fault("it is shorter than a game file");
   const std::string_view header1 = lines[0], header2 = lines[1];
-  if (header2.size() < kHeader2Length) return fault("its second header line is too short");
+  // Counted in characters; a line of exactly its width in bytes is one an earlier version wrote.
+  const bool shortLine = header2.size() < kHeader2Length ||
+                         (header2.size() > kHeader2Length && CountCharacters(header2) < kHeader2Length);
+  if (shortLine) return fault("its second header line is too short");
 
   GameFileContents contents;
   const auto game = Number(Columns(header1, 9, 4));
@@ -152,7 +157,8 @@ GameFileRead ReadGameFile(std::string_view text) {
   contents.scoringMode = std::string(Columns(header1, 82, 2));
   contents.score = *score;
   contents.passCounter = *passes;
-  for (std::size_t k = 0; k < kFoundations; ++k) contents.baseRanks[k] = Number(header2.substr(kBaseRanksColumn + 2 * k, 2));
+  for (std::size_t k = 0; k < kFoundations; ++k)
+    contents.baseRanks[k] = Number(FixedWidthField(header2, kHeader2Length, kBaseRanksColumn + 2 * k, 2));
 
   for (std::size_t slot = 0; slot < kSnapshotPiles; ++slot) {
     std::string& pile = lines[kFirstPileLine + slot];

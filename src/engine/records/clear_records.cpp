@@ -118,7 +118,7 @@ std::set<std::string> RemovePlayers(HighScoreList& list, const RecordScope& scop
     }
     if (entry) kept[next++] = value;
   }
-  for (std::size_t rank = 0; rank < kept.size(); ++rank) kept[rank] = PadOrCut(kept[rank], 83) + " x";
+  for (std::size_t rank = 0; rank < kept.size(); ++rank) kept[rank] = FullWidthHighScore(kept[rank]);
   list = kept;
   return removed;
 }

@@ -11,6 +11,7 @@
 #include "shell/autoplay_switch.h"
 #include "shell/main_game.h"
 #include "text/fixed_text.h"
+#include "text/utf8.h"
 
 namespace velmora {
 namespace {
@@ -28,7 +29,6 @@ constexpr std::array<std::string_view, kHighScoreRanks> kChampions{
 constexpr int kRuleCards = 371;
 constexpr int kRuleMaximumScore = 49;
 
-std::string Blanked(std::string_view value) { return PadOrCut(value, kEntryBody) + std::string(kEntryEnd); }
 
 struct Standing {
   std::int64_t score;
@@ -53,7 +53,7 @@ std::pair<int, int> ChampionRules(TMainGame& game, int gameNumber) {
 std::vector<KeyedValue> ListValues(const std::vector<std::string>& names, const HighScoreList& list) {
   std::vector<KeyedValue> values;
   for (int rank = 0; rank < kHighScoreRanks; ++rank)
-    values.push_back({names[static_cast<std::size_t>(rank)], Blanked(list[static_cast<std::size_t>(rank)])});
+    values.push_back({names[static_cast<std::size_t>(rank)], FullWidthHighScore(list[static_cast<std::size_t>(rank)])});
   return values;
 }
 
@@ -74,18 +74,19 @@ std::string FormatHighScore(const HighScoreEntry& entry) {
   value.reserve(kHighScoreWidth);
   value.append(FormatNumber(std::clamp<std::int64_t>(entry.score, -99999, 999999), 6)).append(" ");
   value.append(FormatNumber(std::clamp<std::int64_t>(entry.seconds, 0, 999999), 6)).append(" ");
-  value.append(PadOrCut(entry.date, 8)).append(" ");
-  value.append(PadOrCut(entry.timeOfDay, 8)).append(" ");
-  value.append(PadOrCut(entry.player, 30)).append(" ");
-  value.append(PadOrCut(entry.dealNumber, 15)).append(" ");
+  value.append(PadOrCutCharacters(entry.date, 8)).append(" ");
+  value.append(PadOrCutCharacters(entry.timeOfDay, 8)).append(" ");
+  value.append(PadOrCutCharacters(entry.player, kLongestPlayerName)).append(" ");
+  value.append(PadOrCutCharacters(entry.dealNumber, 15)).append(" ");
   value.append(entry.won ? "Won " : "Lost");
   value.append(kEntryEnd);
   return value;
 }
 
 std::optional<HighScoreEntry> ParseHighScore(std::string_view value) {
+  // Positions count characters: a player name of 30 characters fills 30 of them.
   const auto field = [&](std::size_t position, std::size_t width) {
-    return position - 1 < value.size() ? value.substr(position - 1, width) : std::string_view();
+    return FixedWidthField(value, kHighScoreWidth, position - 1, width);
   };
   const auto score = ParseInteger(field(1, 6));
   if (!score) return std::nullopt;
@@ -94,13 +95,21 @@ std::optional<HighScoreEntry> ParseHighScore(std::string_view value) {
   entry.seconds = ParseInteger(field(8, 6)).value_or(0);
   entry.date = field(15, 8);
   entry.timeOfDay = field(24, 8);
-  entry.player = TrimRight(field(33, 30));
+  entry.player = TrimRight(field(33, kLongestPlayerName));
   entry.dealNumber = TrimRight(field(64, 15));
   entry.won = field(80, 4) == "Won ";
   return entry;
 }
 
-std::string UnusedHighScore() { return Blanked(""); }
+std::string FullWidthHighScore(std::string_view value) {
+  // A value of exactly the full width in bytes may be one an earlier version
+  // laid out in bytes: it keeps that layout.
+  const std::string body =
+      value.size() == kHighScoreWidth ? PadOrCut(value, kEntryBody) : PadOrCutCharacters(value, kEntryBody);
+  return body + std::string(kEntryEnd);
+}
+
+std::string UnusedHighScore() { return FullWidthHighScore(""); }
 
 std::string HighScoreName(std::string_view scoringMode, int rank) {
   return std::string(scoringMode) + "-" + FormatNumber(rank, 2);

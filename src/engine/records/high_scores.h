@@ -1,6 +1,7 @@
 #pragma once
 // "DATA\STAT_SCR.DAT": the 20 best results of every game, per scoring mode,
-// as 85-character entries ending in " x". A new list starts with invented
+// as 85-character entries ending in " x" (characters, not bytes: the player
+// field holds a name of 30 characters in any script). A new list starts with invented
 // champions whose scores follow from the game's card count and top score.
 #include <array>
 #include <cstdint>
@@ -33,6 +34,9 @@ using HighScoreList = std::array<std::string, kHighScoreRanks>;  // the stored v
 std::string FormatHighScore(const HighScoreEntry& entry);
 // No value for an unused rank (an empty or blank score field).
 std::optional<HighScoreEntry> ParseHighScore(std::string_view value);
+// A stored value cut or padded to its first 83 characters and given " x",
+// in the layout it was written in (see FixedWidthField).
+std::string FullWidthHighScore(std::string_view value);
 // An unused rank once its list has been written: 83 blanks and " x".
 std::string UnusedHighScore();
 

@@ -4,6 +4,7 @@
 
 #include "records/keyed_file.h"
 #include "records/overall_score.h"
+#include "records/player_names.h"
 #include "records/scrambled_values.h"
 #include "records/statistics_record.h"
 #include "shell/main_game.h"
@@ -34,7 +35,8 @@ FileOutcome UpdateInternetCounts(TMainGame& game, int gameNumber, std::string_vi
   KeyedFile file(game.data(), std::string(kInternetCountsFile));
   const auto text = file.load();
   if (!text) return FileOutcome::Failure("Read error on file " + file.name());
-  if (!keyed::IsWritableKey(player))
+  // A reset only removes entries; a count needs a whole name.
+  if (!keyed::IsWritableKey(player) || (!reset && !IsAcceptablePlayerName(player)))
     return RefusedName(player, file.name());
   std::string updated = *text;
   const std::string wonName = WonEntry(gameNumber);

@@ -45,6 +45,7 @@ std::optional<std::string_view> EntryValue(std::string_view line, std::string_vi
 struct Body {
   std::size_t begin = 0;
   std::size_t end = 0;
+  std::size_t keyLine = 0;  // where "[section]" starts
 };
 
 // The key line "[section]" must be a whole line; it is searched for as text,
@@ -59,7 +60,7 @@ std::optional<Body> FindBody(std::string_view text, std::string_view section) {
     if (line.end != at + pattern.size()) continue;
     // The body ends where a line opens the next section.
     const std::size_t next = line.next == text.size() ? std::string_view::npos : text.find("\n[", line.next - 1);
-    return Body{line.next, next == std::string_view::npos ? text.size() : next + 1};
+    return Body{line.next, next == std::string_view::npos ? text.size() : next + 1, at};
   }
   return std::nullopt;
 }
@@ -220,6 +221,17 @@ void Remove(std::string& text, std::string_view section, std::span<const std::st
     if (!named) kept.append(text, line.begin, line.next - line.begin);
   });
   text.replace(body->begin, body->end - body->begin, kept);
+}
+
+void RemoveSection(std::string& text, std::string_view section) {
+  if (!FindBody(text, section)) return;
+  UseCrLf(text);
+  while (const auto body = FindBody(text, section)) {
+    const bool last = body->end == text.size();
+    text.erase(body->keyLine, body->end - body->keyLine);
+    // A section removed from the end leaves the empty line that preceded it.
+    if (last && text.ends_with("\r\n\r\n")) text.resize(text.size() - kLineEnd.size());
+  }
 }
 
 bool IsWritableKey(std::string_view key) {

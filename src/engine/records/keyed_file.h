@@ -51,6 +51,10 @@ void Set(std::string& text, std::string_view section, std::span<const KeyedValue
 // Removes the entries of those names from the section (the section stays).
 void Remove(std::string& text, std::string_view section, std::span<const std::string_view> names);
 
+// Removes the section: its key line, its entries and the empty line after
+// them; a missing section changes nothing.
+void RemoveSection(std::string& text, std::string_view section);
+
 // Whether a section key or an entry name can be written without breaking the
 // file's lines: no line breaks or control characters, no "=" in a name, and
 // neither may start with "[".

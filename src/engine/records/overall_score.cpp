@@ -5,6 +5,7 @@
 #include <random>
 
 #include "records/keyed_file.h"
+#include "records/player_names.h"
 #include "records/statistics_record.h"
 #include "shell/autoplay_switch.h"
 #include "shell/main_game.h"
@@ -73,7 +74,9 @@ FileOutcome UpdateOverallScore(TMainGame& game, const OverallScoreUpdate& update
   const UserData::UpdateHold hold = game.data().holdForUpdate();
   if (!hold) return hold.outcome();
   KeyedFile file(game.data(), std::string(kOverallScoreFile));
-  if (!keyed::IsWritableKey(update.player))
+  // Taking a contribution out (force) only touches a name already in the file,
+  // even one an earlier version wrote cut short; a new result needs a whole name.
+  if (!keyed::IsWritableKey(update.player) || (!update.force && !IsAcceptablePlayerName(update.player)))
     return RefusedName(update.player, file.name());
   const auto text = file.load();
   if (!text) return FileOutcome::Failure("Read error on file " + file.name());

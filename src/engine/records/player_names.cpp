@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "text/fixed_text.h"
+#include "text/utf8.h"
 
 namespace velmora {
 
@@ -13,9 +14,15 @@ bool HasControlCharacter(std::string_view text) {
   });
 }
 
-bool IsAcceptablePlayerName(std::string_view name) {
-  return !Trim(name).empty() && name.size() <= kLongestPlayerName && name.front() != '[' &&
-         name.find('=') == std::string_view::npos && !HasControlCharacter(name);
+std::optional<std::string> PlayerNameProblem(std::string_view name) {
+  if (Trim(name).empty()) return "Please enter at least 1 character.";
+  if (!IsValidUtf8(name)) return "A player name must be UTF-8 text.";
+  if (CountCharacters(name) > kLongestPlayerName) return "A player name has at most 30 characters.";
+  if (name.front() == '[' || name.find('=') != std::string_view::npos || HasControlCharacter(name))
+    return "A player name cannot start with \"[\" or hold \"=\" or control characters.";
+  return std::nullopt;
 }
+
+bool IsAcceptablePlayerName(std::string_view name) { return !PlayerNameProblem(name); }
 
 }  // namespace velmora

@@ -2,19 +2,22 @@
 
 #include <array>
 #include <functional>
-#include <vector>
 
 #include "files/user_data.h"
-#include "text/fixed_text.h"
+#include "records/file_batch.h"
+#include "records/high_scores.h"
+#include "records/player_names.h"
+#include "records/results_log.h"
+#include "text/utf8.h"
 
 namespace velmora {
 namespace {
 
 constexpr std::uintmax_t kLargestRecordFile = std::uintmax_t{256} << 20;
-constexpr std::size_t kNameWidth = 30;
 constexpr std::size_t kLogNameStart = 81;        // 0-based: characters 82 to 111
 constexpr std::size_t kHighScoreNameStart = 38;  // 0-based: characters 39 to 68
 constexpr std::size_t kHighScoreKeyEnd = 5;      // "01-01=": the "=" is character 6
+constexpr std::size_t kHighScoreLineWidth = kHighScoreKeyEnd + 1 + kHighScoreWidth;
 
 // Calls `change` on every line (without its line end) and joins them again.
 std::string EachLine(std::string_view text, const std::function<void(std::string&)>& change) {
@@ -37,10 +40,13 @@ std::string EachLine(std::string_view text, const std::function<void(std::string
   return out;
 }
 
-void ReplaceField(std::string& line, std::size_t start, std::string_view from, std::string_view to) {
-  if (line.size() < start + kNameWidth) return;
-  if (line.compare(start, kNameWidth, PadOrCut(from, kNameWidth)) == 0)
-    line.replace(start, kNameWidth, PadOrCut(to, kNameWidth));
+// The name field of a line `lineWidth` characters wide starts at character
+// `start` and holds 30 characters, in whatever bytes its name takes.
+void ReplaceField(std::string& line, std::size_t lineWidth, std::size_t start, std::string_view from,
+                  std::string_view to) {
+  const FieldSpan field = FixedWidthSpan(line, lineWidth, start, kLongestPlayerName);
+  if (std::string_view(line).substr(field.begin, field.length) == PadOrCutCharacters(from, kLongestPlayerName))
+    line.replace(field.begin, field.length, PadOrCutCharacters(to, kLongestPlayerName));
 }
 
 struct RecordFile {
@@ -64,35 +70,25 @@ std::string RenameInStatistics(std::string_view text, std::string_view from, std
 }
 
 std::string RenameInResultsLog(std::string_view text, std::string_view from, std::string_view to) {
-  return EachLine(text, [&](std::string& line) { ReplaceField(line, kLogNameStart, from, to); });
+  return EachLine(text, [&](std::string& line) { ReplaceField(line, kLogLineWidth, kLogNameStart, from, to); });
 }
 
 std::string RenameInHighScores(std::string_view text, std::string_view from, std::string_view to) {
   return EachLine(text, [&](std::string& line) {
     if (line.size() > kHighScoreKeyEnd && line[kHighScoreKeyEnd] == '=' && !line.starts_with('['))
-      ReplaceField(line, kHighScoreNameStart, from, to);
+      ReplaceField(line, kHighScoreLineWidth, kHighScoreNameStart, from, to);
   });
 }
 
 std::optional<std::string> RenamePlayerRecords(UserData& data, std::string_view from, std::string_view to) {
-  struct Change {
-    std::string_view name;
-    std::string before, after;
-  };
-  std::vector<Change> changes;
+  if (const auto problem = PlayerNameProblem(to)) return *problem;
+  FileBatch batch(data);
   for (const RecordFile& file : kRecordFiles) {
-    FileContents contents = data.read(file.name, kLargestRecordFile);
-    if (contents.status == ReadStatus::Missing) continue;
-    if (!contents.ok()) return "The file " + std::string(file.name) + " cannot be read; the player was not renamed.";
-    std::string after = file.rename(contents.data, from, to);
-    if (after != contents.data) changes.push_back({file.name, std::move(contents.data), std::move(after)});
+    const FileOutcome read = batch.change(file.name, kLargestRecordFile,
+                                          [&](std::string_view text) { return file.rename(text, from, to); });
+    if (!read) return read.message + "\rThe player was not renamed.";
   }
-  for (std::size_t i = 0; i < changes.size(); ++i) {
-    if (const FileOutcome written = data.replace(changes[i].name, changes[i].after); !written) {
-      for (std::size_t back = 0; back < i; ++back) data.replace(changes[back].name, changes[back].before);
-      return written.message;
-    }
-  }
+  if (const FileOutcome written = batch.commit(); !written) return written.message;
   return std::nullopt;
 }
 

@@ -5,21 +5,25 @@
 #include "records/keyed_file.h"
 #include "records/player_names.h"
 #include "text/fixed_text.h"
+#include "text/utf8.h"
 
 namespace velmora {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kVersionMark = "0600";
-constexpr std::uintmax_t kLogMaxBytes = 256u << 20;
 
+// Positions count characters, so a line keeps its layout whatever the script
+// of its names.
 std::string_view Field(std::string_view line, std::size_t position, std::size_t width) {
-  return line.substr(position - 1, width);
+  return FixedWidthField(line, kLogLineWidth, position - 1, width);
 }
+
+bool IsFullLine(std::string_view line) { return HasFixedWidth(line, kLogLineWidth); }
 
 bool MatchesFilter(std::string_view line, std::optional<int> gameNumber, std::optional<std::string_view> player) {
   if (gameNumber && ParseInteger(Field(line, 26, 4)) != *gameNumber) return false;
-  if (player && TrimRight(Field(line, 82, 30)) != TrimRight(*player)) return false;
+  if (player && TrimRight(Field(line, 82, kLongestPlayerName)) != TrimRight(*player)) return false;
   return true;
 }
 
@@ -44,29 +48,29 @@ FileOutcome Rewrite(UserData& data, std::string_view text) {
 std::string FormatLogLine(const LogLine& line) {
   std::string out;
   out.reserve(kLogLineWidth);
-  out.append(PadOrCut(line.date, 8)).append(" ");
-  out.append(PadOrCut(line.timeOfDay, 8)).append(" ");
+  out.append(PadOrCutCharacters(line.date, 8)).append(" ");
+  out.append(PadOrCutCharacters(line.timeOfDay, 8)).append(" ");
   out.append(FormatNumber(std::clamp<std::int64_t>(line.seconds, 0, 999999), 6)).append(" ");
   out.append(FormatNumber(line.gameNumber, 4)).append(" ");
-  out.append(PadOrCut(line.gameName, 50)).append(" ");
-  out.append(PadOrCut(line.player, 30)).append(" ");
+  out.append(PadOrCutCharacters(line.gameName, 50)).append(" ");
+  out.append(PadOrCutCharacters(line.player, kLongestPlayerName)).append(" ");
   out.append(line.won ? "Won  " : "Lost ");
-  out.append(PadOrCut(line.scoringMode, 2)).append(" ");
-  out.append(PadOrCut(line.score, 6)).append(" ");
-  out.append(PadOrCut(line.dealNumber, 15)).append(" ");
+  out.append(PadOrCutCharacters(line.scoringMode, 2)).append(" ");
+  out.append(PadOrCutCharacters(line.score, 6)).append(" ");
+  out.append(PadOrCutCharacters(line.dealNumber, 15)).append(" ");
   out.append(kVersionMark);
   return out;
 }
 
 std::optional<LogLine> ParseLogLine(std::string_view text) {
-  if (text.size() != kLogLineWidth) return std::nullopt;
+  if (!IsFullLine(text)) return std::nullopt;
   LogLine line;
   line.date = Field(text, 1, 8);
   line.timeOfDay = Field(text, 10, 8);
   line.seconds = ParseInteger(Field(text, 19, 6)).value_or(0);
   line.gameNumber = static_cast<int>(ParseInteger(Field(text, 26, 4)).value_or(-1));
   line.gameName = TrimRight(Field(text, 31, 50));
-  line.player = TrimRight(Field(text, 82, 30));
+  line.player = TrimRight(Field(text, 82, kLongestPlayerName));
   line.won = Field(text, 113, 4) == "Won ";
   line.scoringMode = Field(text, 118, 2);
   line.score = Trim(Field(text, 121, 6));
@@ -83,7 +87,7 @@ LogContents SplitLog(std::string_view text) {
     if (!ended) newline = text.size();
     std::string_view line = text.substr(at, newline - at);
     if (ended && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.size() == kLogLineWidth)
+    if (IsFullLine(line))
       log.lines.push_back(line);
     else if (!line.empty())
       ++log.skipped;
@@ -101,7 +105,7 @@ FileOutcome AppendLogLine(UserData& data, const LogLine& line) {
 }
 
 std::optional<std::string> LoadLog(const UserData& data) {
-  FileContents contents = data.read(kResultsLogFile, kLogMaxBytes);
+  FileContents contents = data.read(kResultsLogFile, kResultsLogMaxBytes);
   if (contents.status == ReadStatus::Missing) return std::string();
   if (!contents.ok()) return std::nullopt;
   return std::move(contents.data);
@@ -121,13 +125,18 @@ FileOutcome ClearLog(UserData& data) {
   return {};
 }
 
+std::string WithoutLogLines(std::string_view text, std::optional<int> gameNumber,
+                            std::optional<std::string_view> player) {
+  return Filtered(text, [&](std::size_t, std::size_t, std::string_view line) {
+    return !MatchesFilter(line, gameNumber, player);
+  });
+}
+
 FileOutcome RemoveLogLines(UserData& data, std::optional<int> gameNumber, std::optional<std::string_view> player) {
   const auto text = LoadLog(data);
   if (!text) return FileOutcome::Failure("Read error on file " + std::string(kResultsLogFile));
   if (text->empty()) return {};
-  return Rewrite(data, Filtered(*text, [&](std::size_t, std::size_t, std::string_view line) {
-                   return !MatchesFilter(line, gameNumber, player);
-                 }));
+  return Rewrite(data, WithoutLogLines(*text, gameNumber, player));
 }
 
 }  // namespace velmora

@@ -1,6 +1,6 @@
 #pragma once
 // "DATA\STAT_LOG.DAT": one 147-character line per recorded game, the newest
-// at the end. Lines are appended; a line cut short by a crash is skipped by
+// at the end (characters, not bytes: names in any script keep the columns). Lines are appended; a line cut short by a crash is skipped by
 // every reader and counted apart, and the next append starts on a new line.
 #include <cstdint>
 #include <optional>
@@ -14,6 +14,7 @@ namespace velmora {
 
 inline constexpr std::string_view kResultsLogFile = "DATA\\STAT_LOG.DAT";
 inline constexpr std::size_t kLogLineWidth = 147;
+inline constexpr std::uintmax_t kResultsLogMaxBytes = 256u << 20;
 
 struct LogLine {
   std::string date;       // "yyyymmdd"
@@ -34,7 +35,7 @@ std::optional<LogLine> ParseLogLine(std::string_view line);
 
 struct LogContents {
   std::vector<std::string_view> lines;  // the well-formed lines, oldest first
-  std::size_t skipped = 0;              // lines of another width
+  std::size_t skipped = 0;              // lines of another width in characters
 };
 // Splits a log's text; the views point into `text`.
 LogContents SplitLog(std::string_view text);
@@ -49,8 +50,13 @@ std::optional<std::string> LoadLog(const UserData& data);
 FileOutcome TrimLog(UserData& data, std::size_t keep);
 FileOutcome ClearLog(UserData& data);
 
-// Removes the lines of a game (or of all games: no value) and a player (or all
-// players), comparing the fields without their trailing blanks.
+// The log's text without the lines of a game (or of all games: no value) and
+// a player (or all players), comparing the fields without their trailing
+// blanks; lines of another width go too.
+std::string WithoutLogLines(std::string_view text, std::optional<int> gameNumber,
+                            std::optional<std::string_view> player);
+
+// Removes those lines from the log.
 FileOutcome RemoveLogLines(UserData& data, std::optional<int> gameNumber, std::optional<std::string_view> player);
 
 }  // namespace velmora

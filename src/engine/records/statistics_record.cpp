@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "records/player_names.h"
 #include "text/fixed_text.h"
 
 namespace velmora {
@@ -96,7 +97,7 @@ FileOutcome RecordStatistics(UserData& data, int gameNumber, std::string_view pl
   const UserData::UpdateHold hold = data.holdForUpdate();
   if (!hold) return hold.outcome();
   KeyedFile file(data, std::string(kStatisticsFile));
-  if (!keyed::IsWritableName(player))
+  if (!IsAcceptablePlayerName(player))
     return RefusedName(player, file.name());
   const auto text = file.load();
   if (!text) return FileOutcome::Failure("Read error on file " + file.name());

@@ -1,6 +1,7 @@
 #include "shell/config_store.h"
 
 #include "text/fixed_text.h"
+#include "text/utf8.h"
 
 namespace velmora {
 namespace {
@@ -9,7 +10,7 @@ constexpr int kLastPosition = 999;
 }  // namespace
 
 void ConfigStore::reset(std::string_view programFolder) {
-  for (auto& buffer : buffers_) buffer.assign(kBufferLength, ' ');
+  for (auto& buffer : buffers_) buffer.assign(kBufferLength, U' ');
   write(store::ProgramFolder, programFolder);
   write(store::PreferenceFile, "DATA\\Cfg.dat");
 }
@@ -23,20 +24,21 @@ std::optional<ConfigStore::Slot> ConfigStore::locate(int position) const {
 std::string ConfigStore::read(int position, int width) const {
   const auto slot = locate(position);
   if (!slot || slot->offset == 0 || width <= 0) return {};
-  const std::string& buffer = *slot->buffer;
+  const std::u32string& buffer = *slot->buffer;
   if (slot->offset > buffer.size()) return {};
-  return std::string(TrimRight(std::string_view(buffer).substr(slot->offset - 1, static_cast<std::size_t>(width))));
+  const auto item = std::u32string_view(buffer).substr(slot->offset - 1, static_cast<std::size_t>(width));
+  return std::string(TrimRight(EncodeCharacters(item)));
 }
 
 void ConfigStore::write(int position, int width, std::string_view value) {
   const auto slot = locate(position);
   if (!slot || slot->offset == 0 || width <= 0) return;
-  std::string& buffer = *slot->buffer;
+  std::u32string& buffer = *slot->buffer;
   const std::size_t begin = slot->offset - 1;
   const std::size_t length = static_cast<std::size_t>(width);
   // An item past the end of a buffer lands at its own offset: the gap is blank.
-  if (buffer.size() < begin + length) buffer.resize(begin + length, ' ');
-  buffer.replace(begin, length, PadOrCut(TrimLeft(value), length));
+  if (buffer.size() < begin + length) buffer.resize(begin + length, U' ');
+  buffer.replace(begin, length, DecodeCharacters(PadOrCutCharacters(TrimLeft(value), length)));
 }
 
 void ConfigStore::writeNumber(StoreItem item, std::int64_t value) { write(item, FormatNumber(value, item.width)); }

@@ -1,7 +1,9 @@
 #pragma once
 // The configuration store: the running program's settings as fixed-width text
-// items addressed by position (1 to 999) and width. Nothing here reaches the
-// disk; the preference file is a separate, explicit step.
+// items addressed by position (1 to 999) and width, both counted in characters
+// (a player name of 30 characters fits its item of width 30 in any script).
+// Nothing here reaches the disk; the preference file is a separate, explicit
+// step.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -50,14 +52,14 @@ class ConfigStore {
 
  private:
   struct Slot {
-    std::string* buffer;
+    std::u32string* buffer;
     std::size_t offset;  // 1-based; 0 for the unused first position of a buffer
   };
   std::optional<Slot> locate(int position) const;
 
   // Buffers A (1-249), B (250-499) and C (500-999); C grows as items are
   // written past its end.
-  mutable std::array<std::string, 3> buffers_;
+  mutable std::array<std::u32string, 3> buffers_;
 };
 
 }  // namespace velmora

@@ -5,6 +5,7 @@
 
 #include "files/ini_document.h"
 #include "text/fixed_text.h"
+#include "text/utf8.h"
 
 namespace velmora {
 namespace {
@@ -116,7 +117,7 @@ std::string PreferenceValue(const IniDocument& file, const PreferenceBinding& bi
       return padded ? FormatNumber(*number, binding.item.width) : std::to_string(*number);
     }
     case K::Text:
-      return std::string(value.substr(0, static_cast<std::size_t>(binding.item.width)));
+      return std::string(value.substr(0, CharacterOffset(value, static_cast<std::size_t>(binding.item.width))));
   }
   return fallback;
 }

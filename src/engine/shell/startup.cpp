@@ -6,6 +6,7 @@
 #include "catalogue/catalogue_startup.h"
 #include "catalogue/play_game.h"
 #include "history/bookmark.h"
+#include "records/player_list.h"
 #include "records/record_files.h"
 #include "shell/autoplay_switch.h"
 #include "shell/main_game.h"
@@ -42,16 +43,6 @@ void RepairStore(ConfigStore& store) {
   if (store.readNumber(store::BackCard).value_or(0) == 0) store.write(store::BackCard, "001");
   if (store.readNumber(store::BackgroundColour).value_or(0) == 0) store.write(store::BackgroundColour, kButtonFaceColour);
   if (store.read(store::BackgroundBitmap).empty()) store.write(store::BackgroundBitmap, "0");
-}
-
-// Step 11: a first start gets three players and the first as current player.
-void EnsurePlayers(ConfigStore& store, IniDocument& file) {
-  if (!store.playerName().empty()) return;
-  file.write(kPreferenceSection, "UserDefault", "Player 1");
-  file.write("Users", "User001", "Player 1");
-  file.write("Users", "User002", "Player 2");
-  file.write("Users", "User003", "Player 3");
-  store.write(store::UserDefault, "Player 1");
 }
 
 // Step 12: the number of starts is counted up to 51 and then left alone.
@@ -159,7 +150,7 @@ std::optional<StartupFailure> InitialiseProgram(TMainGame& game, const StartupEn
   PrepareRecordFiles(data, file);
   LoadPreferences(game, file, environment);
   RepairStore(game.store());
-  EnsurePlayers(game.store(), file);
+  EnsureCurrentPlayer(data, game.store(), file);  // step 11
   CountStart(file);
   game.preferences().save(file);  // when it fails, the session warned once already
   ApplyAutoplay(game, file);

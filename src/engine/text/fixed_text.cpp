@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "text/utf8.h"
+
 namespace velmora {
 
 std::string FormatNumber(std::int64_t n, int width) {
@@ -40,7 +42,7 @@ std::string_view Trim(std::string_view text) {
 }
 
 std::string PadOrCut(std::string_view text, std::size_t width) {
-  std::string out(text.substr(0, std::min(text.size(), width)));
+  std::string out(text.substr(0, WholeCharactersWithin(text, width)));
   out.resize(width, ' ');
   return out;
 }

@@ -17,7 +17,10 @@ std::string_view TrimRight(std::string_view text);  // blanks only
 std::string_view TrimLeft(std::string_view text);   // blanks only
 std::string_view Trim(std::string_view text);       // blanks and tabs, both ends
 
-// Cuts `text` to `width` characters, or pads it on the right with blanks.
+// Cuts `text` to `width` bytes, or pads it on the right with blanks, for the
+// layouts counted in bytes. A cut never splits a UTF-8 character: the bytes of
+// a character that would not fit become blanks. Fields that hold names in
+// characters use PadOrCutCharacters (text/utf8.h).
 std::string PadOrCut(std::string_view text, std::size_t width);
 
 // The last n characters of text (all of it when shorter).
