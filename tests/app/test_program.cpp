@@ -125,7 +125,7 @@ TEST_F(ProgramTest, RefusesAMissingOrDamagedResourceBundle) {
     auto program = makeProgram();
     EXPECT_EQ(program->start(), 1);
     ASSERT_EQ(fatal.size(), 1u);
-    EXPECT_EQ(fatal[0].text, QStringLiteral("Can't find/load ") + bundle.toLower());
+    EXPECT_EQ(fatal[0].text, QStringLiteral("Can't find/load ") + bundle);
     EXPECT_FALSE(QFile::exists(dataFolder() + QStringLiteral("/Cfg.dat"))) << "nothing written before the bundle";
   }
 }

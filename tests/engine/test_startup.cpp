@@ -198,8 +198,9 @@ TEST_F(StartupTest, AMissingRuleFileEndsStartUp) {
                                "\rCopy the file into the directory that above is specified\ror reinstall the program.");
 }
 
-TEST(StartupMessages, AMissingResourceBundleIsNamedInLowerCase) {
-  EXPECT_EQ(ResourceBundleFailure("/Opt/Velmora/SOL.RGF").text, "Can't find/load /opt/velmora/sol.rgf");
+// Letter case matters in Linux paths: the player must be able to find the file named.
+TEST(StartupMessages, AMissingResourceBundleIsNamedByItsRealPath) {
+  EXPECT_EQ(ResourceBundleFailure("/Opt/Velmora/SOL.RGF").text, "Can't find/load /Opt/Velmora/SOL.RGF");
 }
 
 TEST_F(StartupTest, ASecondCopyOnTheSameDataFolderIsRefused) {
