@@ -1,9 +1,9 @@
-#include "drawing_kit.h"
+#include "card_art.h"
 
 #include <QFontDatabase>
 #include <QHash>
 
-namespace velmora::mkres {
+namespace velmora::art {
 namespace {
 
 // Suit outlines drawn in a 100 x 100 box.
@@ -84,14 +84,28 @@ QString FontFile(Typeface face) {
 
 constexpr int kOutlinePixelSize = 200;  // outlines are made large, then scaled down
 
+// The family of the font file; none when the file cannot be loaded.
+std::optional<QString> LoadFontFile(Typeface face) {
+  static QHash<int, QStringList> families;
+  const int key = int(face);
+  if (!families.contains(key))
+    families.insert(key, QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(FontFile(face))));
+  const QStringList& names = families[key];
+  if (names.isEmpty()) return std::nullopt;
+  return names.first();
+}
+
 QFont LoadFont(Typeface face) {
   static QHash<int, QFont> fonts;
   const int key = int(face);
   if (!fonts.contains(key)) {
-    const int id = QFontDatabase::addApplicationFont(FontFile(face));
-    const QStringList names = QFontDatabase::applicationFontFamilies(id);
-    if (names.isEmpty()) qFatal("mkresources: cannot load the font %s", qPrintable(FontFile(face)));
-    QFont font(names.first());
+    QFont font;
+    if (const auto family = LoadFontFile(face)) {
+      font.setFamily(*family);
+    } else {
+      font.setStyleHint(face == Typeface::Serif ? QFont::Serif : QFont::SansSerif);
+      font.setFamily(font.defaultFamily());
+    }
     font.setBold(face != Typeface::SansBook);
     font.setPixelSize(kOutlinePixelSize);
     font.setHintingPreference(QFont::PreferNoHinting);
@@ -101,6 +115,12 @@ QFont LoadFont(Typeface face) {
 }
 
 }  // namespace
+
+std::optional<QString> MissingFontFile() {
+  for (const Typeface face : {Typeface::Sans, Typeface::Serif, Typeface::SansBook})
+    if (!LoadFontFile(face)) return FontFile(face);
+  return std::nullopt;
+}
 
 QPainterPath SuitPath(Suit suit, const QRectF& box) {
   const qreal side = std::min(box.width(), box.height());
@@ -127,14 +147,6 @@ QPainterPath CentredText(const QString& text, const TextStyle& style, QPointF ce
   return path.translated(centre - path.boundingRect().center());
 }
 
-std::uint64_t Random::next() {
-  // splitmix64
-  std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return z ^ (z >> 31);
-}
-
 Canvas::Canvas(int width, int height, int scale, QColor fill)
     : image_(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied) {
   image_.fill(fill);
@@ -148,10 +160,4 @@ QImage Canvas::finish() {
   return image_;
 }
 
-QColor Mix(const QColor& a, const QColor& b, double t) {
-  auto lerp = [t](int x, int y) { return int(x + (y - x) * t + 0.5); };
-  return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
-                lerp(a.alpha(), b.alpha()));
-}
-
-}  // namespace velmora::mkres
+}  // namespace velmora::art

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -27,6 +28,22 @@ namespace velmora {
 void ShowFatalMessage(const QString& caption, const QString& text) {
   QTextStream(stderr) << "velmora: " << text << Qt::endl;
   QMessageBox::critical(nullptr, caption, text);
+}
+
+QString DamagedBundleText(const QString& bundle) {
+  return QStringLiteral("Some pictures in %1 cannot be read: the file is damaged.\n"
+                        "The cards are drawn plainly instead. Reinstall the program to restore its pictures.")
+      .arg(bundle);
+}
+
+void ReportDamagedPictures(ResourceStore& resources, GameUi& ui, const QObject& context) {
+  resources.setDamageReport([&resources, &ui, &context](const QString&) {
+    const QString text = DamagedBundleText(QFileInfo(resources.fileName()).absoluteFilePath());
+    QTextStream(stderr) << "velmora: " << text << Qt::endl;
+    QTimer::singleShot(0, &context, [&ui, text] {
+      ui.showMessage("Velmora 2001", text.toLatin1().toStdString(), GameUi::Icon::Warning);
+    });
+  });
 }
 
 Program::Program(ProgramOptions options, FatalReporter reportFatal)
@@ -115,6 +132,7 @@ std::optional<int> Program::start() {
   }
 
   ui_ = std::make_unique<QtGameUi>(resources_);
+  ReportDamagedPictures(resources_, *ui_, uiMessages_);
   game_ = std::make_unique<TMainGame>(folders, *ui_);
   const ConfigStore& store = game_->store();
   playSplashSound();
