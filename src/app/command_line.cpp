@@ -85,7 +85,7 @@ std::optional<CommandLineAnswer> CheckDeal(const QCommandLineParser& parser, con
   if (!parser.isSet(options.game)) return Refusal(QStringLiteral("--deal needs --game: the game to deal."));
   const QString deal = parser.value(options.deal);
   if (ParseDealNumber(deal.toStdString())) return std::nullopt;
-  return Refusal(QStringLiteral("--deal %1 is not a deal number: a deal number runs from 1 to 13 digits.").arg(deal));
+  return Refusal(QStringLiteral("--deal %1 is not a deal number: deal numbers run from 1 to 9999999999999.").arg(deal));
 }
 
 std::optional<CommandLineAnswer> CheckValues(const QCommandLineParser& parser, const Options& options) {

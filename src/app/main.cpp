@@ -41,15 +41,14 @@ void SaveScreenshotAndQuit(velmora::Program& program, const QString& file) {
 int main(int argc, char** argv) {
   using velmora::CommandLineAnswer;
   using velmora::StartOptions;
-  QApplication::setApplicationName(QStringLiteral("Velmora 2001"));
-  QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-
   // Answered before the window system is touched, so also without a display.
   auto reading = velmora::ReadCommandLine(ArgumentsOf(argc, argv), velmora::UnknownOptions::LeaveToWindowSystem);
   if (reading && std::holds_alternative<CommandLineAnswer>(*reading))
     return velmora::Tell(std::get<CommandLineAnswer>(*reading));
 
   QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Velmora 2001"));
+  QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   if (!reading) reading = velmora::ReadCommandLine(QApplication::arguments(), velmora::UnknownOptions::Refuse);
   if (const auto* answer = std::get_if<CommandLineAnswer>(&*reading)) return velmora::Tell(*answer);
   const StartOptions& options = std::get<StartOptions>(*reading);
