@@ -66,8 +66,9 @@ void Program::showTable() {
     switch (change) {
       case GameUi::TableChange::Layout: table_->relayout(); break;
       case GameUi::TableChange::Piles: table_->redraw(); break;
-      case GameUi::TableChange::Carry: table_->showCarry(); break;
+      case GameUi::TableChange::Carry: table_->showCarry(); return;
     }
+    ShowHistoryCommands(*window_, *game_);  // every change of the table may add or take a step
   };
   outlets.fly = [this](const std::vector<CardId>& cards, TablePoint from, TablePoint to) {
     table_->flyCards(cards, from, to);
@@ -96,18 +97,9 @@ void Program::showDemoWindow() {
   new HintCommands(*window_, *game_, *demoWindow_);
 }
 
-namespace {
-
-DisplayFacts ScreenFacts() {
-  const QScreen* screen = QApplication::primaryScreen();
-  return {screen ? screen->size().width() : 1024, !screen || screen->depth() > 8};
-}
-
-}  // namespace
-
 void Program::dealGivenGame() {
   if (options_.game.isEmpty()) return;
-  if (const auto refusal = DealNamedGame(*game_, options_.game.toStdString(), options_.deal.toStdString(), ScreenFacts()))
+  if (const auto refusal = DealNamedGame(*game_, options_.game.toStdString(), options_.deal.toStdString(), ScreenFacts(*window_)))
     ui_->showMessage("Velmora 2001", *refusal, GameUi::Icon::Warning);
   else
     ShowDealtGame(*window_, *game_);

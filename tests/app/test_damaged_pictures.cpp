@@ -6,11 +6,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QResource>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "app_test_support.h"
 #include "cards/card.h"
@@ -136,22 +134,13 @@ TEST_F(DamagedPictures, TheProgramShowsOneMessageNamingTheBundle) {
   options.game = QStringLiteral("FreeCell");
   options.deal = QStringLiteral("1");
   Program run(options, [](const QString&, const QString& text) { ADD_FAILURE() << text.toStdString(); });
-  // Every box that opens is read and closed, however many there are.
-  QStringList shown;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      shown << box->text();
-      box->reject();
-    }
-  });
-  closer.start(10);
+  const testing::ModalCloser closer;
   ASSERT_FALSE(run.start().has_value());
-  for (int wait = 0; wait < 50 && shown.isEmpty(); ++wait) QTest::qWait(10);
+  for (int wait = 0; wait < 50 && closer.texts.isEmpty(); ++wait) QTest::qWait(10);
   run.table().relayout();
   QTest::qWait(50);
-  ASSERT_EQ(shown.size(), 1);
-  EXPECT_TRUE(shown[0].contains(bundle)) << shown[0].toStdString();
+  ASSERT_EQ(closer.texts.size(), 1);
+  EXPECT_TRUE(closer.texts[0].contains(bundle)) << closer.texts[0].toStdString();
   EXPECT_TRUE(HasRedInk(run.table().pictures().face(MakeCard(Hearts, 5))));
 }
 
