@@ -11,8 +11,6 @@ namespace velmora {
 namespace {
 
 constexpr int kUsageError = 2;
-// The parser's name for the program when no application object exists yet.
-const QString kUnnamedExecutable = QStringLiteral("<executable_name>");
 // The options the window system takes off the command line itself ("-platform
 // offscreen", "-display :1", "-style fusion", ...).
 const QStringList kWindowSystemOptions{
@@ -65,10 +63,12 @@ QString ProgramName() { return QString::fromLatin1(kProgramName.data(), static_c
 
 CommandLineAnswer Refusal(const QString& text) { return {kUsageError, text}; }
 
+// The parser's usage line names the program only once an application object
+// exists; this one names it always, by the name it was started with.
 CommandLineAnswer Help(const QCommandLineParser& parser, const QStringList& arguments) {
   QString text = parser.helpText();
   const QString executable = arguments.isEmpty() ? QStringLiteral("velmora") : QFileInfo(arguments.first()).fileName();
-  text.replace(kUnnamedExecutable, executable);
+  text.replace(0, text.indexOf(QLatin1Char('\n')), QStringLiteral("Usage: %1 [options]").arg(executable));
   return {0, text};
 }
 
