@@ -62,7 +62,8 @@ CardFaces CutCardFaces(const ResourceStore& store, const CardFaceChoice& choice)
   CardFaces faces;
   const std::optional<cards::SizeLetterInfo> size = cards::SizeLetter(choice.sizeLetter);
   if (!size) return faces;
-  for (int suit = 0; suit < static_cast<int>(cards::kSuitLetters.size()); ++suit) CutSuit(store, choice, *size, suit, faces);
+  for (int suit = 0; suit < static_cast<int>(cards::kSuitLetters.size()); ++suit)
+    CutSuit(store, choice, *size, suit, faces);
   faces[cards::kJokerIndex] = Joker(store, *size, choice.devicePixelRatio);
   return faces;
 }

@@ -30,7 +30,8 @@ const QString kSeeHelp = QStringLiteral("\nvelmora --help lists the options.");
 QStringList NobodysOptions(const QStringList& unknownNames, UnknownOptions unknown) {
   QStringList nobodys;
   for (const QString& name : unknownNames)
-    if (unknown == UnknownOptions::Refuse || !kWindowSystemOptions.contains(name)) nobodys << QStringLiteral("--") + name;
+    if (unknown == UnknownOptions::Refuse || !kWindowSystemOptions.contains(name))
+      nobodys << QStringLiteral("--") + name;
   return nobodys;
 }
 
@@ -124,10 +125,12 @@ std::optional<CommandLineReading> ReadCommandLine(const QStringList& arguments, 
   const bool understood = parser.parse(arguments);
   // Asked for help, the player gets it whatever else the line holds.
   if (parser.isSet(options.help)) return Help(parser, arguments);
-  if (parser.isSet(options.version)) return CommandLineAnswer{0, ProgramName() + QStringLiteral(" " VELMORA_VERSION "\n")};
+  if (parser.isSet(options.version))
+    return CommandLineAnswer{0, ProgramName() + QStringLiteral(" " VELMORA_VERSION "\n")};
   const QStringList unknownNames = parser.unknownOptionNames();
   const QStringList nobodys = NobodysOptions(unknownNames, unknown);
-  if (!nobodys.isEmpty()) return Refusal(QStringLiteral("Unknown option: ") + nobodys.join(QStringLiteral(", ")) + kSeeHelp);
+  if (!nobodys.isEmpty())
+    return Refusal(QStringLiteral("Unknown option: ") + nobodys.join(QStringLiteral(", ")) + kSeeHelp);
   if (!unknownNames.isEmpty()) return std::nullopt;  // the window system's, for it to take
   if (!understood) return Refusal(parser.errorText() + kSeeHelp);
   if (auto refusal = CheckValues(parser, options)) return refusal;

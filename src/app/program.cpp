@@ -99,7 +99,8 @@ void Program::showDemoWindow() {
 
 void Program::dealGivenGame() {
   if (options_.game.isEmpty()) return;
-  if (const auto refusal = DealNamedGame(*game_, options_.game.toStdString(), options_.deal.toStdString(), ScreenFacts(*window_)))
+  if (const auto refusal =
+          DealNamedGame(*game_, options_.game.toStdString(), options_.deal.toStdString(), ScreenFacts(*window_)))
     ui_->showMessage("Velmora 2001", *refusal, GameUi::Icon::Warning);
   else
     ShowDealtGame(*window_, *game_);
