@@ -20,7 +20,10 @@ struct CardFaceChoice {
   qreal devicePixelRatio = 1;   // above 1: the twice-size pictures
 };
 
-// Faces whose sheet is missing stay empty images; an unknown size letter gives no faces.
+// Faces whose sheet the bundle holds but cannot decode (a damaged bundle) are
+// drawn plainly, with their index and pips, so that every card stays
+// recognisable. Faces whose sheet is missing stay empty images; an unknown
+// size letter gives no faces.
 CardFaces CutCardFaces(const ResourceStore& store, const CardFaceChoice& choice);
 
 // Every empty-pile mark of a size, by its code ("001" ... "022", "_WASTE", "_TABLEAU").

@@ -1,7 +1,6 @@
 #include "game_choice.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QTimer>
 
 #include "catalogue/play_game.h"
@@ -10,14 +9,6 @@
 #include "shell/main_game.h"
 
 namespace velmora {
-namespace {
-
-DisplayFacts ScreenFacts(const QWidget& window) {
-  const QScreen* screen = window.screen();
-  return {screen ? screen->size().width() : 1024, !screen || screen->depth() > 8};
-}
-
-}  // namespace
 
 GameChoice::GameChoice(MainWindow& window, TMainGame& game, const ResourceStore* resources,
                        OpenGameDialog::MarkSource marks, PlayerRecords records)

@@ -1,6 +1,7 @@
 #include "game_commands.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include "game/new_game.h"
 #include "history/bookmark.h"
@@ -13,14 +14,22 @@
 #include "main_window.h"
 #include "qt_game_ui.h"
 #include "shell/main_game.h"
+#include "table/prepare_game.h"
 
 namespace velmora {
 namespace {
 
+constexpr std::string_view kUndoSwitchedOff = "2";  // the player's Undo_Enabled
+constexpr int kFallbackScreenWidth = 1024;
+constexpr int kFewColoursDepth = 8;
+
 bool HasCurrentGame(const TMainGame& game) { return game.catalogue().Knows(game.store().gameNumber()); }
 
 void NewDeal(MainWindow& window, TMainGame& game) {
-  if (!HasCurrentGame(game)) return;
+  if (!HasCurrentGame(game)) {
+    window.action(Command::OpenGame)->trigger();
+    return;
+  }
   EndGame(game);  // a game left in progress counts as lost
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (game.store().isOn(store::SoundsEnabled) && game.store().isOn(store::SoundsNewGame)) game.ui().playSound("New");
@@ -55,7 +64,14 @@ std::optional<GameWonDialog::Totals> PlayerTotals(TMainGame& game) {
 
 }  // namespace
 
+DisplayFacts ScreenFacts(const QWidget& window) {
+  const QScreen* screen = window.screen();
+  return {screen ? screen->size().width() : kFallbackScreenWidth, !screen || screen->depth() > kFewColoursDepth};
+}
+
 void ConnectGameCommands(MainWindow& window, TMainGame& game) {
+  // A deal finds the rule record empty only before the current game was prepared.
+  game.seams().applyCardSettings = [&window, &game] { PrepareCurrentGame(game, ScreenFacts(window)); };
   window.connectCommand(Command::NewGame, [&window, &game] { NewDeal(window, game); });
   window.connectCommand(Command::Undo, [&window, &game] { StepThroughHistory(window, game, HistorySide::Undo); });
   window.connectCommand(Command::Redo, [&window, &game] { StepThroughHistory(window, game, HistorySide::Redo); });
@@ -65,18 +81,23 @@ void ConnectGameCommands(MainWindow& window, TMainGame& game) {
   window.connectCommand(Command::GoToBookmark, [&window, &game] {
     if (GoToBookmark(game)) ShowRestoredTable(window, game);
   });
+  ShowHistoryCommands(window, game);
 }
 
 void ShowDealtGame(MainWindow& window, TMainGame& game) {
   window.setCommandAllowed(Command::Pause, game.state().on(flag::GameInProgress));
   window.setCommandAllowed(Command::InsertBookmark, game.state().on(flag::GameInProgress));
   window.setCommandAllowed(Command::GoToBookmark, HasBookmark(game));
-  const bool undoOn = game.store().read(store::UndoEnabled) != "2";  // "2": the player switched undo off
-  window.setCommandAllowed(Command::Undo, undoOn);
-  window.setCommandAllowed(Command::Redo, undoOn);
+  ShowHistoryCommands(window, game);
   window.gameChanged();
   window.showScore(game.store().readNumber(store::Score).value_or(0));
   window.updateClock();
+}
+
+void ShowHistoryCommands(MainWindow& window, const TMainGame& game) {
+  const bool undoOn = game.store().read(store::UndoEnabled) != kUndoSwitchedOff;
+  window.setCommandAllowed(Command::Undo, undoOn && !game.history().undo().empty());
+  window.setCommandAllowed(Command::Redo, undoOn && !game.history().redo().empty());
 }
 
 void ShowEndedGame(MainWindow& window, std::int64_t seconds) {

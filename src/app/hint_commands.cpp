@@ -39,6 +39,7 @@ bool HintCommands::eventFilter(QObject* watched, QEvent* event) {
 void HintCommands::demo() {
   if (demoWindow_.isVisible()) return;
   if (!game_.state().on(flag::GameInProgress)) window_.action(Command::NewGame)->trigger();
+  if (!game_.state().on(flag::GameInProgress)) return;  // no game was chosen, or none could be dealt
   runDemo([this] { StartDemo(game_); });
 }
 

@@ -25,6 +25,7 @@
 #include "shell/preference_keys.h"
 #include "shell/startup.h"
 #include "status_panels.h"
+#include "window_placement.h"
 
 namespace velmora {
 namespace {
@@ -594,11 +595,10 @@ void MainWindow::restorePlacement() {
   const QScreen* screen = this->screen();
   const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
   const WindowPlacement placement = ReadWindowPlacement(game_.preferences().open(), available.width(), available.height());
-  QRect wanted(placement.left, placement.top, placement.width, placement.height);
-  // A placement from another, larger screen is pulled back onto this one.
-  wanted.setSize(wanted.size().boundedTo(available.size()).expandedTo(minimumSize()));
-  if (!available.intersects(wanted)) wanted.moveTopLeft(available.topLeft() + QPoint(50, 50));
-  setGeometry(wanted);
+  QList<QRect> screens{available};
+  for (const QScreen* each : QGuiApplication::screens())
+    if (each != screen) screens.append(each->availableGeometry());
+  setGeometry(PlaceOnScreens(QRect(placement.left, placement.top, placement.width, placement.height), screens));
   if (placement.maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -29,6 +30,22 @@ void ShowFatalMessage(const QString& caption, const QString& text) {
   QMessageBox::critical(nullptr, caption, text);
 }
 
+QString DamagedBundleText(const QString& bundle) {
+  return QStringLiteral("Some pictures in %1 cannot be read: the file is damaged.\n"
+                        "The cards are drawn plainly instead. Reinstall the program to restore its pictures.")
+      .arg(bundle);
+}
+
+void ReportDamagedPictures(ResourceStore& resources, GameUi& ui, const QObject& context) {
+  resources.setDamageReport([&resources, &ui, &context](const QString&) {
+    const QString text = DamagedBundleText(QFileInfo(resources.fileName()).absoluteFilePath());
+    QTextStream(stderr) << "velmora: " << text << Qt::endl;
+    QTimer::singleShot(0, &context, [&ui, text] {
+      ui.showMessage("Velmora 2001", text.toLatin1().toStdString(), GameUi::Icon::Warning);
+    });
+  });
+}
+
 Program::Program(ProgramOptions options, FatalReporter reportFatal)
     : options_(std::move(options)), reportFatal_(std::move(reportFatal)) {}
 
@@ -49,8 +66,9 @@ void Program::showTable() {
     switch (change) {
       case GameUi::TableChange::Layout: table_->relayout(); break;
       case GameUi::TableChange::Piles: table_->redraw(); break;
-      case GameUi::TableChange::Carry: table_->showCarry(); break;
+      case GameUi::TableChange::Carry: table_->showCarry(); return;
     }
+    ShowHistoryCommands(*window_, *game_);  // every change of the table may add or take a step
   };
   outlets.fly = [this](const std::vector<CardId>& cards, TablePoint from, TablePoint to) {
     table_->flyCards(cards, from, to);
@@ -79,18 +97,10 @@ void Program::showDemoWindow() {
   new HintCommands(*window_, *game_, *demoWindow_);
 }
 
-namespace {
-
-DisplayFacts ScreenFacts() {
-  const QScreen* screen = QApplication::primaryScreen();
-  return {screen ? screen->size().width() : 1024, !screen || screen->depth() > 8};
-}
-
-}  // namespace
-
 void Program::dealGivenGame() {
   if (options_.game.isEmpty()) return;
-  if (const auto refusal = DealNamedGame(*game_, options_.game.toStdString(), options_.deal.toStdString(), ScreenFacts()))
+  if (const auto refusal =
+          DealNamedGame(*game_, options_.game.toStdString(), options_.deal.toStdString(), ScreenFacts(*window_)))
     ui_->showMessage("Velmora 2001", *refusal, GameUi::Icon::Warning);
   else
     ShowDealtGame(*window_, *game_);
@@ -115,6 +125,7 @@ std::optional<int> Program::start() {
   }
 
   ui_ = std::make_unique<QtGameUi>(resources_);
+  ReportDamagedPictures(resources_, *ui_, uiMessages_);
   game_ = std::make_unique<TMainGame>(folders, *ui_);
   const ConfigStore& store = game_->store();
   playSplashSound();

@@ -1,6 +1,7 @@
 #pragma once
 // The running program: resource bundle, engine and main window, brought up and
 // taken down in the order the program depends on.
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -11,6 +12,7 @@
 
 namespace velmora {
 
+class GameUi;
 class MainWindow;
 class QtGameUi;
 class TableView;
@@ -28,6 +30,13 @@ struct ProgramOptions {
 // box and repeats the text on standard error for a terminal or a log.
 using FatalReporter = std::function<void(const QString& caption, const QString& text)>;
 void ShowFatalMessage(const QString& caption, const QString& text);
+
+// The text that tells the player the bundle is damaged.
+QString DamagedBundleText(const QString& bundle);
+// A picture of the bundle that cannot be decoded is told to the player once,
+// from the event loop while `context` lives (it may be found while the table
+// is being painted), and repeated on standard error.
+void ReportDamagedPictures(ResourceStore& resources, GameUi& ui, const QObject& context);
 
 class Program {
  public:
@@ -55,6 +64,7 @@ class Program {
   FatalReporter reportFatal_;
   ResourceStore resources_;
   std::unique_ptr<QtGameUi> ui_;
+  QObject uiMessages_;  // a message waiting for the event loop goes with it
   std::unique_ptr<TMainGame> game_;
   std::unique_ptr<MainWindow> window_;
   TableView* table_ = nullptr;  // owned by the window

@@ -45,6 +45,7 @@ bool ResourceStore::open(const QString& fileName) {
   }
   bytes_ = std::move(bytes);
   root_ = root;
+  fileName_ = fileName;
   catalogue_ = std::move(catalogue);
   return true;
 }
@@ -87,7 +88,7 @@ QImage ResourceStore::bitmap(const QString& name) const { return bitmap(name, 1)
 QImage ResourceStore::bitmap(const QString& name, qreal devicePixelRatio) const {
   const auto [path, dense] = catalogue_.bitmaps.find(name, devicePixelRatio);
   if (path.isEmpty()) return QImage();
-  QImage image(path);
+  QImage image = decode(name, path);
   if (dense) image.setDevicePixelRatio(cards::kHighDensityScale);
   return image;
 }
@@ -96,13 +97,22 @@ bool ResourceStore::hasPointer(const QString& name) const { return catalogue_.po
 
 QCursor ResourceStore::pointer(const QString& name, qreal devicePixelRatio) const {
   const auto [path, dense] = catalogue_.pointers.find(name, devicePixelRatio);
-  QImage image = path.isEmpty() ? QImage() : QImage(path);
+  QImage image = path.isEmpty() ? QImage() : decode(name, path);
   if (image.isNull()) return QCursor(Qt::ArrowCursor);
   if (dense) image.setDevicePixelRatio(cards::kHighDensityScale);
   // The hotspot is stored in natural-size pixels inside the picture.
   const int x = image.text(QStringLiteral("HotspotX")).toInt();
   const int y = image.text(QStringLiteral("HotspotY")).toInt();
   return QCursor(QPixmap::fromImage(image), x, y);
+}
+
+QImage ResourceStore::decode(const QString& name, const QString& path) const {
+  QImage image(path);
+  if (image.isNull() && !damageReported_) {
+    damageReported_ = true;
+    if (damageReport_) damageReport_(name);
+  }
+  return image;
 }
 
 QString ResourceStore::soundPath(const QString& name) const { return catalogue_.sounds.value(name.toLower()); }

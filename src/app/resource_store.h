@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <utility>
 
 namespace velmora {
@@ -27,9 +28,18 @@ class ResourceStore {
   // holds no pictures. A store opens one bundle in its life.
   bool open(const QString& fileName);
   bool isOpen() const { return !root_.isEmpty(); }
+  // The bundle's file, as it was opened.
+  const QString& fileName() const { return fileName_; }
+
+  // Called the first time a picture of the bundle cannot be decoded (its
+  // bytes are damaged), with the picture's name; once in the store's life,
+  // however many pictures fail.
+  using DamageReport = std::function<void(const QString& picture)>;
+  void setDamageReport(DamageReport report) { damageReport_ = std::move(report); }
 
   bool hasBitmap(const QString& name) const;
-  // An empty image when the bundle has no bitmap of that name.
+  // An empty image when the bundle has no bitmap of that name, or when its
+  // picture cannot be decoded.
   QImage bitmap(const QString& name) const;
   // On a screen whose device pixel ratio is above 1, the twice-size picture
   // when there is one (its device pixel ratio set to 2), else the natural one.
@@ -58,10 +68,15 @@ class ResourceStore {
     QHash<QString, QString> sounds;
   };
   static Catalogue index(const QString& root, const QStringList& files);
+  // The picture at `path`, a damaged one reported.
+  QImage decode(const QString& name, const QString& path) const;
 
   QByteArray bytes_;  // registered with Qt from memory: kept for the store's life
   QString root_;
+  QString fileName_;
   Catalogue catalogue_;
+  DamageReport damageReport_;
+  mutable bool damageReported_ = false;  // reporting is no change of what the store holds
 };
 
 }  // namespace velmora

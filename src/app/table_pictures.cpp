@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "index_faces.h"
 #include "table/card_size.h"
 #include "table/custom_card_set.h"
 
@@ -24,6 +25,17 @@ QImage ScaledToCard(const QImage& picture, QSize size, qreal ratio) {
   QImage scaled = picture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   scaled.setDevicePixelRatio(ratio);
   return scaled;
+}
+
+// The back of a deck at the look's size, and the one made for normal cards.
+struct BackNames {
+  QString own;
+  QString normal;
+};
+
+BackNames BackNamesOf(const CardLook& look) {
+  const QString deck = QStringLiteral("%1").arg(look.deck, 3, 10, QLatin1Char('0'));
+  return {QStringLiteral("D%1%2").arg(QLatin1Char(look.sizeLetter)).arg(deck), QStringLiteral("DB") + deck};
 }
 
 }  // namespace
@@ -64,17 +76,28 @@ void TablePictures::load(const ResourceStore& store, const CardLook& look) {
   loaded_ = true;
 }
 
+// Without a back that can be read, though the bundle holds one (a damaged
+// bundle), a plain back keeps the face-down cards in sight.
+void TablePictures::loadBack(const ResourceStore& store) {
+  back_ = Ready(backPicture(store));
+  const BackNames names = BackNamesOf(look_);
+  const bool held = store.hasBitmap(names.own) || store.hasBitmap(names.normal);
+  if (!back_.isNull() || !held || cardSize_.isEmpty()) return;
+  const int scale = look_.devicePixelRatio > 1 ? cards::kHighDensityScale : 1;
+  QImage plain = art::DrawPlainBack({cardSize_.width(), cardSize_.height()}, scale);
+  plain.setDevicePixelRatio(scale);
+  back_ = Ready(plain);
+}
+
 // A back made for normal cards is scaled to other sizes; the size's own
 // picture is used where there is one.
-void TablePictures::loadBack(const ResourceStore& store) {
-  const QString deck = QStringLiteral("%1").arg(look_.deck, 3, 10, QLatin1Char('0'));
-  const QString own = QStringLiteral("D%1%2").arg(QLatin1Char(look_.sizeLetter)).arg(deck);
-  if (look_.sizeLetter == 'B' || look_.deck == kTwoSizeDeck || !store.hasBitmap(QStringLiteral("DB") + deck)) {
-    back_ = Ready(store.bitmap(own, look_.devicePixelRatio));
-    if (!back_.isNull()) return;
+QImage TablePictures::backPicture(const ResourceStore& store) const {
+  const BackNames names = BackNamesOf(look_);
+  if (look_.sizeLetter == 'B' || look_.deck == kTwoSizeDeck || !store.hasBitmap(names.normal)) {
+    QImage picture = store.bitmap(names.own, look_.devicePixelRatio);
+    if (!picture.isNull()) return picture;
   }
-  back_ = Ready(ScaledToCard(store.bitmap(QStringLiteral("DB") + deck, look_.devicePixelRatio), cardSize_,
-                             look_.devicePixelRatio));
+  return ScaledToCard(store.bitmap(names.normal, look_.devicePixelRatio), cardSize_, look_.devicePixelRatio);
 }
 
 const QImage& TablePictures::face(CardId card) const {

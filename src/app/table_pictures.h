@@ -41,6 +41,7 @@ class TablePictures {
 
  private:
   void loadBack(const ResourceStore& store);
+  QImage backPicture(const ResourceStore& store) const;
 
   bool loaded_ = false;
   CardLook look_;

@@ -3,6 +3,9 @@
 // with the real rule file and resource bundle, and a screen that answers
 // nothing.
 #include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -69,6 +72,28 @@ class ModalDriver {
   std::function<void(QWidget&)> act_;
   bool saw_ = false;
   int polls_ = 0;
+};
+
+// Reads and closes every modal dialog that opens while it lives, however many
+// there are: its title and, for a message box, its text.
+class ModalCloser {
+ public:
+  ModalCloser() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      titles << dialog->windowTitle();
+      if (auto* box = qobject_cast<QMessageBox*>(dialog)) texts << box->text();
+      dialog->reject();
+    });
+    timer_.start(10);
+  }
+
+  QStringList titles;
+  QStringList texts;  // of the message boxes
+
+ private:
+  QTimer timer_;
 };
 
 }  // namespace velmora::testing

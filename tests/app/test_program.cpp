@@ -11,7 +11,9 @@
 
 #include "app_test_support.h"
 #include "files/ini_document.h"
+#include "commands.h"
 #include "piles/pile_names.h"
+#include "play/player_actions.h"
 #include "main_window.h"
 #include "program.h"
 #include "shell/main_game.h"
@@ -48,6 +50,28 @@ class ProgramTest : public ::testing::Test {
     QFile file(dataFolder() + QStringLiteral("/Cfg.dat"));
     if (!file.open(QIODevice::ReadOnly)) return {};
     return IniDocument::Parse(file.readAll().toStdString());
+  }
+
+  void writePreferences(const char* text) {
+    QDir().mkpath(dataFolder());
+    QFile file(dataFolder() + QStringLiteral("/Cfg.dat"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  }
+
+  QByteArray dataFile(const char* name) const {
+    QFile file(dataFolder() + QLatin1Char('/') + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  // Started, the first activation passed and its game selection closed.
+  std::unique_ptr<Program> startPastTheSelection(const testing::ModalCloser& closer) {
+    auto program = makeProgram();
+    EXPECT_FALSE(program->start().has_value());
+    program->mainWindow().activateWindow();
+    for (int wait = 0; wait < 50 && closer.titles.isEmpty(); ++wait) QTest::qWait(10);
+    EXPECT_EQ(closer.titles, QStringList{QStringLiteral("Open a game")});
+    return program;
   }
 
   QTemporaryDir scratch;
@@ -125,7 +149,7 @@ TEST_F(ProgramTest, RefusesAMissingOrDamagedResourceBundle) {
     auto program = makeProgram();
     EXPECT_EQ(program->start(), 1);
     ASSERT_EQ(fatal.size(), 1u);
-    EXPECT_EQ(fatal[0].text, QStringLiteral("Can't find/load ") + bundle.toLower());
+    EXPECT_EQ(fatal[0].text, QStringLiteral("Can't find/load ") + bundle);
     EXPECT_FALSE(QFile::exists(dataFolder() + QStringLiteral("/Cfg.dat"))) << "nothing written before the bundle";
   }
 }
@@ -168,6 +192,71 @@ TEST_F(ProgramTest, TheWindowComesBackWhereItWasLeft) {
   auto program = makeProgram();
   ASSERT_FALSE(program->start().has_value());
   EXPECT_EQ(program->mainWindow().size(), QSize(700, 500));
+}
+
+// A first start: no game was ever chosen, so "New game" has nothing to deal
+// and asks for a game; closing the program then records nothing.
+TEST_F(ProgramTest, WithNoGameChosenNewGameOpensTheSelectionAndNothingIsRecorded) {
+  const testing::ModalCloser closer;
+  auto program = startPastTheSelection(closer);
+  const QByteArray statistics = dataFile("STAT.DAT");
+  MainWindow& window = program->mainWindow();
+  window.action(Command::NewGame)->trigger();
+  EXPECT_EQ(closer.titles, (QStringList{QStringLiteral("Open a game"), QStringLiteral("Open a game")}));
+  EXPECT_TRUE(closer.texts.isEmpty()) << closer.texts.join(QLatin1Char('|')).toStdString();
+  EXPECT_FALSE(program->game().state().on(flag::GameInProgress));
+  EXPECT_FALSE(program->game().state().on(flag::ClockRuns));
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Velmora 2001 [Player 1]"));
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(dataFile("STAT.DAT"), statistics);
+  EXPECT_TRUE(dataFile("STAT_LOG.DAT").isEmpty()) << "no game in the results log";
+}
+
+// The game of an earlier session is the current game: "New game" deals it by
+// its own rules, though nothing loaded them before.
+TEST_F(ProgramTest, NewGameDealsTheGameOfAnEarlierSession) {
+  writePreferences("[Preference]\r\nGame=3\r\nGame_Name=FreeCell\r\nAutoPlay=N\r\n");
+  const testing::ModalCloser closer;
+  auto program = startPastTheSelection(closer);
+  program->mainWindow().action(Command::NewGame)->trigger();
+  EXPECT_TRUE(closer.texts.isEmpty()) << closer.texts.join(QLatin1Char('|')).toStdString();
+  const TMainGame& game = program->game();
+  EXPECT_TRUE(game.state().on(flag::GameInProgress));
+  EXPECT_EQ(game.store().gameName(), "FreeCell");
+  for (int pile = 0; pile < 8; ++pile)
+    EXPECT_FALSE(game.piles().pile({PileGroup::Tableau, pile}).empty()) << "tableau pile " << pile + 1;
+}
+
+TEST_F(ProgramTest, UndoAndRedoAreEnabledOnlyWithAStepToTake) {
+  writePreferences("[Preference]\r\nAutoPlay=N\r\n");
+  ProgramOptions options{programFolder().toStdString(), dataFolder().toStdString(), "FreeCell", "1"};
+  Program program(options, [this](const QString& caption, const QString& text) { fatal.push_back({caption, text}); });
+  ASSERT_FALSE(program.start().has_value());
+  for (int wait = 0; wait < 50 && !program.game().state().on(flag::GameInProgress); ++wait) QTest::qWait(10);
+  ASSERT_TRUE(program.game().state().on(flag::GameInProgress));
+  MainWindow& window = program.mainWindow();
+  QAction* undo = window.action(Command::Undo);
+  QAction* redo = window.action(Command::Redo);
+  struct Step {
+    const char* after;
+    std::function<void()> act;
+    bool undoOn, redoOn;
+  };
+  const PileRef firstPile{PileGroup::Tableau, 0};
+  const Step steps[] = {
+      {"the deal", [] {}, false, false},
+      {"a card sent to a free cell",
+       [&] { ASSERT_TRUE(SendCard(program.game(), program.game().piles().topCard(firstPile), false, false)); }, true,
+       false},
+      {"Undo", [&] { undo->trigger(); }, false, true},
+      {"Redo", [&] { redo->trigger(); }, true, false},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.after);
+    step.act();
+    EXPECT_EQ(undo->isEnabled(), step.undoOn);
+    EXPECT_EQ(redo->isEnabled(), step.redoOn);
+  }
 }
 
 }  // namespace

@@ -88,6 +88,7 @@ TEST_F(TableMouseTest, DoubleClickSendsACardToItsFoundation) {
 
 TEST_F(TableMouseTest, StockTurnsThroughAPassAndOver) {
   deal("Klondike (draw one)");
+  game.setAutoplay(false);  // every card turned stays on the waste
   const std::size_t stockCards = game.piles().pile(kStock).size();
   ASSERT_GT(stockCards, 0u);
   for (std::size_t i = 0; i < stockCards; ++i) click(topOf("Mazzo"));

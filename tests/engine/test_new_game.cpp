@@ -104,6 +104,9 @@ TEST_F(NewGameTest, AnUndealableDeckTellsThePlayer) {
   EXPECT_FALSE(StartNewGame(game, {.deal = true, .animate = false, .mode = DealMode::KeepDealNumber, .quiet = true}));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Error 01 - fnGameNumberCardsArray");
+  EXPECT_FALSE(game.state().on(flag::GameInProgress)) << "a table never dealt is no game to record";
+  EXPECT_FALSE(game.state().on(flag::ClockRuns));
+  EXPECT_EQ(table().find_first_not_of('|'), std::string::npos);
 }
 
 TEST_F(NewGameTest, SeamsRunInTheirPlaces) {

@@ -570,6 +570,41 @@ TEST_F(PlayTest, SendsFollowThePreferencesAndTryFoundationsTableauThenReserves) 
   }
 }
 
+// A card in a free cell is sent on only where it changes the table: never
+// into another free cell, which would cost a move and change nothing. The
+// table: the Five of hearts in the first cell, the second cell free, a black
+// Six on the first tableau pile, the second tableau pile empty.
+TEST_F(PlayTest, ACardInAReserveIsNeverSentToAnotherReserve) {
+  const SendCase cases[] = {
+      {"double click, foundations only", MouseButton::Left, "Y", "N", H(5), std::nullopt},
+      {"right click, foundations only", MouseButton::Right, "Y", "N", H(5), std::nullopt},
+      {"double click to the tableau: onto the black Six", MouseButton::Left, "N", "Y", H(5), Tab(1)},
+      {"right click with the Four on its foundation: home", MouseButton::Right, "Y", "N", H(5), Found(1)},
+  };
+  for (const SendCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    start("FreeCell");
+    clearTable();
+    lay(Res(1), {H(5)});
+    lay(Tab(1), {S(6)});
+    if (c.lands == Found(1)) lay(Found(1), {H(A), H(2), H(3), H(4)});
+    const bool right = c.button == MouseButton::Right;
+    game.store().write(right ? store::RightClickToFoundations : store::DoubleClickToFoundations, c.toFoundations);
+    game.store().write(right ? store::RightClickToTableaus : store::DoubleClickToTableaus, c.toTableaus);
+    const PileSnapshot before = table();
+    const TablePoint at = pointOn(c.card);
+    const bool sent = right ? RightClickSend(game, at.x, at.y) : DoubleClickSend(game, at.x, at.y);
+    EXPECT_EQ(sent, c.lands.has_value());
+    if (c.lands) {
+      EXPECT_EQ(game.piles().topCard(*c.lands), c.card);
+    } else {
+      EXPECT_EQ(table(), before) << "the cell keeps its card";
+    }
+    EXPECT_EQ(pile(Res(2)), "");
+    EXPECT_EQ(undoSteps(), c.lands ? 1 : 0);
+  }
+}
+
 TEST_F(PlayTest, ADoubleClickSwallowsTheSecondPress) {
   start("FreeCell");
   clearTable();

@@ -59,8 +59,8 @@ TEST_F(StartupTest, DefaultsFillTheStore) {
     const char* expected;
   } cases[] = {
       {store::BackCard, "011"},         {store::CardSet, "001"},
-      {store::CardSize, "B"},           {store::Game, "0001"},
-      {store::GameName, "Freecell"},    {store::BackgroundColour, "-2147483633"},
+      {store::CardSize, "B"},           {store::Game, "-001"},  // no game until the player chooses one
+      {store::GameName, ""},            {store::BackgroundColour, "-2147483633"},
       {store::BackgroundBitmap, "0"},   {store::BackgroundFixedColour, "32768"},
       {store::CardsShadowed, "Y"},      {store::UndoEnabled, "0"},
       {store::ScoringMode, "01"},       {store::SessionWon, "0000"},
@@ -198,8 +198,9 @@ TEST_F(StartupTest, AMissingRuleFileEndsStartUp) {
                                "\rCopy the file into the directory that above is specified\ror reinstall the program.");
 }
 
-TEST(StartupMessages, AMissingResourceBundleIsNamedInLowerCase) {
-  EXPECT_EQ(ResourceBundleFailure("/Opt/Velmora/SOL.RGF").text, "Can't find/load /opt/velmora/sol.rgf");
+// Letter case matters in Linux paths: the player must be able to find the file named.
+TEST(StartupMessages, AMissingResourceBundleIsNamedByItsRealPath) {
+  EXPECT_EQ(ResourceBundleFailure("/Opt/Velmora/SOL.RGF").text, "Can't find/load /Opt/Velmora/SOL.RGF");
 }
 
 TEST_F(StartupTest, ASecondCopyOnTheSameDataFolderIsRefused) {

@@ -23,7 +23,7 @@ set +e
 code=$?
 set -e
 [[ $code == 1 ]] || fail "a program folder without its files must fail, got $code"
-grep -qF "velmora-cli: Can't find/load ${scratch,,}/empty/sol.rgf" "$scratch/err" || fail "message: $(cat "$scratch/err")"
+grep -qF "velmora-cli: Can't find/load $scratch/empty/SOL.RGF" "$scratch/err" || fail "message: $(cat "$scratch/err")"
 
 cp "$bin/SOL.RGF" "$scratch/empty/"
 set +e

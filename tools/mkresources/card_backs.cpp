@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "card_sheet_layout.h"
-#include "index_faces.h"
+#include "drawing_kit.h"
 
 namespace velmora::mkres {
 namespace {

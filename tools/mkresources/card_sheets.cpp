@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "index_faces.h"
+#include "drawing_kit.h"
 
 namespace velmora::mkres {
 namespace {

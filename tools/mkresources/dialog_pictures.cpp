@@ -4,7 +4,6 @@
 
 #include "card_sheet_layout.h"
 #include "drawing_kit.h"
-#include "index_faces.h"
 
 namespace velmora::mkres {
 namespace {
@@ -15,11 +14,6 @@ const QColor kTableGreen(0, 96, 0);
 constexpr const char* kSuitWords[] = {"HEARTS", "DIAMONDS", "CLUBS", "SPADES"};
 
 QColor SuitInk(Suit suit) { return suit == Suit::Hearts || suit == Suit::Diamonds ? kRed : kBlack; }
-
-const FaceStyle& PreviewStyle() {
-  static const FaceStyle style{Qt::white, QColor(70, 70, 70), {kRed, kRed, kBlack, kBlack}, QColor(252, 236, 214), true};
-  return style;
-}
 
 QImage Banner(const QString& text, int width, int height, qreal em, int scale) {
   Canvas canvas(width, height, scale);
@@ -124,7 +118,7 @@ QImage CardsPreview(bool shadows, bool irregular, int scale) {
         p.drawRoundedRect(QRectF(at + QPointF(4, 4), QSizeF(card.width, card.height)), 3.5, 3.5);
       }
       p.drawImage(QRectF(at, QSizeF(card.width, card.height)),
-                  DrawIndexFace(PreviewStyle(), card, ranks[(pile + i) % 4], suits[(pile * 2 + i) % 4], scale));
+                  DrawIndexFace(art::PlainFaceStyle(), card, ranks[(pile + i) % 4], suits[(pile * 2 + i) % 4], scale));
     }
   return canvas.finish();
 }

@@ -1,34 +1,28 @@
 #pragma once
-// Small drawing helpers shared by the generators: suit symbols, text as
-// outlines, a repeatable random number source, and a canvas at a scale.
+// Small drawing helpers shared by the generators: the program's card art
+// (suit symbols, text as outlines, a canvas at a scale, the index faces), a
+// repeatable random number source and colour mixing.
 #include <QColor>
-#include <QImage>
-#include <QPainter>
-#include <QPainterPath>
-#include <QRectF>
 #include <cstdint>
+
+#include "card_art.h"
+#include "index_faces.h"
 
 namespace velmora::mkres {
 
-enum class Suit { Hearts, Diamonds, Clubs, Spades };
-inline constexpr Suit kSuits[] = {Suit::Hearts, Suit::Diamonds, Suit::Clubs, Suit::Spades};
-
-// The suit symbol filling `box` (kept to the symbol's own proportions, centred).
-QPainterPath SuitPath(Suit suit, const QRectF& box);
-
-enum class Typeface { Sans, Serif, SansBook };
-struct TextStyle {
-  Typeface face;
-  qreal pixelSize;    // em size
-  qreal stretch = 1;  // horizontal scale, below 1 to narrow wide text
-};
-// Text as an outline at the origin's baseline, drawn from the font files themselves so that every
-// machine makes the same pixels.
-QPainterPath TextOutline(const QString& text, const TextStyle& style);
-// The same with its ink box centred on `centre`:
-QPainterPath CentredText(const QString& text, const TextStyle& style, QPointF centre);
-// ... or with the ink box's top-left corner at `topLeft`.
-QPainterPath TextAt(const QString& text, const TextStyle& style, QPointF topLeft);
+using art::Canvas;
+using art::CentredText;
+using art::DrawBlankCard;
+using art::DrawIndexFace;
+using art::DrawJoker;
+using art::FaceStyle;
+using art::kSuits;
+using art::Suit;
+using art::SuitPath;
+using art::TextAt;
+using art::TextOutline;
+using art::TextStyle;
+using art::Typeface;
 
 // A repeatable source of random numbers (the same seed gives the same pictures).
 class Random {
@@ -41,19 +35,6 @@ class Random {
 
  private:
   std::uint64_t state_;
-};
-
-// A transparent image of `width` x `height` natural pixels drawn at `scale`,
-// with a painter whose coordinates are natural pixels.
-class Canvas {
- public:
-  Canvas(int width, int height, int scale, QColor fill = Qt::transparent);
-  QPainter& painter() { return painter_; }
-  QImage finish();
-
- private:
-  QImage image_;
-  QPainter painter_;
 };
 
 QColor Mix(const QColor& a, const QColor& b, double t);

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include "bundle_writer.h"
+#include "card_art.h"
 #include "card_backs.h"
 #include "card_sheets.h"
 #include "dialog_pictures.h"
@@ -21,6 +22,11 @@ int main(int argc, char** argv) {
   if (args.size() != 3) {
     qWarning("usage: mkresources STAGE_FOLDER CARD_DECK_FOLDER");
     return 2;
+  }
+  // The same sources must give the same pictures on every machine.
+  if (const auto missing = velmora::art::MissingFontFile()) {
+    qWarning("mkresources: cannot load the font %s", qPrintable(*missing));
+    return 1;
   }
   BundleWriter bundle(args[1]);
   bool complete = StageCardSheets(bundle, args[2]);

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "drawing_kit.h"
-#include "index_faces.h"
 
 namespace velmora::mkres {
 namespace {

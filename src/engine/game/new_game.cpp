@@ -60,10 +60,14 @@ std::string NewDealNumber(std::mt19937& random) {
 
 bool StartNewGame(TMainGame& game, const NewGameRequest& request) {
   ResetGameState(game);
-  bool dealt = true;
-  if (request.deal) {
-    dealt = Deal(game, request);
-    if (!dealt) game.ui().showMessage("Velmora 2001", kDeckSizeError, GameUi::Icon::Information);
+  if (request.deal && !Deal(game, request)) {
+    // A table that could not be dealt is no game: no clock runs and nothing
+    // is ever recorded for it.
+    game.piles().clear();
+    game.state().set(flag::ClockRuns, false);
+    game.ui().showMessage("Velmora 2001", kDeckSizeError, GameUi::Icon::Information);
+    if (!request.quiet) game.ui().showTable(GameUi::TableChange::Layout);
+    return false;
   }
   Run(game.seams().rememberDealNumber);
   Run(game.seams().recordLastPlayed);
@@ -78,7 +82,7 @@ bool StartNewGame(TMainGame& game, const NewGameRequest& request) {
   if (!request.quiet) game.ui().showTable(GameUi::TableChange::Layout);
   Run(game.seams().afterDeal);
   if (game.rules()[rule::Family] == 44) Run(game.seams().familyWonTest);
-  return dealt;
+  return true;
 }
 
 }  // namespace velmora

@@ -308,7 +308,9 @@ bool SendCard(TMainGame& game, CardId card, bool toFoundations, bool toTableau) 
         if (!(pile == from->pile) && game.piles().pile(pile).empty() == empty) order.push_back(pile);
       }
   }
-  if (single)
+  // A card already in a reserve gains nothing from another one: such a send
+  // would only cost a move.
+  if (single && from->pile.group != PileGroup::Reserves)
     for (int j = 0; j < InUse(game, PileGroup::Reserves); ++j) order.push_back({PileGroup::Reserves, j});
   if (toTableau) order.push_back(kWaste);
   for (const PileRef pile : order) {

@@ -33,8 +33,9 @@ bool RightClickSend(TMainGame& game, int x, int y);
 bool DoubleClickSend(TMainGame& game, int x, int y);
 
 // The search of a send: the foundations (a single card), the tableau piles
-// that hold cards and then the empty ones, the reserves (a single card) and
-// the waste (with the tableau), each tried as a drop; true at the first move.
+// that hold cards and then the empty ones, the reserves (a single card not
+// already in one) and the waste (with the tableau), each tried as a drop;
+// true at the first move.
 bool SendCard(TMainGame& game, CardId card, bool toFoundations, bool toTableau);
 
 // A candidate pile of a drop and the area the carried rectangle shares with it.

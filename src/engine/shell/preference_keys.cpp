@@ -32,8 +32,9 @@ constexpr std::array kBindings{
                       kMaxColour},
     Switch("Background_def", s::BackgroundDefault, "N"),
     Switch("Fade_Background", s::FadeBackground, "Y"),
-    PreferenceBinding{"Game", s::Game, K::PaddedNumber, "0001", {}, -1, 9999},
-    PreferenceBinding{"Game_name", s::GameName, K::Text, "Freecell"},
+    // Until the player chooses a game there is none: -1, written in width 4.
+    PreferenceBinding{"Game", s::Game, K::PaddedNumber, "-001", {}, -1, 9999},
+    PreferenceBinding{"Game_name", s::GameName, K::Text, ""},
     Switch("Show_Time", s::ShowTime, "Y"),
     Switch("Show_Score", s::ShowScore, "Y"),
     Switch("Cards_Animate", s::CardsAnimate, "Y"),

@@ -91,7 +91,7 @@ void RemoveOlderVersionFiles(UserData& data) {
 }  // namespace
 
 StartupFailure ResourceBundleFailure(const fs::path& bundle) {
-  return {std::string(kProgramName), "Can't find/load " + ToLower(bundle.string())};
+  return {std::string(kProgramName), "Can't find/load " + bundle.string()};
 }
 
 StartupFailure AlreadyRunningFailure(const fs::path& dataFolder) {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velmora::mkres {
+namespace velmora::art {
 namespace {
 
 constexpr const char* kRankText[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
@@ -112,7 +112,29 @@ void RotateHalfTurn(QPainter& p, cards::PixelSize size) {
   p.rotate(180);
 }
 
+const QColor kPlainRed(200, 16, 46);
+const QColor kPlainBlack(26, 26, 26);
+const QColor kPlainBackColour(31, 64, 140);
+const QColor kPlainBackFrame(235, 235, 225);
+constexpr qreal kBackFrameInset = 0.1;  // of the card's width
+
 }  // namespace
+
+FaceStyle PlainFaceStyle() {
+  return {Qt::white, QColor(70, 70, 70), {kPlainRed, kPlainRed, kPlainBlack, kPlainBlack}, QColor(252, 236, 214), true};
+}
+
+QImage DrawPlainBack(cards::PixelSize size, int scale) {
+  Canvas canvas(size.width, size.height, scale);
+  QPainter& p = canvas.painter();
+  DrawBlankCard(p, size, kPlainBackColour, kPlainBlack);
+  const qreal inset = size.width * kBackFrameInset;
+  p.setPen(QPen(kPlainBackFrame, std::max(1.0, size.width / 40.0)));
+  p.setBrush(Qt::NoBrush);
+  const qreal r = CornerRadius(size);
+  p.drawRoundedRect(QRectF(inset, inset, size.width - 2 * inset, size.height - 2 * inset), r, r);
+  return canvas.finish();
+}
 
 void DrawBlankCard(QPainter& p, cards::PixelSize size, const QColor& face, const QColor& edge) {
   p.setPen(QPen(edge, 1));
@@ -177,4 +199,4 @@ QImage DrawJoker(cards::PixelSize size, int scale) {
   return canvas.finish();
 }
 
-}  // namespace velmora::mkres
+}  // namespace velmora::art
