@@ -11,7 +11,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kVersionMark = "0600";
-constexpr std::uintmax_t kLogMaxBytes = 256u << 20;
 
 std::string_view Field(std::string_view line, std::size_t position, std::size_t width) {
   return line.substr(position - 1, width);
