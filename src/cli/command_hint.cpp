@@ -12,6 +12,7 @@
 #include <ostream>
 #include <map>
 
+#include "cards/deal_generator.h"
 #include "hints/demo.h"
 #include "hints/show_legal_move.h"
 #include "play_script.h"
@@ -30,7 +31,8 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
     if (args[i + 1].empty()) return args[i] + " needs a value";
     out[args[i]] = args[i + 1];
   }
-  if (!out.contains("--game") || !out.contains("--deal")) return "needs --game GAME and --deal D";
+  if (!out.contains("--game") || !out.contains("--deal") || !ParseDealNumber(out["--deal"]))
+    return "needs --game GAME and --deal D (a deal number from " + std::string(kDealNumberRange) + ")";
   return std::nullopt;
 }
 
