@@ -119,12 +119,15 @@ FileVerdict CheckCustomGames(UserData& data, Catalogue& catalogue) {
   verdict.name = CustomGames::kFileName;
   verdict.status = custom.fileExists() ? ReadStatus::Ok : ReadStatus::Missing;
   verdict.faults = custom.damage();
-  for (const CustomGameRecord& record : custom.records())
+  for (const CustomGameRecord& record : custom.records()) {
+    if (!GameProblems(catalogue, record.base).empty()) continue;  // told of the rule file
     for (std::string& problem : GameProblems(catalogue, record.number)) verdict.faults.push_back(std::move(problem));
+  }
   return verdict;
 }
 
-void CheckDataFolder(const Folders& folders, bool ruleFileSound, Catalogue& catalogue, Report& report) {
+// `catalogue` is null when the rule file could not be loaded.
+void CheckDataFolder(const Folders& folders, Catalogue* catalogue, Report& report) {
   FileSystem files;
   UserData data(folders, files);  // no warning sink: the verdicts say everything
   const fs::path& folder = folders.data();
@@ -137,8 +140,8 @@ void CheckDataFolder(const Folders& folders, bool ruleFileSound, Catalogue& cata
 
   const auto path = [&data](std::string_view name) { return data.path(name).value_or(fs::path(name)); };
   report.file(CheckPreferenceFile(data), path(PreferenceFile::kName));
-  if (ruleFileSound)
-    report.file(CheckCustomGames(data, catalogue), path(CustomGames::kFileName));
+  if (catalogue)
+    report.file(CheckCustomGames(data, *catalogue), path(CustomGames::kFileName));
   else
     report.line(std::string(ShownName(CustomGames::kFileName)) + ": not checked (its games build on the rule file)",
                 false);
@@ -154,10 +157,10 @@ int RunCheck(const Options& options, const std::vector<std::string>& args, std::
   Report report(out);
   out << "program folder: " << folders.program().string() << "\n";
   Catalogue catalogue;
-  const FileVerdict rules = CheckRuleFile(folders.programFile(kRuleFileName), catalogue);
-  report.file(rules, folders.programFile(kRuleFileName));
+  report.file(CheckRuleFile(folders.programFile(kRuleFileName), catalogue), folders.programFile(kRuleFileName));
   report.file(CheckResourceBundle(folders.programFile(kResourceBundleName)), folders.programFile(kResourceBundleName));
-  CheckDataFolder(folders, rules.sound(), catalogue, report);
+  // A rule file that loaded, even with a game it cannot play, can judge the custom games.
+  CheckDataFolder(folders, catalogue.games().empty() ? nullptr : &catalogue, report);
   const bool startable = RequireProgramFiles(options, err);
   return startable && report.sound() ? 0 : 1;
 }

@@ -31,13 +31,19 @@ cp "$bin/GAMES.DAT" "$bin/SOL.RGF" "$program/"
 sound="$scratch/sound"
 "$bin/velmora-cli" --program-dir "$program" --data-dir "$sound" play --game 1 --deal 1 --end < /dev/null > /dev/null
 printf '[Preference]\r\nUserDefault=Player 1\r\n' > "$sound/Cfg.dat"
+# One custom game: number, name and base game, its rule changes, 28 reserved lines.
+{ printf '[R-0301]\r\n8000%-50s0001\r\n00300020100102003\r\n' "My Klondike"; printf '\r\n%.0s' {1..28}; } \
+  > "$sound/GAM_CUST.DAT"
 
 check "$program" "$sound"
 [[ $code == 0 ]] || fail "a sound data folder: $code $(cat "$scratch/out" "$scratch/err")"
-for file in GAMES.DAT SOL.RGF Cfg.dat STAT_LOG.DAT STAT.DAT STAT_SCR.DAT STAT_GLO.DAT STAT_UNI.DAT; do
+for file in GAMES.DAT SOL.RGF Cfg.dat GAM_CUST.DAT STAT_LOG.DAT STAT.DAT STAT_SCR.DAT STAT_GLO.DAT STAT_UNI.DAT; do
   grep -q "^$file: sound (" "$scratch/out" || fail "$file is sound: $(cat "$scratch/out")"
 done
-grep -q "^GAM_CUST.DAT: none yet (" "$scratch/out" || fail "no custom games yet: $(cat "$scratch/out")"
+check "$program" "$scratch/new-player"
+[[ $code == 0 ]] || fail "a new player's data folder: $(cat "$scratch/out")"
+grep -qx "data folder: $scratch/new-player (not created yet)" "$scratch/out" || fail "no data folder: $(cat "$scratch/out")"
+[[ ! -e "$scratch/new-player" ]] || fail "check created the data folder"
 
 # A GAMES.DAT with LF line ends reads as the same catalogue.
 tr -d '\r' < "$bin/GAMES.DAT" > "$scratch/lf"
@@ -80,16 +86,17 @@ for entry in "${cases[@]}"; do
 done
 
 # The program folder: a game whose rules leave it without tableau piles, a
-# rule file cut short, a resource bundle cut short. The custom games build
-# on the rule file and are not judged without it.
+# rule file cut short, a resource bundle cut short. Each case: the file, how
+# it is damaged, the first fault told under it, what is said of the custom
+# games, which build on the rule file.
 damaged="$scratch/damaged-program"
 program_cases=(
-  "GAMES.DAT|sed -i 's/^\\(0368 .\\{11\\}\\)g/\\1\`/' GAMES.DAT|game 1 (Klondike (draw one)): tableau_cards[1] is set, but tableau_piles is 0"
-  "GAMES.DAT|truncate -s 60000 GAMES.DAT|line "
-  "SOL.RGF|truncate -s 5000000 SOL.RGF|it is not a whole, well-formed resource bundle"
+  "GAMES.DAT|sed -i 's/^\\(0368 .\\{11\\}\\)g/\\1\`/' GAMES.DAT|game 1 (Klondike (draw one)): tableau_cards[1] is set, but tableau_piles is 0|GAM_CUST.DAT: sound"
+  "GAMES.DAT|truncate -s 60000 GAMES.DAT|line |GAM_CUST.DAT: not checked (its games build on the rule file)"
+  "SOL.RGF|truncate -s 5000000 SOL.RGF|it is not a whole, well-formed resource bundle|GAM_CUST.DAT: sound"
 )
 for entry in "${program_cases[@]}"; do
-  IFS='|' read -r file damage fault <<< "$entry"
+  IFS='|' read -r file damage fault custom <<< "$entry"
   rm -rf "$damaged"
   cp -r "$program" "$damaged"
   (cd "$damaged" && eval "$damage")
@@ -97,10 +104,8 @@ for entry in "${program_cases[@]}"; do
   [[ $code == 1 ]] || fail "$file ($damage): exit code $code"
   grep -qx "$file: DAMAGED ($damaged/$file)" "$scratch/out" || fail "$file ($damage): $(cat "$scratch/out")"
   grep -A1 "^$file: " "$scratch/out" | tail -1 | grep -qF "  $fault" || fail "$file ($damage): $(cat "$scratch/out")"
+  grep -q "^$custom" "$scratch/out" || fail "$file ($damage): custom games: $(cat "$scratch/out")"
 done
-rm -rf "$damaged" && cp -r "$program" "$damaged" && truncate -s 60000 "$damaged/GAMES.DAT"
-check "$damaged" "$sound"
-grep -qx "GAM_CUST.DAT: not checked (its games build on the rule file)" "$scratch/out" || fail "custom games: $(cat "$scratch/out")"
 
 # A data folder that is a file is no data folder.
 touch "$scratch/file"
