@@ -10,19 +10,23 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Every file of the folder with its checksum, so that a file moved aside or
-# created shows as well as one changed.
-snapshot() { (cd "$1" && find . -print0 | sort -z | xargs -0 -I{} sh -c 'printf "%s " "{}"; [ -f "{}" ] && sha256sum < "{}" || echo') ; }
+# Every entry of the folder with its kind, size, time and inode, and the
+# checksums of the small files: a file created, moved aside or written shows.
+# A folder that does not exist is left out.
+snapshot() {
+  find "$@" -printf '%p %y %s %T@ %i\n' 2>/dev/null || true
+  find "$@" -type f -size -1M -exec sha256sum {} + 2>/dev/null || true
+}
 
 # check PROGRAM DATA: runs check; its exit code in $code, its report in $scratch/out.
 check() {
   local before
-  before=$(snapshot "$1"; snapshot "$2" 2>/dev/null || true)
+  before=$(snapshot "$1" "$2")
   set +e
   "$bin/velmora-cli" --program-dir "$1" --data-dir "$2" check > "$scratch/out" 2> "$scratch/err"
   code=$?
   set -e
-  [[ $(snapshot "$1"; snapshot "$2" 2>/dev/null || true) == "$before" ]] || fail "check changed the folders"
+  [[ $(snapshot "$1" "$2") == "$before" ]] || fail "check changed the folders"
 }
 
 program="$scratch/program"
