@@ -106,7 +106,7 @@ struct RecordFileKind {
 };
 
 constexpr std::array kRecordFiles{
-    RecordFileKind{kResultsLogFile, kLogMaxBytes, ResultsLogFaults},
+    RecordFileKind{kResultsLogFile, kResultsLogMaxBytes, ResultsLogFaults},
     RecordFileKind{kStatisticsFile, kRecordFileMaxBytes, StatisticsFaults},
     RecordFileKind{kInternetCountsFile, kRecordFileMaxBytes, InternetCountsFaults},
     RecordFileKind{kHighScoreFile, kRecordFileMaxBytes, HighScoreFaults},

@@ -100,7 +100,7 @@ FileOutcome AppendLogLine(UserData& data, const LogLine& line) {
 }
 
 std::optional<std::string> LoadLog(const UserData& data) {
-  FileContents contents = data.read(kResultsLogFile, kLogMaxBytes);
+  FileContents contents = data.read(kResultsLogFile, kResultsLogMaxBytes);
   if (contents.status == ReadStatus::Missing) return std::string();
   if (!contents.ok()) return std::nullopt;
   return std::move(contents.data);

@@ -14,8 +14,7 @@ namespace velmora {
 
 inline constexpr std::string_view kResultsLogFile = "DATA\\STAT_LOG.DAT";
 inline constexpr std::size_t kLogLineWidth = 147;
-// Far more lines than a lifetime of games; anything larger is not our log.
-inline constexpr std::uintmax_t kLogMaxBytes = 256u << 20;
+inline constexpr std::uintmax_t kResultsLogMaxBytes = 256u << 20;
 
 struct LogLine {
   std::string date;       // "yyyymmdd"
