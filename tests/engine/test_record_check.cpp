@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 #include "records/high_scores.h"
 #include "records/internet_counts.h"
@@ -58,6 +59,12 @@ std::function<void(std::string&)> EditAfter(std::string_view marker, std::size_t
   };
 }
 
+std::set<std::filesystem::path> Entries(const std::filesystem::path& folder) {
+  std::set<std::filesystem::path> entries;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) entries.insert(entry.path());
+  return entries;
+}
+
 struct DamageCase {
   std::string_view file;
   std::function<void(std::string&)> damage;
@@ -88,14 +95,14 @@ TEST(RecordCheck, EachFaultIsNamedAndTheFileLeftAsItWas) {
     std::string text = ReadAll(f.file(c.file));
     c.damage(text);
     WriteAll(f.file(c.file), text);
+    const std::set<std::filesystem::path> before = Entries(f.dir / "data");
 
     const FileVerdict verdict = CheckRecordFile(f.game().data(), "DATA\\" + std::string(c.file));
     EXPECT_EQ(verdict.status, ReadStatus::Ok);
     EXPECT_EQ(verdict.faults, std::vector<std::string>{c.fault});
     EXPECT_EQ(RecordFileFaults("DATA\\" + std::string(c.file), text), verdict.faults);
     EXPECT_EQ(ReadAll(f.file(c.file)), text);
-    for (const auto& entry : std::filesystem::directory_iterator(f.dir / "data"))
-      EXPECT_EQ(entry.path().extension(), ".DAT") << "nothing is set aside: " << entry.path();
+    EXPECT_EQ(Entries(f.dir / "data"), before) << "nothing is set aside or created";
   }
 }
 
