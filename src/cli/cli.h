@@ -32,6 +32,15 @@ namespace velmora::cli {
 // The program's messages break lines with CR; a terminal wants LF.
 std::string ForTerminal(std::string_view text);
 
+// The text with control characters, backslashes and bytes beyond ASCII
+// written as escapes (\t, \x1b): input echoed back can neither drive
+// the terminal nor hide what it held.
+std::string Escaped(std::string_view text);
+
+// One line per fault after `prefix`, escaped; past the first few, how many
+// more there are.
+void PrintFaults(std::string_view prefix, const std::vector<std::string>& faults, std::ostream& out);
+
 // The program cannot work without its rule file and resource bundle: when one
 // is missing or unreadable, says so on `err` as the program would and answers
 // false.

@@ -24,7 +24,7 @@ int RunDeal(const Options& options, const std::vector<std::string>& args, std::o
   }
   const auto dealDigits = ParseDealNumber(dealWanted);
   if (gameWanted.empty() || !dealDigits) {
-    err << "velmora-cli deal: needs --game GAME and --deal D (a deal number of 1 to 13 digits)\n";
+    err << "velmora-cli deal: needs --game GAME and --deal D (a deal number from " << kDealNumberRange << ")\n";
     return 2;
   }
   auto headless = HeadlessGame::Open(options, err);

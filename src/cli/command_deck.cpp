@@ -30,7 +30,7 @@ std::optional<DeckRequest> ParseRequest(const std::vector<std::string>& args, st
   DeckRequest request;
   const auto deal = values.contains("--deal") ? ParseDealNumber(values["--deal"]) : std::nullopt;
   if (!deal) {
-    err << "velmora-cli deck: --deal needs a deal number of 1 to 13 digits\n";
+    err << "velmora-cli deck: --deal needs a deal number from " << kDealNumberRange << "\n";
     return std::nullopt;
   }
   request.dealDigits = *deal;

@@ -8,10 +8,11 @@
 // plays the deal; each move it makes is printed as a line of the play
 // language, so that `velmora-cli play` fed those lines plays the same game,
 // and then the final table and state as `play` prints them.
-#include <fstream>
-#include <iostream>
+#include <algorithm>
+#include <ostream>
 #include <map>
 
+#include "cards/deal_generator.h"
 #include "hints/demo.h"
 #include "hints/show_legal_move.h"
 #include "play_script.h"
@@ -27,26 +28,12 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
   for (std::size_t i = 0; i < args.size(); i += 2) {
     if (std::find(allowed.begin(), allowed.end(), args[i]) == allowed.end() || i + 1 >= args.size())
       return "unexpected '" + args[i] + "'";
+    if (args[i + 1].empty()) return args[i] + " needs a value";
     out[args[i]] = args[i + 1];
   }
-  if (!out.contains("--game") || !out.contains("--deal")) return "needs --game GAME and --deal D";
+  if (!out.contains("--game") || !out.contains("--deal") || !ParseDealNumber(out["--deal"]))
+    return "needs --game GAME and --deal D (a deal number from " + std::string(kDealNumberRange) + ")";
   return std::nullopt;
-}
-
-int RunScript(TMainGame& game, const std::string& file, std::ostream& err) {
-  std::ifstream script(file);
-  if (!script) {
-    err << "velmora-cli hint: cannot read " << file << "\n";
-    return 1;
-  }
-  for (std::string line; std::getline(script, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (const auto refusal = RunPlayLine(game, line)) {
-      err << "refused " << line << ": " << *refusal << "\n";
-      return 1;
-    }
-  }
-  return 0;
 }
 
 int RunHint(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -55,11 +42,16 @@ int RunHint(const Options& options, const std::vector<std::string>& args, std::o
     err << "velmora-cli hint: " << *usage << "\n";
     return 2;
   }
+  std::string script;
+  if (arguments.contains("--moves"))
+    if (const auto problem = LoadScript(arguments["--moves"], script)) {
+      err << "velmora-cli hint: " << Escaped(*problem) << "\n";
+      return 1;
+    }
   auto headless = DealForScript(options, arguments["--game"], arguments["--deal"], "hint", err);
   if (!headless) return 1;
   TMainGame& game = headless->game();
-  if (arguments.contains("--moves"))
-    if (const int code = RunScript(game, arguments["--moves"], err); code != 0) return code;
+  if (!RunScript(game, script, err)) return 1;
   if (const auto hint = ShowLegalMove(game, HintRequest::Command)) out << PlayLineOf(*hint) << "\n";
   return 0;
 }

@@ -15,16 +15,17 @@
 //
 // Blank lines and lines starting with "#" are skipped. The first refused
 // line is reported as "refused LINE: reason" on standard error; the table is
-// left as it was and printed, and the run fails. --list adds the legal moves
+// left as it was and printed, and the run fails. A script beyond the bounds of
+// play_script.h is refused before the deal. --list adds the legal moves
 // of the final position as "legal move CARD PILE", "legal press CARD" and
 // "legal stock" lines.
 //
 // A game that the script leaves won, or that its family's rule ended, is
 // ended as the program ends it and recorded in the statistics of the data
 // folder's current player; --end also ends a game still in progress, as lost.
-// A script with a refused line records nothing.
-#include <fstream>
-#include <iostream>
+// A script with a refused line records nothing; a result that could not be
+// written fails the run.
+#include <ostream>
 #include <sstream>
 
 // The move rules' card places come before the layout's function of that name.
@@ -79,6 +80,7 @@ std::string CardText(CardId card) { return CardIdText(card); }
 
 Refusal MoveCard(TMainGame& game, CardId card, std::string_view pileName) {
   const auto to = ParsePileName(pileName);
+  if (to && PileName(*to) != pileName) return std::string(pileName) + " is not a pile name; the pile is " + PileName(*to);
   const auto from = FindCard(game, card);
   if (!from) return "card " + CardText(card) + " is not on the table";
   if (!to || !PileRect(game, *to) || (to->group == PileGroup::Stock && !(*to == kWaste)))
@@ -205,10 +207,11 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& args, Pl
                          : args[i] == "--moves" ? &request.movesFile
                                                 : nullptr;
     if (!value) return "unexpected '" + args[i] + "'";
+    if (args[i + 1].empty()) return args[i] + " needs a value";
     *value = args[++i];
   }
   if (request.game.empty() || !ParseDealNumber(request.deal))
-    return "needs --game GAME and --deal D (a deal number of 1 to 13 digits)";
+    return "needs --game GAME and --deal D (a deal number from " + std::string(kDealNumberRange) + ")";
   return std::nullopt;
 }
 
@@ -237,15 +240,11 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
     err << "velmora-cli play: " << *usage << "\n";
     return 2;
   }
-  std::ifstream file;
-  if (!request.movesFile.empty()) {
-    file.open(request.movesFile);
-    if (!file) {
-      err << "velmora-cli play: cannot read " << request.movesFile << "\n";
-      return 1;
-    }
+  std::string script;
+  if (const auto problem = LoadScript(request.movesFile, script)) {
+    err << "velmora-cli play: " << Escaped(*problem) << "; nothing was played or recorded\n";
+    return 1;
   }
-  std::istream& script = request.movesFile.empty() ? std::cin : file;
   auto headless = DealForScript(options, request.game, request.deal, "play", err);
   if (!headless) return 1;
   TMainGame& game = headless->game();
@@ -258,19 +257,17 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
     game.setAutoplay(true);
     AutoplayAfterDeal(game);
   }
-  int code = 0;
-  for (std::string line; code == 0 && std::getline(script, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (const auto refusal = RunLine(game, line)) {
-      err << "refused " << line << ": " << *refusal << "\n";
-      code = 1;
-    }
-  }
+  int code = RunScript(game, script, err) ? 0 : 1;
   EndOfGame end;
   if (code == 0 && (game.state().on(flag::GameWon) || endedByFamily || request.end)) {
     game.data().prepare();
     EnsureRecordFiles(game.data());
     end = EndGame(game);
+    if (!end.record.saved) {
+      err << "velmora-cli play: the result of the game was not saved in " << game.data().folders().data().string()
+          << "\n";
+      code = 1;
+    }
   }
   PrintOutcome(*headless, end, request.list, out);
   return code;
@@ -288,7 +285,7 @@ std::unique_ptr<HeadlessGame> DealForScript(const Options& options, const std::s
                                             const std::string& deal, std::string_view command, std::ostream& err) {
   const auto dealNumber = ParseDealNumber(deal);
   if (!dealNumber) {
-    err << "velmora-cli " << command << ": a deal number has 1 to 13 digits\n";
+    err << "velmora-cli " << command << ": a deal number runs from " << kDealNumberRange << "\n";
     return nullptr;
   }
   auto headless = HeadlessGame::Open(options, err);

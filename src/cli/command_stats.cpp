@@ -1,15 +1,19 @@
 // velmora-cli stats [--player P] [--game G]: a player's records as the data
 // folder holds them - per game won, lost, streaks and score total, the rank
-// in the game's high scores - and the overall score. Reads only.
+// in the game's high scores - and the overall score. Reads only. A file that
+// cannot be read stops it with the file named; damage in a file it reads is
+// told with the file named, after what could be shown, and fails the run.
 #include <iomanip>
 #include <ostream>
 
+#include "data_files.h"
 #include "files/ini_document.h"
 #include "files/user_data.h"
 #include "game_catalogue.h"
 #include "records/high_scores.h"
 #include "records/keyed_file.h"
 #include "records/overall_score.h"
+#include "records/record_check.h"
 #include "records/statistics_record.h"
 #include "shell/preference_file.h"
 #include "shell/preference_keys.h"
@@ -18,14 +22,41 @@
 namespace velmora::cli {
 namespace {
 
-std::string StoredText(const UserData& data, std::string_view name) {
-  FileContents contents = data.read(name, kRecordFileMaxBytes);
-  return contents.ok() ? std::move(contents.data) : std::string();
-}
+// The files a command reads, each checked first: their damage is told on
+// `err` as it is found.
+class CheckedFiles {
+ public:
+  CheckedFiles(const UserData& data, std::ostream& err) : data_(data), err_(err) {}
 
-std::string CurrentPlayer(const UserData& data) {
-  const IniDocument preferences = IniDocument::Parse(StoredText(data, PreferenceFile::kName));
-  return preferences.readString(kPreferenceSection, "UserDefault", "Player 1");
+  // The file's text (empty when it does not exist); no value when it cannot
+  // be read.
+  std::optional<std::string> read(const FileVerdict& verdict, std::uintmax_t maxBytes) {
+    const std::string shown = data_.path(verdict.name).value_or(fs::path(verdict.name)).string();
+    PrintFaults("velmora-cli stats: " + shown + ": ", verdict.faults, err_);
+    sound_ = sound_ && verdict.sound();
+    if (!verdict.readable()) return std::nullopt;
+    FileContents contents = data_.read(verdict.name, maxBytes);
+    if (contents.status == ReadStatus::Missing) return std::string();
+    if (contents.ok()) return std::move(contents.data);
+    err_ << "velmora-cli stats: " << shown << ": the file cannot be read\n";  // it changed meanwhile
+    sound_ = false;
+    return std::nullopt;
+  }
+  std::optional<std::string> records(std::string_view name) {
+    return read(CheckRecordFile(data_, name), kRecordFileMaxBytes);
+  }
+  bool sound() const { return sound_; }
+
+ private:
+  const UserData& data_;
+  std::ostream& err_;
+  bool sound_ = true;
+};
+
+std::optional<std::string> CurrentPlayer(CheckedFiles& files, const UserData& data) {
+  const auto text = files.read(CheckPreferenceFile(data), PreferenceFile::kMaxBytes);
+  if (!text) return std::nullopt;
+  return IniDocument::Parse(*text).readString(kPreferenceSection, "UserDefault", "Player 1");
 }
 
 std::string Duration(std::int64_t seconds) {
@@ -80,9 +111,17 @@ int RunStats(const Options& options, const std::vector<std::string>& args, std::
   if (!LoadCatalogueForCommand(options, catalogue, err)) return 1;
   FileSystem files;
   const UserData data(Folders(options.programFolder, options.dataFolder), files);
-  if (player.empty()) player = CurrentPlayer(data);
+  CheckedFiles checked(data, err);
+  if (player.empty()) {
+    const auto current = CurrentPlayer(checked, data);
+    if (!current) return 1;
+    player = *current;
+  }
+  const auto statistics = checked.records(kStatisticsFile);
+  const auto overallScores = checked.records(kOverallScoreFile);
+  const auto scores = checked.records(kHighScoreFile);
+  if (!statistics || !overallScores || !scores) return 1;
 
-  const std::string statistics = StoredText(data, kStatisticsFile);
   std::vector<int> games;
   if (!gameWanted.empty()) {
     const int game = FindGame(catalogue, gameWanted);
@@ -92,24 +131,23 @@ int RunStats(const Options& options, const std::vector<std::string>& args, std::
     }
     games.push_back(game);
   } else {
-    games = RecordedGames(statistics, player);
+    games = RecordedGames(*statistics, player);
   }
 
   out << "Player: " << player << "\n";
-  const auto overall = ReadOverallScore(StoredText(data, kOverallScoreFile), player, 0);
+  const auto overall = ReadOverallScore(*overallScores, player, 0);
   if (overall)
     out << "Overall score: " << overall->totals.score << " (time " << Duration(overall->totals.seconds) << ")\n";
   else
     out << "Overall score: the stored values are damaged\n";
   if (games.empty()) {
     out << "No games recorded.\n";
-    return 0;
+  } else {
+    out << "game    won   lost  winning     losing      score total rank  name   (streaks: longest/current)\n";
+    for (int game : games)
+      PrintGame(catalogue, game, FindStatistics(*statistics, game, player), HighScoreRank(*scores, game, player), out);
   }
-  const std::string scores = StoredText(data, kHighScoreFile);
-  out << "game    won   lost  winning     losing      score total rank  name   (streaks: longest/current)\n";
-  for (int game : games)
-    PrintGame(catalogue, game, FindStatistics(statistics, game, player), HighScoreRank(scores, game, player), out);
-  return 0;
+  return checked.sound() ? 0 : 1;
 }
 
 }  // namespace

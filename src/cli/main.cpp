@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (arg == "--program-dir" || arg == "--data-dir") {
-      if (at + 1 == args.size()) {
+      if (at + 1 == args.size() || args[at + 1].empty()) {
         std::cerr << "velmora-cli: " << arg << " needs a folder\n";
         return 2;
       }

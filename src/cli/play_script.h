@@ -4,6 +4,7 @@
 // and the final table with its score, moves and state.
 #include <iosfwd>
 #include <memory>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,25 @@ std::unique_ptr<HeadlessGame> DealForScript(const Options& options, const std::s
 
 // One line of the play language; the reason when it was refused.
 std::optional<std::string> RunPlayLine(TMainGame& game, const std::string& line);
+
+// A script is read whole before any line of it runs, so that a script refused
+// for its size leaves nothing played and nothing recorded. No script of moves
+// comes near these bounds; endless input (a device, a runaway pipe) meets
+// them at once.
+inline constexpr std::size_t kMaxScriptLineBytes = 4 * 1024;
+inline constexpr std::size_t kMaxScriptBytes = 16 * 1024 * 1024;
+
+// Reads a script from `in` into `text`; the reason when it exceeds a bound or
+// cannot be read.
+std::optional<std::string> ReadScript(std::istream& in, std::string& text);
+
+// The script of --moves FILE, or of standard input when `file` is empty.
+std::optional<std::string> LoadScript(const std::string& file, std::string& text);
+
+// Runs the script's lines in turn. The first refused line stops it with
+// "refused LINE: reason" on `err`, and the answer is false.
+bool RunScript(TMainGame& game, std::string_view script, std::ostream& err);
+
 
 // The table, "score N", "moves N" and "state won|lost|playing", as `play`
 // ends.

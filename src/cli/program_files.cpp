@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <fstream>
 #include <ostream>
 
@@ -19,12 +18,6 @@ bool LooksLikeResourceBundle(const fs::path& file) {
 void Report(const StartupFailure& failure, std::ostream& err) { err << "velmora-cli: " << ForTerminal(failure.text) << "\n"; }
 
 }  // namespace
-
-std::string ForTerminal(std::string_view text) {
-  std::string out(text);
-  std::replace(out.begin(), out.end(), '\r', '\n');
-  return out;
-}
 
 bool RequireProgramFiles(const Options& options, std::ostream& err) {
   const Folders folders(options.programFolder, options.dataFolder);

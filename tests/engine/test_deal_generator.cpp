@@ -14,10 +14,11 @@ std::vector<CardId> Deal(std::string_view number, DeckMakeup deck = {}) {
   return BuildDealList(*ParseDealNumber(number), deck).cards;
 }
 
-TEST(DealNumber, IsOneToThirteenDigits) {
+TEST(DealNumber, IsOneToThirteenDigitsAndNotZero) {
   EXPECT_EQ(ParseDealNumber("1"), "0000000000001");
+  EXPECT_EQ(ParseDealNumber("0042"), "0000000000042");
   EXPECT_EQ(ParseDealNumber(" 9999999999999 "), "9999999999999");
-  for (const char* bad : {"", " ", "12345678901234", "12a", "-1", "+1", "1 2", "1.5"})
+  for (const char* bad : {"", " ", "12345678901234", "12a", "-1", "+1", "1 2", "1.5", "0", " 000 ", "0000000000000"})
     EXPECT_FALSE(ParseDealNumber(bad).has_value()) << bad;
 }
 

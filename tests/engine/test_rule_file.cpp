@@ -147,6 +147,12 @@ TEST(RuleFileTest, AWrittenFileReadsBackTheSame) {
   EXPECT_EQ(back.children, contents.children);
   EXPECT_EQ(back.original, contents.original);
   EXPECT_EQ(WriteRuleFile(back), text);
+
+  std::string lineFeedsOnly = text;
+  std::erase(lineFeedsOnly, '\r');
+  const RuleFileParse fromLineFeeds = ParseRuleFile(lineFeedsOnly);
+  ASSERT_TRUE(fromLineFeeds.contents) << "LF line ends: " << fromLineFeeds.error;
+  EXPECT_EQ(WriteRuleFile(*fromLineFeeds.contents), text) << "LF line ends read as CR LF ones";
 }
 
 }  // namespace

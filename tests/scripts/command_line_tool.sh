@@ -12,6 +12,21 @@ set +e
 "$bin/velmora-cli" 2>/dev/null; [[ $? == 2 ]] || fail "no command should be a usage error"
 "$bin/velmora-cli" frobnicate 2>/dev/null; [[ $? == 2 ]] || fail "an unknown command should be a usage error"
 "$bin/velmora-cli" --data-dir 2>/dev/null; [[ $? == 2 ]] || fail "--data-dir without a folder"
+for option in --data-dir --program-dir; do
+  "$bin/velmora-cli" "$option" "" check > /dev/null 2> "$scratch/err"
+  [[ $? == 2 ]] && grep -qx "velmora-cli: $option needs a folder" "$scratch/err" || fail "an empty $option: $(cat "$scratch/err")"
+done
+
+# Deal numbers run from 1: 0 is refused wherever a deal number is read, and
+# nothing is dealt or recorded.
+for command in "deal --game 1 --deal 0" "deal --game 1 --deal 0000000000000" "deck --deal 0" \
+  "play --game 1 --deal 0 --end" "hint --game 1 --deal 0" "demo --game 1 --deal 00"; do
+  # shellcheck disable=SC2086
+  "$bin/velmora-cli" --data-dir "$scratch/data" $command < /dev/null > "$scratch/out" 2> "$scratch/err"
+  [[ $? == 2 ]] || fail "$command: a usage error"
+  grep -qF "a deal number from 1 to 9999999999999" "$scratch/err" || fail "$command: $(cat "$scratch/err")"
+  [[ ! -s "$scratch/out" && ! -e "$scratch/data" ]] || fail "$command: dealt or recorded"
+done
 set -e
 
 "$bin/velmora-cli" --data-dir "$scratch/data" check >/dev/null || fail "check on the build's program folder"
@@ -19,11 +34,15 @@ set -e
 
 mkdir "$scratch/empty"
 set +e
-"$bin/velmora-cli" --program-dir "$scratch/empty" --data-dir "$scratch/data" check >/dev/null 2>"$scratch/err"
+"$bin/velmora-cli" --program-dir "$scratch/empty" --data-dir "$scratch/data" check >"$scratch/out" 2>"$scratch/err"
 code=$?
 set -e
 [[ $code == 1 ]] || fail "a program folder without its files must fail, got $code"
 grep -qF "velmora-cli: Can't find/load $scratch/empty/SOL.RGF" "$scratch/err" || fail "message: $(cat "$scratch/err")"
+for file in GAMES.DAT SOL.RGF; do
+  grep -A1 "^$file: MISSING ($scratch/empty/$file)$" "$scratch/out" | grep -qx "  the program cannot start without it" ||
+    fail "$file is missing: $(cat "$scratch/out")"
+done
 
 cp "$bin/SOL.RGF" "$scratch/empty/"
 set +e

@@ -131,6 +131,7 @@ std::optional<std::string> ParseDealNumber(std::string_view text) {
   if (text.empty() || text.size() > kDealNumberDigits) return std::nullopt;
   for (char c : text)
     if (c < '0' || c > '9') return std::nullopt;
+  if (text.find_first_not_of('0') == std::string_view::npos) return std::nullopt;  // deal numbers run from 1
   return std::string(kDealNumberDigits - text.size(), '0') + std::string(text);
 }
 

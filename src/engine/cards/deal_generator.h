@@ -13,10 +13,13 @@
 namespace velmora {
 
 inline constexpr int kDealNumberDigits = 13;
+// For messages: what the player may choose.
+inline constexpr std::string_view kDealNumberRange = "1 to 9999999999999";
 inline constexpr std::string_view kDeckSizeError = "Error 01 - fnGameNumberCardsArray";
 
 // A deal number as its 13 digits, zero-padded in front: 1 to 13 decimal
-// digits (blanks around allowed) are a deal number; anything else is not.
+// digits (blanks around allowed) whose value is not 0 are a deal number, as
+// the player can choose them; anything else is not.
 std::optional<std::string> ParseDealNumber(std::string_view text);
 
 struct DeckMakeup {

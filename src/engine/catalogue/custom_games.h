@@ -55,6 +55,7 @@ class CustomGames {
 
   bool fileExists() const { return exists_; }
   bool damaged() const { return !damage_.empty(); }
+  const std::vector<std::string>& damage() const { return damage_; }  // "line 31: ...", one per fault
   const std::vector<CustomGameRecord>& records() const { return records_; }
   const CustomGameRecord* find(int number) const;
   const CustomGameRecord* findByName(std::string_view name) const;  // letter case ignored

@@ -39,7 +39,8 @@ std::optional<std::string> DealNamedGame(TMainGame& game, std::string_view wante
   const std::optional<std::string> digits =
       dealNumber.empty() ? std::optional<std::string>() : ParseDealNumber(dealNumber);
   if (!dealNumber.empty() && !digits)
-    return "\"" + std::string(dealNumber) + "\" is not a game number: it has 1 to 13 digits.";
+    return "\"" + std::string(dealNumber) + "\" is not a game number: game numbers run from " +
+           std::string(kDealNumberRange) + ".";
   if (!MakeCurrentGame(game, number, display)) return "The rules of \"" + std::string(wanted) + "\" cannot be read.";
   if (digits) game.store().write(store::DealNumber, *digits);
   StartNewGame(game, {.deal = true, .animate = false, .mode = digits ? DealMode::KeepDealNumber : DealMode::NewDealNumber});
