@@ -48,9 +48,10 @@ struct Options {
                              QStringLiteral("DIR")};
   QCommandLineOption game{QStringLiteral("game"), QStringLiteral("Deal this game at start-up (number or name)."),
                           QStringLiteral("GAME")};
-  QCommandLineOption deal{QStringLiteral("deal"),
-                          QStringLiteral("The deal number of --game (1 to 13 digits; a new deal without it)."),
-                          QStringLiteral("D")};
+  QCommandLineOption deal{
+      QStringLiteral("deal"),
+      QStringLiteral("The deal number of --game (%1; a new deal without it).").arg(QLatin1String(kDealNumberRange)),
+      QStringLiteral("D")};
   QCommandLineOption quitAfterPaint{QStringLiteral("quit-after-first-paint"),
                                     QStringLiteral("Print \"painted\" and quit once the window is drawn "
                                                    "(for start-up measurements).")};
@@ -86,7 +87,8 @@ std::optional<CommandLineAnswer> CheckDeal(const QCommandLineParser& parser, con
   if (!parser.isSet(options.game)) return Refusal(QStringLiteral("--deal needs --game: the game to deal."));
   const QString deal = parser.value(options.deal);
   if (ParseDealNumber(deal.toStdString())) return std::nullopt;
-  return Refusal(QStringLiteral("--deal %1 is not a deal number: deal numbers run from 1 to 9999999999999.").arg(deal));
+  return Refusal(QStringLiteral("--deal %1 is not a deal number: deal numbers run from %2.")
+                     .arg(deal, QLatin1String(kDealNumberRange)));
 }
 
 std::optional<CommandLineAnswer> CheckValues(const QCommandLineParser& parser, const Options& options) {

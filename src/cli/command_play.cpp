@@ -44,6 +44,7 @@
 #include "play/execute_move.h"
 #include "play/hit_test.h"
 #include "play/player_actions.h"
+#include "records/player_names.h"
 #include "records/record_files.h"
 #include "scoring/score.h"
 #include "shell/startup.h"
@@ -69,11 +70,20 @@ std::optional<CardId> ParseCard(std::string_view text) {
 
 // Whose statistics a finished game goes to, and whether they are kept: the
 // data folder's current player, or the first player of a new data folder.
-void TakePlayerFromPreferences(TMainGame& game) {
+// A stored name the records cannot hold is not cut to fit: the answer says
+// why that player's games cannot be recorded.
+std::optional<std::string> TakePlayerFromPreferences(TMainGame& game) {
   const IniDocument file = game.preferences().open();
   const std::string player = file.readString("Preference", "UserDefault", "");
-  game.store().write(store::UserDefault, player.empty() ? "Player 1" : player);
   game.state().setWord(word::StatisticsDisabled, file.readString("Preference", "Disable_Statistics", "N") == "Y");
+  if (player.empty()) {
+    game.store().write(store::UserDefault, "Player 1");
+    return std::nullopt;
+  }
+  if (const auto problem = PlayerNameProblem(player))
+    return "the current player \"" + player + "\" cannot keep statistics: " + *problem;
+  game.store().write(store::UserDefault, player);
+  return std::nullopt;
 }
 
 std::string CardText(CardId card) { return CardIdText(card); }
@@ -248,7 +258,7 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
   auto headless = DealForScript(options, request.game, request.deal, "play", err);
   if (!headless) return 1;
   TMainGame& game = headless->game();
-  TakePlayerFromPreferences(game);
+  const auto unrecordablePlayer = TakePlayerFromPreferences(game);
   // The game ends once the whole script has run, so that undo can still
   // take back a winning move within it.
   bool endedByFamily = false;
@@ -259,7 +269,11 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
   }
   int code = RunScript(game, script, err) ? 0 : 1;
   EndOfGame end;
-  if (code == 0 && (game.state().on(flag::GameWon) || endedByFamily || request.end)) {
+  const bool finished = code == 0 && (game.state().on(flag::GameWon) || endedByFamily || request.end);
+  if (finished && unrecordablePlayer) {
+    err << "velmora-cli play: " << Escaped(*unrecordablePlayer) << "; the game was not recorded\n";
+    code = 1;
+  } else if (finished) {
     game.data().prepare();
     EnsureRecordFiles(game.data());
     end = EndGame(game);

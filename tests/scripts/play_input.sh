@@ -86,4 +86,14 @@ for file in STAT_LOG.DAT STAT.DAT STAT_SCR.DAT; do
   grep -q "$file" "$scratch/err" || fail "$file cannot be written: the file is not named: $(cat "$scratch/err")"
   grep -qx "state lost" "$scratch/out" || fail "$file cannot be written: the table is still shown"
 done
+# A current player whose name the records cannot hold is never cut to fit:
+# the game is not recorded and the run fails, naming why.
+rm -rf "$data"
+mkdir -p "$data"
+long_name=$(printf 'Ж%.0s' {1..31})
+printf '[Preference]\r\nUserDefault=%s\r\n' "$long_name" > "$data/Cfg.dat"
+run play --game 1 --deal 1 --end < /dev/null
+[[ $code == 1 ]] || fail "a 31-character player: exit code $code"
+grep -q "cannot keep statistics: .*30 characters" "$scratch/err" || fail "a 31-character player: $(cat "$scratch/err")"
+[[ ! -e $data/STAT.DAT && ! -e $data/STAT_LOG.DAT ]] || fail "a 31-character player's game was recorded"
 echo "play input: all checks passed"
