@@ -9,14 +9,8 @@ FileVerdict CheckPreferenceFile(const UserData& data) {
   verdict.name = PreferenceFile::kName;
   const FileContents contents = data.read(PreferenceFile::kName, PreferenceFile::kMaxBytes);
   verdict.status = contents.status;
-  switch (contents.status) {
-    case ReadStatus::Ok:
-      if (contents.data.find('\0') != std::string::npos) verdict.faults.push_back("it holds binary data");
-      break;
-    case ReadStatus::Missing: break;
-    case ReadStatus::TooLarge: verdict.faults.push_back("it is far too large to be a preference file"); break;
-    case ReadStatus::Unreadable: verdict.faults.push_back("the file cannot be read"); break;
-  }
+  if (const auto damage = PreferenceFile::Damage(contents)) verdict.faults.push_back(*damage);
+  if (contents.status == ReadStatus::Unreadable) verdict.faults.push_back("the file cannot be read");
   return verdict;
 }
 

@@ -130,10 +130,6 @@ CustomGames::Added Catalogue::AppendCustomGame(UserData& data, std::string_view 
   return custom_.append(data, builtInTest(), name, base, override);
 }
 
-FileOutcome Catalogue::RemoveCustomGame(UserData& data, int number) {
-  return custom_.remove(data, builtInTest(), number);
-}
-
 bool Catalogue::CheckScreenForGame(int number, int screenWidth, GameUi& ui) const {
   if (screenWidth >= kNarrowScreen) return true;
   const int lineOf = number >= kFirstCustomGame ? CustomGame(number).base : number;

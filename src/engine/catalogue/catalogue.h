@@ -69,7 +69,6 @@ class Catalogue {
 
   // A new custom game; the refusal says why. Names are unique among all games.
   CustomGames::Added AppendCustomGame(UserData& data, std::string_view name, int base, std::string_view override);
-  FileOutcome RemoveCustomGame(UserData& data, int number);
   // Why custom games may not be created or deleted now (a damaged file).
   std::optional<std::string> CustomGamesLocked(UserData& data) { return custom_.refuseChange(data, builtInTest()); }
 

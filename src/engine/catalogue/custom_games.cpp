@@ -209,17 +209,4 @@ CustomGames::Added CustomGames::append(UserData& data, const std::function<bool(
   return {number, {}};
 }
 
-FileOutcome CustomGames::remove(UserData& data, const std::function<bool(int)>& isBuiltIn, int number) {
-  const UserData::UpdateHold hold = data.holdForUpdate();
-  if (!hold) return hold.outcome();
-  if (auto refusal = refuseChange(data, isBuiltIn)) return FileOutcome::Failure(*refusal);
-  std::vector<CustomGameRecord> records = records_;
-  const auto removed = std::remove_if(records.begin(), records.end(), [&](const auto& r) { return r.number == number; });
-  if (removed == records.end()) return FileOutcome::Failure("There is no custom game " + std::to_string(number) + ".");
-  records.erase(removed, records.end());
-  FileOutcome written = data.replace(kFileName, WriteCustomGames(records));
-  if (written) records_ = std::move(records);
-  return written;
-}
-
 }  // namespace velmora

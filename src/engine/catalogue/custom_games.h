@@ -71,7 +71,6 @@ class CustomGames {
   };
   Added append(UserData& data, const std::function<bool(int)>& isBuiltIn, std::string_view name, int base,
                std::string_view override);
-  FileOutcome remove(UserData& data, const std::function<bool(int)>& isBuiltIn, int number);
 
   // The message of a damaged file, for the player.
   std::string damageMessage() const;

@@ -4,26 +4,25 @@
 
 namespace velmora {
 
+std::optional<std::string> PreferenceFile::Damage(const FileContents& contents) {
+  if (contents.status == ReadStatus::TooLarge) return "it is far too large to be a preference file";
+  if (contents.ok() && contents.data.find('\0') != std::string::npos) return "it holds binary data";
+  return std::nullopt;
+}
+
 IniDocument PreferenceFile::open() {
   FileContents contents = data_.read(kName, kMaxBytes);
-  switch (contents.status) {
-    case ReadStatus::Ok:
-      data_.readAgain(kName);
-      if (contents.data.find('\0') != std::string::npos) {
-        setAsideDamaged("it holds binary data");
-        return {};
-      }
-      return IniDocument::Parse(contents.data);
-    case ReadStatus::TooLarge:
-      setAsideDamaged("it is far too large to be a preference file");
-      return {};
-    case ReadStatus::Unreadable:
-      keepUnreadableFile();
-      return {};
-    case ReadStatus::Missing:
-      break;
+  if (const auto damage = Damage(contents)) {
+    setAsideDamaged(*damage);
+    return {};
   }
-  return {};
+  if (contents.status == ReadStatus::Unreadable) {
+    keepUnreadableFile();
+    return {};
+  }
+  if (!contents.ok()) return {};  // missing: the defaults
+  data_.readAgain(kName);
+  return IniDocument::Parse(contents.data);
 }
 
 void PreferenceFile::keepUnreadableFile() {

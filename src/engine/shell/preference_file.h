@@ -2,6 +2,7 @@
 // The preference file "DATA\Cfg.dat", opened by name around each use: an
 // operation reads the file once, reads or changes the keys it needs and, when
 // it changed any, writes the whole file back as one atomic replacement.
+#include <optional>
 #include <string>
 
 #include "files/ini_document.h"
@@ -26,6 +27,10 @@ class PreferenceFile {
 
   // Writes the document back when it changed.
   FileOutcome save(const IniDocument& document);
+
+  // Why a file read within the size limit is not a preference file to read
+  // (binary data, far too large); no value for one that is, or is missing.
+  static std::optional<std::string> Damage(const FileContents& contents);
 
   // Opens, lets `change` edit, saves: the writes of one operation reach the
   // disk together or not at all.
