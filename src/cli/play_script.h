@@ -2,9 +2,9 @@
 // The pieces of `velmora-cli play` that the commands built on its script
 // language share: a dealt game ready for a script, one line of the script,
 // and the final table with its score, moves and state.
+#include <cstddef>
 #include <iosfwd>
 #include <memory>
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,7 +39,6 @@ std::optional<std::string> LoadScript(const std::string& file, std::string& text
 // Runs the script's lines in turn. The first refused line stops it with
 // "refused LINE: reason" on `err`, and the answer is false.
 bool RunScript(TMainGame& game, std::string_view script, std::ostream& err);
-
 
 // The table, "score N", "moves N" and "state won|lost|playing", as `play`
 // ends.
