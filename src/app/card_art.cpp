@@ -147,17 +147,32 @@ QPainterPath CentredText(const QString& text, const TextStyle& style, QPointF ce
   return path.translated(centre - path.boundingRect().center());
 }
 
-Canvas::Canvas(int width, int height, int scale, QColor fill)
-    : image_(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied) {
+Canvas::Canvas(int width, int height, qreal scale, QColor fill)
+    : image_(qRound(width * scale), qRound(height * scale), QImage::Format_ARGB32_Premultiplied) {
   image_.fill(fill);
   painter_.begin(&image_);
   painter_.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-  painter_.scale(scale, scale);
+  // The whole image maps onto the natural size, though its pixels are rounded.
+  painter_.scale(qreal(image_.width()) / width, qreal(image_.height()) / height);
 }
 
 QImage Canvas::finish() {
   painter_.end();
   return image_;
+}
+
+std::uint64_t Random::next() {
+  // splitmix64
+  std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+QColor Mix(const QColor& a, const QColor& b, double t) {
+  auto lerp = [t](int x, int y) { return int(x + (y - x) * t + 0.5); };
+  return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
+                lerp(a.alpha(), b.alpha()));
 }
 
 }  // namespace velmora::art

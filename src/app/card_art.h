@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
+#include <cstdint>
 #include <optional>
 
 namespace velmora::art {
@@ -34,11 +35,12 @@ QPainterPath TextAt(const QString& text, const TextStyle& style, QPointF topLeft
 // The first font file that cannot be loaded; none when all can.
 std::optional<QString> MissingFontFile();
 
-// A transparent image of `width` x `height` natural pixels drawn at `scale`,
-// with a painter whose coordinates are natural pixels.
+// A transparent image of `width` x `height` natural pixels drawn at `scale`
+// (any size, for a table scaled to its window), with a painter whose
+// coordinates are natural pixels.
 class Canvas {
  public:
-  Canvas(int width, int height, int scale, QColor fill = Qt::transparent);
+  Canvas(int width, int height, qreal scale, QColor fill = Qt::transparent);
   QPainter& painter() { return painter_; }
   QImage finish();
 
@@ -46,5 +48,20 @@ class Canvas {
   QImage image_;
   QPainter painter_;
 };
+
+// A repeatable source of random numbers (the same seed gives the same pictures).
+class Random {
+ public:
+  explicit Random(std::uint64_t seed) : state_(seed) {}
+  std::uint64_t next();
+  double unit() { return double(next() >> 11) / double(std::uint64_t(1) << 53); }  // [0, 1)
+  double between(double low, double high) { return low + (high - low) * unit(); }
+  int below(int limit) { return int(next() % std::uint64_t(limit)); }
+
+ private:
+  std::uint64_t state_;
+};
+
+QColor Mix(const QColor& a, const QColor& b, double t);
 
 }  // namespace velmora::art

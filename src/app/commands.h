@@ -58,6 +58,9 @@ enum class Command {
   CustomizeRules,
   CardCounter,
   Comments,
+  FitToWindow,
+  ZoomIn,
+  ZoomOut,
   // Help
   Rules,
   HelpContents,
@@ -72,7 +75,7 @@ enum class Command {
 inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::ChangeBackground) + 1;
 
 // The menus of the menu bar, in order, and the submenus inside them.
-enum class Menu { File, Game, Series, Statistics, Favorites, Tools, Help, RandomGame, Tutor, None };
+enum class Menu { File, Game, Series, Statistics, Favorites, Tools, Help, RandomGame, Tutor, TableSize, None };
 
 struct MenuRow {
   Menu menu;
@@ -90,6 +93,7 @@ inline constexpr MenuRow kMenus[] = {
     {Menu::Help, "&Help", Menu::None},
     {Menu::RandomGame, "Ra&ndom game", Menu::File},
     {Menu::Tutor, "T&utor", Menu::Game},
+    {Menu::TableSize, "&Table size", Menu::Tools},
 };
 
 // The rule of the current game that decides whether a command may be used.
@@ -155,6 +159,9 @@ inline constexpr CommandRow kCommands[] = {
     {Command::CustomizeRules, Menu::Tools, "Customize &rules...", "Ctrl+R"},
     {Command::CardCounter, Menu::Tools, "&Card counter...", "F8", true},
     {Command::Comments, Menu::Tools, "Co&mments...", ""},
+    {Command::FitToWindow, Menu::TableSize, "&Fit to window", "Ctrl+0", false, true},
+    {Command::ZoomIn, Menu::TableSize, "Zoom &in", "Ctrl++"},
+    {Command::ZoomOut, Menu::TableSize, "Zoom &out", "Ctrl+-"},
     {Command::Rules, Menu::Help, "&Rules", "F1"},
     {Command::HelpContents, Menu::Help, "&Contents", ""},
     {Command::TipOfTheDay, Menu::Help, "&Tip of the Day...", "", true},

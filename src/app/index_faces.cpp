@@ -124,7 +124,7 @@ FaceStyle PlainFaceStyle() {
   return {Qt::white, QColor(70, 70, 70), {kPlainRed, kPlainRed, kPlainBlack, kPlainBlack}, QColor(252, 236, 214), true};
 }
 
-QImage DrawPlainBack(cards::PixelSize size, int scale) {
+QImage DrawPlainBack(cards::PixelSize size, qreal scale) {
   Canvas canvas(size.width, size.height, scale);
   QPainter& p = canvas.painter();
   DrawBlankCard(p, size, kPlainBackColour, kPlainBlack);
@@ -143,7 +143,7 @@ void DrawBlankCard(QPainter& p, cards::PixelSize size, const QColor& face, const
   p.drawRoundedRect(QRectF(0.5, 0.5, size.width - 1, size.height - 1), r, r);
 }
 
-QImage DrawIndexFace(const FaceStyle& style, cards::PixelSize size, int rank, Suit suit, int scale) {
+QImage DrawIndexFace(const FaceStyle& style, cards::PixelSize size, int rank, Suit suit, qreal scale) {
   Canvas canvas(size.width, size.height, scale);
   QPainter& p = canvas.painter();
   DrawBlankCard(p, size, style.face, style.edge);
@@ -163,7 +163,7 @@ QImage DrawIndexFace(const FaceStyle& style, cards::PixelSize size, int rank, Su
   return canvas.finish();
 }
 
-QImage DrawJoker(cards::PixelSize size, int scale) {
+QImage DrawJoker(cards::PixelSize size, qreal scale) {
   Canvas canvas(size.width, size.height, scale);
   QPainter& p = canvas.painter();
   DrawBlankCard(p, size, QColor(255, 253, 246), QColor(60, 60, 60));

@@ -22,10 +22,10 @@ struct FaceStyle {
 FaceStyle PlainFaceStyle();
 
 // rank 1 (ace) to 13 (king)
-QImage DrawIndexFace(const FaceStyle& style, cards::PixelSize size, int rank, Suit suit, int scale);
-QImage DrawJoker(cards::PixelSize size, int scale);
+QImage DrawIndexFace(const FaceStyle& style, cards::PixelSize size, int rank, Suit suit, qreal scale);
+QImage DrawJoker(cards::PixelSize size, qreal scale);
 // A plain back: a framed card of one colour.
-QImage DrawPlainBack(cards::PixelSize size, int scale);
+QImage DrawPlainBack(cards::PixelSize size, qreal scale);
 // The white card with its edge, corners left transparent.
 void DrawBlankCard(QPainter& painter, cards::PixelSize size, const QColor& face, const QColor& edge);
 

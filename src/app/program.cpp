@@ -15,6 +15,7 @@
 #include "shell/startup.h"
 #include "table/prepare_game.h"
 #include "table_view.h"
+#include "zoom_commands.h"
 #include "demo_window.h"
 #include "game_choice.h"
 #include "records/clear_records.h"
@@ -83,6 +84,7 @@ void Program::showTable() {
   table_->setToolbarShown(window_->isToolBarShown());
   QObject::connect(window_.get(), &MainWindow::toolBarShownChanged, table_, &TableView::setToolbarShown);
   ConnectGameCommands(*window_, *game_);
+  ConnectZoomCommands(*window_, *table_, *game_);
   showDemoWindow();
   QObject::connect(table_, &TableView::popupMenuRequested, window_.get(),
                    [this](QPoint at) { window_->popup(MainWindow::Popup::Table)->popup(at); });

@@ -62,8 +62,8 @@ ResourceStore::Catalogue ResourceStore::index(const QString& root, const QString
     const bool dense = key.endsWith(kDenseSuffix);
     if (dense) key.chop(kDenseSuffix.size());
     const QString path = prefix + file;
-    if (folder == QLatin1String("sounds")) {
-      catalogue.sounds.insert(key, path);
+    if (folder == QLatin1String("sounds") || folder == QLatin1String("decks")) {
+      (folder == QLatin1String("sounds") ? catalogue.sounds : catalogue.decks).insert(key, path);
       continue;
     }
     Pictures* pictures = folder == QLatin1String("pointers")  ? &catalogue.pointers
@@ -91,6 +91,13 @@ QImage ResourceStore::bitmap(const QString& name, qreal devicePixelRatio) const 
   QImage image = decode(name, path);
   if (dense) image.setDevicePixelRatio(cards::kHighDensityScale);
   return image;
+}
+
+QByteArray ResourceStore::deckArtwork(const QString& name) const {
+  const QString path = catalogue_.decks.value(name.toLower());
+  if (path.isEmpty()) return {};
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool ResourceStore::hasPointer(const QString& name) const { return catalogue_.pointers.natural.contains(name.toLower()); }

@@ -52,6 +52,10 @@ class ResourceStore {
   // The resource path of a sound, for the player; empty when there is none.
   QString soundPath(const QString& name) const;
 
+  // The vector artwork of a card deck (compressed SVG); empty when the
+  // bundle has none of that name.
+  QByteArray deckArtwork(const QString& name) const;
+
   qsizetype bitmapCount() const { return catalogue_.bitmaps.natural.size(); }
 
  private:
@@ -66,6 +70,7 @@ class ResourceStore {
     Pictures bitmaps;
     Pictures pointers;
     QHash<QString, QString> sounds;
+    QHash<QString, QString> decks;
   };
   static Catalogue index(const QString& root, const QStringList& files);
   // The picture at `path`, a damaged one reported.

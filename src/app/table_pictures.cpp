@@ -2,14 +2,14 @@
 
 #include <QString>
 
+#include "card_backs.h"
+#include "card_set_art.h"
 #include "index_faces.h"
 #include "table/card_size.h"
 #include "table/custom_card_set.h"
 
 namespace velmora {
 namespace {
-
-constexpr int kTwoSizeDeck = 11;  // the one back drawn at every size
 
 QImage Ready(QImage image) {
   if (image.isNull()) return image;
@@ -25,6 +25,25 @@ QImage ScaledToCard(const QImage& picture, QSize size, qreal ratio) {
   QImage scaled = picture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   scaled.setDevicePixelRatio(ratio);
   return scaled;
+}
+
+// A bundle picture at another pixel ratio: shrunk (never enlarged past its
+// sheet but for the pieces without artwork: marks and shadows).
+QImage AtRatio(const QImage& picture, qreal ratio) {
+  if (picture.isNull() || picture.devicePixelRatio() == ratio) return picture;
+  return ScaledToCard(picture, (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize(), ratio);
+}
+
+// The bundle's pictures are kept at the natural size and twice that: the
+// natural ones serve a ratio of 1, the larger ones every other.
+qreal SheetRatio(qreal ratio) { return ratio == 1 ? 1 : cards::kHighDensityScale; }
+
+// Past the larger sheets' size the faces are drawn afresh.
+bool DrawnAfresh(qreal ratio) { return ratio > cards::kHighDensityScale; }
+
+QImage DrawnAt(QImage image, qreal ratio) {
+  image.setDevicePixelRatio(ratio);
+  return image;
 }
 
 // The back of a deck at the look's size, and the one made for normal cards.
@@ -59,7 +78,7 @@ void TablePictures::load(const ResourceStore& store, const CardLook& look) {
   if (size) cardSize_ = QSize(size->width, size->height);
   const qreal ratio = look.devicePixelRatio;
 
-  faces_ = CutCardFaces(store, {look.sizeLetter, look.cardSet, look.everySuitFromSpades, ratio});
+  loadFaces(store);
   if (look.customSet) {
     const QImage picture(QString::fromStdString(look.customSet->string()));
     const CardFaces custom = CutCustomSetFaces(picture, cardSize_, look.everySuitFromSpades);
@@ -68,36 +87,69 @@ void TablePictures::load(const ResourceStore& store, const CardLook& look) {
   for (QImage& face : faces_) face = Ready(face);
   loadBack(store);
 
-  marks_ = LoadEmptyPileMarks(store, look.sizeLetter, ratio);
-  for (QImage& mark : marks_) mark = Ready(mark);
+  marks_ = LoadEmptyPileMarks(store, look.sizeLetter, SheetRatio(ratio));
+  for (QImage& mark : marks_) mark = Ready(AtRatio(mark, ratio));
   const QString letter(QLatin1Char(look.sizeLetter));
-  shadowRight_ = Ready(store.bitmap(QStringLiteral("SHADOW_") + letter + QLatin1Char('1'), ratio));
-  shadowBottom_ = Ready(store.bitmap(QStringLiteral("SHADOW_") + letter + QLatin1Char('2'), ratio));
+  for (auto [picture, part] : {std::pair{&shadowRight_, '1'}, std::pair{&shadowBottom_, '2'}})
+    *picture = Ready(AtRatio(store.bitmap(QStringLiteral("SHADOW_") + letter + QLatin1Char(part), SheetRatio(ratio)),
+                             ratio));
   loaded_ = true;
+}
+
+// The set's faces from the sheets, or drawn from its artwork at a large
+// ratio; a set the bundle holds no faces of is not drawn afresh either.
+void TablePictures::loadFaces(const ResourceStore& store) {
+  const qreal ratio = look_.devicePixelRatio;
+  faces_ = CutCardFaces(store, {look_.sizeLetter, look_.cardSet, look_.everySuitFromSpades, SheetRatio(ratio)});
+  const art::CardSetDesign* set = art::FindCardSetDesign(look_.cardSet);
+  const std::optional<cards::SizeLetterInfo> size = cards::SizeLetter(look_.sizeLetter);
+  if (!DrawnAfresh(ratio) || !set || !size || faces_.front().isNull()) {
+    for (QImage& face : faces_) face = AtRatio(face, ratio);
+    return;
+  }
+  QSvgRenderer* deck = art::UsesOwnFaces(*set, size->letter) ? nullptr : deckArtwork(store);
+  for (int suit = 0; suit < 4; ++suit) {
+    const art::Suit drawn = art::kSuits[look_.everySuitFromSpades ? 3 : suit];
+    for (int rank = 1; rank <= cards::kRanksPerSuit; ++rank)
+      faces_[suit * cards::kRanksPerSuit + rank - 1] =
+          DrawnAt(art::DrawSetFace(*set, deck, *size, rank, drawn, ratio), ratio);
+  }
+  faces_[cards::kJokerIndex] = DrawnAt(art::DrawJoker(size->card, ratio), ratio);
+}
+
+QSvgRenderer* TablePictures::deckArtwork(const ResourceStore& store) {
+  if (deck_ && deckSet_ == look_.cardSet) return deck_.get();
+  deck_ = std::make_unique<QSvgRenderer>(store.deckArtwork(art::DeckArtworkName(look_.cardSet)));
+  deckSet_ = look_.cardSet;
+  return deck_->isValid() ? deck_.get() : nullptr;
 }
 
 // Without a back that can be read, though the bundle holds one (a damaged
 // bundle), a plain back keeps the face-down cards in sight.
 void TablePictures::loadBack(const ResourceStore& store) {
+  if (DrawnAfresh(look_.devicePixelRatio) && store.hasBitmap(BackNamesOf(look_).normal)) {
+    const qreal ratio = look_.devicePixelRatio;
+    back_ = Ready(DrawnAt(art::DrawCardBack(look_.deck, {cardSize_.width(), cardSize_.height()}, ratio), ratio));
+    if (!back_.isNull()) return;
+  }
   back_ = Ready(backPicture(store));
   const BackNames names = BackNamesOf(look_);
   const bool held = store.hasBitmap(names.own) || store.hasBitmap(names.normal);
   if (!back_.isNull() || !held || cardSize_.isEmpty()) return;
-  const int scale = look_.devicePixelRatio > 1 ? cards::kHighDensityScale : 1;
-  QImage plain = art::DrawPlainBack({cardSize_.width(), cardSize_.height()}, scale);
-  plain.setDevicePixelRatio(scale);
-  back_ = Ready(plain);
+  const qreal ratio = look_.devicePixelRatio;
+  back_ = Ready(DrawnAt(art::DrawPlainBack({cardSize_.width(), cardSize_.height()}, ratio), ratio));
 }
 
 // A back made for normal cards is scaled to other sizes; the size's own
 // picture is used where there is one.
 QImage TablePictures::backPicture(const ResourceStore& store) const {
   const BackNames names = BackNamesOf(look_);
-  if (look_.sizeLetter == 'B' || look_.deck == kTwoSizeDeck || !store.hasBitmap(names.normal)) {
-    QImage picture = store.bitmap(names.own, look_.devicePixelRatio);
-    if (!picture.isNull()) return picture;
+  const qreal ratio = look_.devicePixelRatio;
+  if (look_.sizeLetter == 'B' || look_.deck == art::kDecoratedDeck || !store.hasBitmap(names.normal)) {
+    QImage picture = store.bitmap(names.own, SheetRatio(ratio));
+    if (!picture.isNull()) return AtRatio(picture, ratio);
   }
-  return ScaledToCard(store.bitmap(names.normal, look_.devicePixelRatio), cardSize_, look_.devicePixelRatio);
+  return ScaledToCard(store.bitmap(names.normal, SheetRatio(ratio)), cardSize_, ratio);
 }
 
 const QImage& TablePictures::face(CardId card) const {

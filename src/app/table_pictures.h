@@ -1,11 +1,16 @@
 #pragma once
 // The pictures the table is drawn with, held while a card look lasts: the 53
 // faces, the back, the empty-pile marks and the shadow pieces, all ready to be
-// copied (premultiplied), at twice their size on dense screens.
+// copied (premultiplied) at the pixel ratio the table is shown at: the
+// screen's density times the table's scale in its window. Up to twice the
+// natural size they are cut from the bundle's sheets; larger cards are drawn
+// afresh from their vector artwork, so they stay sharp at every size.
 #include <QHash>
 #include <QImage>
 #include <QSize>
+#include <QSvgRenderer>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "card_pictures.h"
@@ -20,7 +25,7 @@ struct CardLook {
   bool everySuitFromSpades = false;
   int deck = 11;
   std::optional<std::filesystem::path> customSet;  // a picture already checked for its size
-  qreal devicePixelRatio = 1;
+  qreal devicePixelRatio = 1;  // device pixels per table pixel
   friend bool operator==(const CardLook&, const CardLook&) = default;
 };
 
@@ -40,8 +45,11 @@ class TablePictures {
   const QImage& shadowBottom() const { return shadowBottom_; }
 
  private:
+  void loadFaces(const ResourceStore& store);
   void loadBack(const ResourceStore& store);
   QImage backPicture(const ResourceStore& store) const;
+  // The set's deck artwork, read once for every size it is drawn at.
+  QSvgRenderer* deckArtwork(const ResourceStore& store);
 
   bool loaded_ = false;
   CardLook look_;
@@ -52,6 +60,8 @@ class TablePictures {
   QImage shadowRight_;
   QImage shadowBottom_;
   QImage none_;
+  int deckSet_ = 0;  // the set whose artwork `deck_` holds
+  std::unique_ptr<QSvgRenderer> deck_;
 };
 
 // The 52 faces cut from a custom set picture (5 columns, 3 rows per suit);

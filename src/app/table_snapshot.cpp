@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTextStream>
 
 #include "piles/pile_names.h"
@@ -13,15 +12,17 @@
 namespace velmora {
 namespace {
 
-QString PileLine(const ScenePile& pile, QPoint origin, QSize card) {
-  QPoint at(pile.place.x, pile.place.y);
+// The pile's top card (or the pile's place) and its size as the window shows them.
+QString PileLine(const ScenePile& pile, const TableView& table, QPoint origin) {
+  TablePoint place = pile.place;
   QString state = QStringLiteral("empty");
   if (!pile.cards.empty()) {
     const SceneCard& top = pile.cards.back();
-    at = QPoint(top.place.x, top.place.y);
+    place = top.place;
     state = top.faceUp ? QStringLiteral("up") : QStringLiteral("down");
   }
-  at += origin;
+  const QPoint at = origin + table.toViewport(place).toPoint();
+  const QSize card = (QSizeF(table.pictures().cardSize()) * table.scale()).toSize();
   return QStringLiteral("%1 %2 %3 %4 %5 %6\n")
       .arg(QString::fromStdString(PileName(pile.pile)))
       .arg(at.x())
@@ -40,13 +41,11 @@ bool SaveTableSnapshot(const TableView& table, const QString& file) {
   const QPixmap shot = screen->grabWindow(window->winId());
   if (!shot.save(file, "PNG")) return false;
 
-  // Table coordinates to window coordinates: where the table's viewport lies, less the scroll.
-  const QPoint origin =
-      table.viewport()->mapTo(window, QPoint(0, 0)) - QPoint(0, table.verticalScrollBar()->value());
+  const QPoint origin = table.viewport()->mapTo(window, QPoint(0, 0));
   QFile list(file + QStringLiteral(".piles"));
   if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
   QTextStream out(&list);
-  for (const ScenePile& pile : table.scene().piles) out << PileLine(pile, origin, table.pictures().cardSize());
+  for (const ScenePile& pile : table.scene().piles) out << PileLine(pile, table, origin);
   return out.status() == QTextStream::Ok;
 }
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 #include "card_look.h"
 #include "layout/card_place.h"
@@ -29,10 +30,39 @@ constexpr int kScrollEdge = 5;     // a carried card this close to an edge scrol
 constexpr int kArrowWidth = 6;
 constexpr int kArrowHead = 22;
 constexpr int kRingRadius = 26;
+constexpr int kFitRounds = 4;          // the fitted scale settles within a few layouts
+constexpr qreal kScaleSettled = 0.005;
+constexpr int kFitMargin = 8;          // table pixels kept clear round a fitted table
+constexpr int kFanRoomCards = 8;       // a fitted table leaves room for a vertical fan to grow this much
 const QColor kArrowColour(255, 215, 0);
 const QColor kArrowEdge(60, 30, 0);
 
 QPoint At(TablePoint point) { return {point.x, point.y}; }
+
+char ChosenSizeLetter(const TMainGame& game) {
+  const std::string size = game.store().read(store::CardSize);
+  return size.empty() ? 'B' : size.front();
+}
+
+// Whether the pile's cards fan downwards, so the pile grows towards the bottom in play.
+bool FansDownwards(const RuleRecord& rules, PileRef pile) {
+  const int type = DisplayTypeOf(rules, pile);
+  return pile.group == PileGroup::Tableau && (type == 1 || type == 12);
+}
+
+// What the table needs to be shown whole: every pile and card, and below each
+// downward fan room for a few more cards.
+QRect NeededTable(const TableScene& scene, const RuleRecord& rules, const TableLayout& layout) {
+  const QSize card(layout.cardWidth, layout.cardHeight);
+  QRect needed;
+  for (const ScenePile& pile : scene.piles) {
+    QRect area(QPoint(pile.place.x, pile.place.y), card);
+    for (const SceneCard& each : pile.cards) area |= QRect(QPoint(each.place.x, each.place.y), card);
+    if (FansDownwards(rules, pile.pile)) area.setBottom(area.bottom() + kFanRoomCards * layout.steps.verticalUp);
+    needed |= area;
+  }
+  return needed;
+}
 
 MouseButton ButtonOf(const QMouseEvent& event) {
   return event.button() == Qt::RightButton ? MouseButton::Right : MouseButton::Left;
@@ -56,37 +86,78 @@ void TableView::setToolbarShown(bool shown) {
 
 qreal TableView::pixelRatio() const { return devicePixelRatioF(); }
 
-LayoutArea TableView::layoutArea() const {
+LayoutArea TableView::layoutArea() const { return layoutAreaAt(scale_); }
+
+// The window's sizes in table pixels: a table shown larger has less room.
+LayoutArea TableView::layoutAreaAt(qreal scale) const {
+  const auto inTable = [scale](int pixels) { return static_cast<int>(pixels / scale); };
   LayoutArea area;
-  const CardDimensions card = CardSizeFor(pictures_.look().sizeLetter);
+  const CardDimensions card = CardSizeFor(ChosenSizeLetter(game_));
   area.cardWidth = card.width;
   area.cardHeight = card.height;
   area.shadowDepth = game_.store().read(store::CardsShadowed) == "N" ? 0 : kShadowDepth;
   area.top = toolbarShown_ ? 0 : kTopWithoutToolbar;
-  area.bottom = viewport()->height() - 1;
-  area.windowHeight = window()->height();
+  area.bottom = inTable(viewport()->height()) - 1;
+  area.windowHeight = inTable(window()->height());
   // The scroll bar's width is always left out, so that it showing or hiding
   // never moves the piles.
-  area.width = width() - verticalScrollBar()->sizeHint().width();
+  area.width = inTable(width() - verticalScrollBar()->sizeHint().width());
   const QSize screenSize = screen() ? screen()->size() : QSize(1920, 1080);
-  area.screenWidth = screenSize.width();
-  area.screenHeight = screenSize.height();
+  area.screenWidth = inTable(screenSize.width());
+  area.screenHeight = inTable(screenSize.height());
   area.scrollPosition = verticalScrollBar()->value();
   return area;
 }
 
+// The layout depends on the room it is given, so the scale is found by laying
+// the table out at a first guess and again at the scale that guess asks for.
+qreal TableView::fittedScale() {
+  const QSizeF room(width() - verticalScrollBar()->sizeHint().width(), viewport()->height());
+  qreal scale = 1;
+  qreal fitting = scale;
+  for (int round = 0; round < kFitRounds; ++round) {
+    game_.layout() = LayOutTable(game_.rules(), ChosenSizeLetter(game_), layoutAreaAt(scale));
+    const QRect needed = NeededTable(scene(), game_.rules(), game_.layout());
+    const int top = toolbarShown_ ? 0 : kTopWithoutToolbar;
+    fitting = FitScale(room, QSizeF(needed.width() + 2 * kFitMargin, needed.height() + 2 * kFitMargin + top));
+    if (std::abs(fitting - scale) < kScaleSettled) break;
+    scale = fitting;
+  }
+  return fitting;
+}
+
 void TableView::reloadPictures() {
-  const CardLook look = ChooseCardLook(game_, pixelRatio());
+  const CardLook look = ChooseCardLook(game_, pictureRatio());
   if (!pictures_.loaded() || !(pictures_.look() == look)) pictures_.load(resources_, look);
   background_ = ChooseBackground(game_.store(), resources_, pixelRatio());
   cleanTable_ = QImage();
 }
 
 void TableView::relayout() {
+  scale_ = zoom_.fit ? fittedScale() : zoom_.factor;
   reloadPictures();
-  const std::string size = game_.store().read(store::CardSize);
-  game_.layout() = LayOutTable(game_.rules(), size.empty() ? 'B' : size.front(), layoutArea());
+  game_.layout() = LayOutTable(game_.rules(), ChosenSizeLetter(game_), layoutArea());
   redraw();
+}
+
+void TableView::setZoom(const TableZoom& zoom) {
+  zoom_ = zoom;
+  relayout();
+}
+
+QPointF TableView::toViewport(TablePoint point) const {
+  return QPointF(point.x, point.y - verticalScrollBar()->value()) * scale_;
+}
+
+TablePoint TableView::fromViewport(QPointF point) const {
+  return {static_cast<int>(std::floor(point.x() / scale_)), static_cast<int>(std::floor(point.y() / scale_))};
+}
+
+// A rectangle of window coordinates in table pixels, in viewport pixels with a pixel to spare.
+QRect TableView::viewportRect(QRect tableRect) const {
+  if (tableRect.isNull()) return tableRect;
+  const QRectF scaled(QPointF(tableRect.topLeft()) * scale_, QSizeF(tableRect.size()) * scale_);
+  return scaled.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 ScenePlaces TableView::places() const {
@@ -120,7 +191,8 @@ void TableView::redraw() {
   if (!game_.carry().active()) overlay_.cards.clear();
   const TableScene scene = this->scene();
   const int lowestEdge = LowestCardEdge(scene, pictures_.cardSize());
-  const QSize size(viewport()->width(), std::max(viewport()->height(), lowestEdge + kRoomBelowLowestCard));
+  const int tableHeight = static_cast<int>(std::ceil((lowestEdge + kRoomBelowLowestCard) * scale_));
+  const QSize size(viewport()->width(), std::max(viewport()->height(), tableHeight));
   paintTableImage(scene, size);
   updateScrollRange(lowestEdge);
   viewport()->update();
@@ -145,13 +217,16 @@ void TableView::paintTableImage(const TableScene& scene, QSize size) {
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   painter.drawImage(0, 0, cleanTable_);
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter.scale(scale_, scale_);
   PaintTableScene(painter, scene, pictures_, {game_.store().read(store::CardsShadowed) != "N"});
 }
 
+// The scroll bar counts table pixels, as the layout's scroll offset does.
 void TableView::updateScrollRange(int lowestEdge) {
   QScrollBar* bar = verticalScrollBar();
-  bar->setPageStep(viewport()->height());
-  bar->setRange(0, std::max(0, lowestEdge + kRoomBelowLowestCard - viewport()->height()));
+  const int shown = static_cast<int>(viewport()->height() / scale_);
+  bar->setPageStep(shown);
+  bar->setRange(0, std::max(0, lowestEdge + kRoomBelowLowestCard - shown));
 }
 
 void TableView::paintEvent(QPaintEvent* event) {
@@ -161,21 +236,24 @@ void TableView::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), background_.colour);
     return;
   }
-  painter.drawImage(QPoint(0, -scroll), tableImage_);
-  const int imageBottom = static_cast<int>(tableImage_.deviceIndependentSize().height()) - scroll;
+  const int scrolled = qRound(scroll * scale_);
+  painter.drawImage(QPoint(0, -scrolled), tableImage_);
+  const int imageBottom = static_cast<int>(tableImage_.deviceIndependentSize().height()) - scrolled;
   if (imageBottom < viewport()->height())
     painter.fillRect(QRect(0, imageBottom, viewport()->width(), viewport()->height() - imageBottom),
                      background_.colour);
   paintOverlay(painter);
 }
 
+// The overlay is drawn in the window's table pixels, scaled as the table is.
 void TableView::paintOverlay(QPainter& painter) {
+  painter.scale(scale_, scale_);
   paintHintArrow(painter);
   if (overlay_.cards.empty()) return;
   TableScene scene;
   scene.piles.push_back(overlay_);
   PaintTableScene(painter, scene, pictures_, {game_.store().read(store::CardsShadowed) != "N"});
-  overlayShown_ = overlayRect();
+  overlayShown_ = viewportRect(overlayRect());
 }
 
 QRect TableView::overlayRect() const {
@@ -189,7 +267,7 @@ void TableView::showCarry() {
   overlay_ = CarriedScene(game_.piles(), game_.cards(), places(), carry);
   // The unit was lifted off or put down: the table image changes with it.
   if (carry.card != lifted_) redraw();
-  viewport()->update(overlayShown_ | overlayRect());
+  viewport()->update(overlayShown_ | viewportRect(overlayRect()));
 }
 
 void TableView::flyCards(const std::vector<CardId>& cards, TablePoint from, TablePoint to) {
@@ -206,7 +284,7 @@ void TableView::flyCards(const std::vector<CardId>& cards, TablePoint from, Tabl
     for (std::size_t i = 0; i < cards.size(); ++i)
       overlay_.cards.push_back(
           {cards[i], true, {from.x + shift.x(), from.y + shift.y() + static_cast<int>(i) * step}});
-    viewport()->repaint(overlayShown_ | overlayRect());
+    viewport()->repaint(overlayShown_ | viewportRect(overlayRect()));
   } while (elapsed < kFlightMilliseconds);
   overlay_.cards.clear();
   viewport()->update(overlayShown_);
@@ -228,7 +306,8 @@ void TableView::hideHintArrow() {
 QRect TableView::hintArrowRect() const {
   if (!hintArrow_) return {};
   const int margin = std::max(kArrowHead, kRingRadius) + kArrowWidth;
-  return QRect(hintArrow_->first, hintArrow_->second).normalized().adjusted(-margin, -margin, margin, margin);
+  return viewportRect(
+      QRect(hintArrow_->first, hintArrow_->second).normalized().adjusted(-margin, -margin, margin, margin));
 }
 
 // A thick line with a head, outlined so that it shows on cards and cloth alike.
@@ -267,21 +346,21 @@ void TableView::mousePressEvent(QMouseEvent* event) {
   EndHint(game_);  // any press takes the hint away
   if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
   pressedSinceRelease_ = true;
-  const QPoint at = event->position().toPoint();
+  const TablePoint at = fromViewport(event->position());
   const bool ctrl = event->modifiers() & Qt::ControlModifier;
   if (event->button() == Qt::RightButton && ctrl && game_.store().read(store::ShowMainPopupMenu) != "N" &&
-      !HitTest(game_, {at.x(), at.y()})) {
+      !HitTest(game_, at)) {
     emit popupMenuRequested(event->globalPosition().toPoint());
     return;
   }
   PressAt(game_, ButtonOf(*event), event->modifiers() & Qt::ControlModifier, event->modifiers() & Qt::ShiftModifier,
-          at.x(), at.y());
+          at.x, at.y);
 }
 
 void TableView::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  PointerAt(game_, at.x(), at.y());
-  if (game_.carry().active()) scrollWhileCarrying(at.y());
+  const TablePoint at = fromViewport(event->position());
+  PointerAt(game_, at.x, at.y);
+  if (game_.carry().active()) scrollWhileCarrying(event->position().toPoint().y());
 }
 
 void TableView::scrollWhileCarrying(int y) {

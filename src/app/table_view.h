@@ -12,6 +12,7 @@
 #include "table/table_scene.h"
 #include "table_background.h"
 #include "table_pictures.h"
+#include "table_zoom.h"
 
 namespace velmora {
 
@@ -26,6 +27,13 @@ class TableView final : public QAbstractScrollArea {
 
   // Places every pile afresh and repaints: a new game, card size or window size.
   void relayout();
+  // Fitted to the window, or at a fixed zoom; lays the table out again.
+  void setZoom(const TableZoom& zoom);
+  const TableZoom& zoom() const { return zoom_; }
+  // Window pixels per table pixel, as the table is shown now.
+  qreal scale() const { return scale_; }
+  // A place in table coordinates as the window shows it (viewport pixels).
+  QPointF toViewport(TablePoint point) const;
   // Repaints the piles where they stand.
   void redraw();
   // The pictures of the card look the settings ask for, reloaded when it changed.
@@ -67,6 +75,11 @@ class TableView final : public QAbstractScrollArea {
 
  private:
   void paintTableImage(const TableScene& scene, QSize size);
+  // The scale at which the whole table, with room for its fans to grow, fits the window.
+  qreal fittedScale();
+  LayoutArea layoutAreaAt(qreal scale) const;
+  TablePoint fromViewport(QPointF point) const;
+  QRect viewportRect(QRect tableRect) const;
   void prepareCleanTable(QSize size);
   void updateScrollRange(int lowestEdge);
   // A drag near the top or bottom edge scrolls the table by a page.
@@ -78,6 +91,8 @@ class TableView final : public QAbstractScrollArea {
   void paintHintArrow(QPainter& painter) const;
   QRect hintArrowRect() const;
   qreal pixelRatio() const;
+  // Device pixels per table pixel: the screen's density times the scale.
+  qreal pictureRatio() const { return pixelRatio() * scale_; }
 
   TMainGame& game_;
   const ResourceStore& resources_;
@@ -91,6 +106,8 @@ class TableView final : public QAbstractScrollArea {
   QRect overlayShown_;       // where the overlay was last drawn
   bool pressedSinceRelease_ = false;
   std::optional<std::pair<QPoint, QPoint>> hintArrow_;
+  TableZoom zoom_;
+  qreal scale_ = 1;
 };
 
 }  // namespace velmora

@@ -39,13 +39,16 @@ class TableMouseTest : public ::testing::Test, protected GameFixture {
 
   std::string pile(const char* name) const { return game.piles().pileString(*ParsePileName(name)); }
 
-  // The middle of a pile's top card, or of the pile's place when it is empty.
+  // The middle of a pile's top card, or of the pile's place when it is empty,
+  // where the window shows it.
   QPoint topOf(const char* name) const {
     const PileRef ref = *ParsePileName(name);
     const int count = static_cast<int>(game.piles().pile(ref).size());
     const TablePoint at =
         CardPlace(game.layout(), game.rules(), game.piles(), game.cards(), ref, std::max(count - 1, 0), nullptr);
-    return {at.x + game.layout().cardWidth / 2, at.y + game.layout().cardHeight / 2};
+    const TablePoint middle{at.x + game.layout().cardWidth / 2,
+                            at.y + game.layout().scrollOffset + game.layout().cardHeight / 2};
+    return table.toViewport(middle).toPoint();
   }
 
   void drag(QPoint from, QPoint to) {
@@ -65,6 +68,7 @@ class TableMouseTest : public ::testing::Test, protected GameFixture {
 
 TEST_F(TableMouseTest, DraggedCardsLandOnlyWhereTheRulesAllow) {
   deal("FreeCell");
+  ASSERT_GT(table.scale(), 1) << "the table fitted to the window is shown larger than its cards' own size";
   ASSERT_EQ(pile("Fila1").substr(pile("Fila1").size() - 3), "016");
 
   drag(topOf("Fila1"), topOf("Appogg1"));  // the three of diamonds to a free cell
@@ -116,6 +120,7 @@ TEST_F(TableMouseTest, CtrlRightPressBesideThePilesAsksForThePopUpMenu) {
 
 TEST_F(TableMouseTest, CarryingToTheBottomEdgeScrollsTheTable) {
   deal("Spider (four suits)");
+  table.setZoom(TableZoom::Fixed(1));
   table.resize(900, 200);
   QApplication::processEvents();
   ASSERT_GT(table.verticalScrollBar()->maximum(), 0);

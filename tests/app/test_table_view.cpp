@@ -54,7 +54,9 @@ TEST_F(TableViewTest, FaceUpCardsShowWhereTheLayoutPutsThem) {
     const SceneCard& top = pile.cards.back();
     ASSERT_TRUE(top.faceUp);
     // Inside the card's left edge, half way down: the white of the face.
-    const QColor seen = image.pixelColor(top.place.x + 4, top.place.y + table.pictures().cardSize().height() / 2);
+    const QPoint inside =
+        table.toViewport({top.place.x + 4, top.place.y + table.pictures().cardSize().height() / 2}).toPoint();
+    const QColor seen = image.pixelColor(inside * image.devicePixelRatio());
     EXPECT_GT(seen.lightness(), 200) << PileName(pile.pile);
     ++checked;
   }
@@ -62,6 +64,7 @@ TEST_F(TableViewTest, FaceUpCardsShowWhereTheLayoutPutsThem) {
 }
 
 TEST_F(TableViewTest, TableTallerThanTheWindowScrolls) {
+  table.setZoom(TableZoom::Fixed(1));  // at the cards' own size
   deal("Spider (four suits)", {640, 200});
   EXPECT_GT(table.verticalScrollBar()->maximum(), 0);
   table.verticalScrollBar()->setValue(table.verticalScrollBar()->maximum());

@@ -19,7 +19,7 @@ QImage Compact(const QImage& image) {
 }  // namespace
 
 BundleWriter::BundleWriter(QString stageFolder) : stageFolder_(std::move(stageFolder)) {
-  for (const char* folder : {"bitmaps", "pointers", "sounds"}) QDir(stageFolder_).mkpath(QLatin1String(folder));
+  for (const char* folder : {"bitmaps", "pointers", "sounds", "decks"}) QDir(stageFolder_).mkpath(QLatin1String(folder));
 }
 
 void BundleWriter::addBitmap(const QString& name, const QImage& image) {
@@ -44,6 +44,10 @@ void BundleWriter::addPointer(const QString& name, const ScaledPainter& paint, Q
 
 void BundleWriter::addSound(const QString& name, const QByteArray& wave) {
   writeFile(QStringLiteral("sounds"), name + QLatin1String(".wav"), wave);
+}
+
+void BundleWriter::addDeckArtwork(const QString& name, const QByteArray& svg) {
+  writeFile(QStringLiteral("decks"), name + QLatin1String(".svgz"), svg);
 }
 
 void BundleWriter::writeImage(const QString& folder, const QString& fileName, QImage image) {

@@ -21,6 +21,8 @@ class BundleWriter {
   void addScalableBitmap(const QString& name, const ScaledPainter& paint);
   void addPointer(const QString& name, const ScaledPainter& paint, QPoint hotspot);
   void addSound(const QString& name, const QByteArray& wave);
+  // A card deck's vector artwork (compressed SVG), kept as it is.
+  void addDeckArtwork(const QString& name, const QByteArray& svg);
 
   // Writes the collection file; false when any item failed to be written.
   bool finish();

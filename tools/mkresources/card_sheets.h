@@ -1,5 +1,6 @@
 #pragma once
-// The card faces of every set at every size, one sheet per suit, and the jokers.
+// The card faces of every set at every size, one sheet per suit, the jokers
+// and the card backs.
 #include <QString>
 
 #include "bundle_writer.h"

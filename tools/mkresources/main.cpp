@@ -5,7 +5,6 @@
 
 #include "bundle_writer.h"
 #include "card_art.h"
-#include "card_backs.h"
 #include "card_sheets.h"
 #include "dialog_pictures.h"
 #include "pointers.h"
@@ -30,7 +29,6 @@ int main(int argc, char** argv) {
   }
   BundleWriter bundle(args[1]);
   bool complete = StageCardSheets(bundle, args[2]);
-  StageCardBacks(bundle);
   StageTablePieces(bundle);
   StageBackgrounds(bundle);
   StageToolbarGlyphs(bundle);

@@ -2,10 +2,11 @@
 
 #include <cmath>
 
+#include "card_art.h"
 #include "card_sheet_layout.h"
-#include "drawing_kit.h"
+#include "index_faces.h"
 
-namespace velmora::mkres {
+namespace velmora::art {
 namespace {
 
 enum class Motif {
@@ -55,7 +56,6 @@ constexpr BackDesign kBacks[] = {
     {28, Motif::Dabs, {240, 220, 200}, {230, 120, 140}, {120, 170, 210}},      // Renoir
 };
 
-constexpr int kDecoratedDeck = 11;  // drawn at every size; the others only at the normal size
 
 struct Panel {
   QPainter& p;
@@ -496,7 +496,7 @@ void DrawMotif(Panel& k) {
 // The motifs are drawn for the normal card size and scaled to the others.
 constexpr cards::PixelSize kDesignSize{71, 96};
 
-QImage DrawBack(const BackDesign& design, cards::PixelSize size, int scale) {
+QImage DrawBack(const BackDesign& design, cards::PixelSize size, qreal scale) {
   Canvas canvas(size.width, size.height, scale);
   QPainter& p = canvas.painter();
   DrawBlankCard(p, size, Qt::white, QColor(70, 70, 70));
@@ -514,17 +514,16 @@ QImage DrawBack(const BackDesign& design, cards::PixelSize size, int scale) {
 
 }  // namespace
 
-void StageCardBacks(BundleWriter& bundle) {
-  const cards::SizeLetterInfo normal = *cards::SizeLetter('B');
-  for (const BackDesign& design : kBacks) {
-    bundle.addScalableBitmap(QStringLiteral("DB%1").arg(design.deck, 3, 10, QLatin1Char('0')),
-                             [&](int scale) { return DrawBack(design, normal.card, scale); });
-    if (design.deck != kDecoratedDeck) continue;
-    for (const cards::SizeLetterInfo& size : cards::kSizeLetters)
-      if (size.letter != normal.letter)
-        bundle.addScalableBitmap(QStringLiteral("D%1%2").arg(QLatin1Char(size.letter)).arg(design.deck, 3, 10, QLatin1Char('0')),
-                                 [&](int scale) { return DrawBack(design, size.card, scale); });
-  }
+QImage DrawCardBack(int deck, cards::PixelSize size, qreal scale) {
+  for (const BackDesign& design : kBacks)
+    if (design.deck == deck) return DrawBack(design, size, scale);
+  return QImage();
 }
 
-}  // namespace velmora::mkres
+std::vector<int> CardBackDecks() {
+  std::vector<int> decks;
+  for (const BackDesign& design : kBacks) decks.push_back(design.deck);
+  return decks;
+}
+
+}  // namespace velmora::art
