@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kCardsSideBySide = 9;  // tableau display: a pile's cards in a row, 2 pixels apart
 
+constexpr int kCentredRows = 3;  // the rows of the centred block that code "013" starts in
+
 constexpr PileGroup kGroups[] = {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves};
 
 bool IsOneOf(int value, std::initializer_list<int> values) {
@@ -171,7 +173,12 @@ void PlacePyramid(LayoutWork& w) {
 
 void PlaceRowsFromEdge(LayoutWork& w) {
   if (IsPyramid(w)) return PlacePyramid(w);
-  PlaceRows(w, PilesPerRow(w), 15, MultiplyRounded(w.cw, 17, 20), 3, 0);
+  const int perRow = PilesPerRow(w);
+  // More rows than the three of the centred block, which would run past the
+  // bottom from there, stand in a block centred for all of them.
+  const int rows = (w.tableauPiles() + perRow - 1) / perRow;
+  const bool pastTheBottom = CentredBlockRow(w, kCentredRows, rows - 1) + w.ch > w.area.bottom;
+  PlaceRows(w, perRow, 15, MultiplyRounded(w.cw, 17, 20), pastTheBottom ? rows : kCentredRows, 0);
 }
 
 void PlaceRowsInFourRowBlock(LayoutWork& w) {
