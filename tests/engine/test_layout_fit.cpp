@@ -103,6 +103,23 @@ TEST_P(DealtTableFits, PyramidRowsOverlapAsAPyramid) {
   }
 }
 
+// The extent is in table coordinates: scrolling the window leaves it; a
+// table without placed piles has none.
+TEST(TableExtent, StaysInTableCoordinatesAndNeedsAPlacedPile) {
+  DealtGame dealt;
+  Deal("Klondike (draw one)", dealt);
+  TableLayout layout = LayOutTable(dealt.rules, 'B', AreaOf({"1280x800", 1280, 800, 'B'}));
+  const auto still = TableExtentOf(layout, dealt.rules, dealt.piles, dealt.cards);
+  ASSERT_TRUE(still.has_value());
+  EXPECT_EQ(still->top, layout.stored(kStock).y);
+  layout.setScrollOffset(120);
+  const auto scrolled = TableExtentOf(layout, dealt.rules, dealt.piles, dealt.cards);
+  ASSERT_TRUE(scrolled.has_value());
+  EXPECT_EQ(scrolled->top, still->top);
+  EXPECT_EQ(scrolled->bottom, still->bottom);
+  EXPECT_FALSE(TableExtentOf(TableLayout(), dealt.rules, dealt.piles, dealt.cards).has_value());
+}
+
 INSTANTIATE_TEST_SUITE_P(Tables, DealtTableFits,
                          ::testing::Values(TableSize{"1280x800 B", 1280, 800, 'B'},
                                            TableSize{"1920x1080 B", 1920, 1080, 'B'},
