@@ -19,7 +19,8 @@ constexpr PileRef Reserve(int k) { return {PileGroup::Reserves, k}; }
 
 // Every case lays the game out on Screen1280: top 60, bottom 740, window
 // height 800, W = 1264 (so U = 1262), screen 1280 x 800, shadow depth 9.
-// Gaps are hg = 15 and vg = 10 throughout.
+// Gaps are hg = 15 and vg = 10 throughout. Last, the whole table moves
+// across until it stands centred in U: its left edge at (U - its width) / 2.
 struct PileCase {
   const char* game;
   char size;
@@ -56,43 +57,50 @@ constexpr PileCase kPileCases[] = {
     // FreeCell: no stock, so m = 5 and R1 = 60 + 10 = 70. Foundations "008"
     // (last at U - cw - m - 5, m + cw apart leftwards), free cells "005"
     // (from m, m + cw apart), all in row 1; tableau "001" in row 2, s = 20.
+    // At every size the table runs from the first cell at 5 to the last
+    // foundation's right edge at 1262 - 10 = 1252: centred it starts at
+    // (1262 - 1247) / 2 = 7.5 -> 8, 3 further right.
     // B: x0 = (1262 - 568 - 140) / 2 = 277; R2 = 176; last foundation
     // 1262 - 71 - 10 = 1181, pitch 76; cells 5, 81, 157, 233.
-    {"FreeCell", 'B', Tableau(0), 277, 176},
-    {"FreeCell", 'B', Tableau(7), 277 + 7 * 91, 176},
-    {"FreeCell", 'B', Foundation(0), 1181 - 3 * 76, 70},
-    {"FreeCell", 'B', Foundation(3), 1181, 70},
-    {"FreeCell", 'B', Reserve(0), 5, 70},
-    {"FreeCell", 'B', Reserve(3), 233, 70},
+    {"FreeCell", 'B', Tableau(0), 277 + 3, 176},
+    {"FreeCell", 'B', Tableau(7), 277 + 7 * 91 + 3, 176},
+    {"FreeCell", 'B', Foundation(0), 1181 - 3 * 76 + 3, 70},
+    {"FreeCell", 'B', Foundation(3), 1181 + 3, 70},
+    {"FreeCell", 'B', Reserve(0), 5 + 3, 70},
+    {"FreeCell", 'B', Reserve(3), 233 + 3, 70},
     // S: x0 = (1262 - 680 - 140) / 2 = 221; R2 = 195; last foundation
     // 1262 - 85 - 10 = 1167, pitch 90; cells 95 apart.
-    {"FreeCell", 'S', Tableau(7), 221 + 7 * 105, 195},
-    {"FreeCell", 'S', Foundation(0), 897, 70},
-    {"FreeCell", 'S', Reserve(3), 275, 70},
+    {"FreeCell", 'S', Tableau(7), 221 + 7 * 105 + 3, 195},
+    {"FreeCell", 'S', Foundation(0), 897 + 3, 70},
+    {"FreeCell", 'S', Reserve(3), 275 + 3, 70},
     // M: x0 = (1262 - 472 - 140) / 2 = 325; R2 = 160; last foundation
     // 1262 - 59 - 10 = 1193, pitch 64; cells 64 apart.
-    {"FreeCell", 'M', Tableau(0), 325, 160},
-    {"FreeCell", 'M', Foundation(0), 1001, 70},
-    {"FreeCell", 'M', Reserve(3), 197, 70},
+    {"FreeCell", 'M', Tableau(0), 325 + 3, 160},
+    {"FreeCell", 'M', Foundation(0), 1001 + 3, 70},
+    {"FreeCell", 'M', Reserve(3), 197 + 3, 70},
 
     // Canfield at B: stock "005" (m = 29), tableau "012": one column and two
     // gaps. s = (1262 - 5 x 71 - 30 - 15) / 8 = 107.75 -> 108, above 20 so 15.
     // x0 = (1262 - 15 - 30 - 355 - 60) / 2 = 401, then + (71 + 15) + 30 + 15 = 532.
     // Reserve "012" with 4 piles: x0 - cw - 3hg = 532 - 71 - 45 = 416.
-    {"Canfield", 'B', Tableau(0), 532, 191},
-    {"Canfield", 'B', Tableau(3), 532 + 3 * 86, 191},
-    {"Canfield", 'B', Reserve(0), 416, 191},
-    {"Canfield", 'B', kStock, 29, 85},
-    {"Canfield", 'B', kWaste, 29 + 29 + 71, 85},
-    {"Canfield", 'B', Foundation(0), 532, 85},
+    // The table runs from the stock at 29 to pile 4's right edge at 861:
+    // centred it starts at (1262 - 832) / 2 = 215, 186 further right.
+    {"Canfield", 'B', Tableau(0), 532 + 186, 191},
+    {"Canfield", 'B', Tableau(3), 532 + 3 * 86 + 186, 191},
+    {"Canfield", 'B', Reserve(0), 416 + 186, 191},
+    {"Canfield", 'B', kStock, 29 + 186, 85},
+    {"Canfield", 'B', kWaste, 29 + 29 + 71 + 186, 85},
+    {"Canfield", 'B', Foundation(0), 532 + 186, 85},
 
     // Spider (one suit) at B: stock "005" alone, m = 29. Tableau "001" with
     // 10 piles: s = 20, x0 = (1262 - 710 - 180) / 2 = 186, last pile 1005.
     // Foundations "009": fs = 20 / 3 -> 7; the last over pile 10, 78 apart.
-    {"Spider (one suit)", 'B', Tableau(9), 1005, 191},
-    {"Spider (one suit)", 'B', Foundation(7), 1005, 85},
-    {"Spider (one suit)", 'B', Foundation(0), 1005 - 7 * 78, 85},
-    {"Spider (one suit)", 'B', kStock, 29, 85},
+    // The table runs from the stock at 29 to 1005 + 71 = 1076: centred it
+    // starts at (1262 - 1047) / 2 = 107.5 -> 108, 79 further right.
+    {"Spider (one suit)", 'B', Tableau(9), 1005 + 79, 191},
+    {"Spider (one suit)", 'B', Foundation(7), 1005 + 79, 85},
+    {"Spider (one suit)", 'B', Foundation(0), 1005 - 7 * 78 + 79, 85},
+    {"Spider (one suit)", 'B', kStock, 29 + 79, 85},
 
     // Forty Thieves at B: stock "003" adds 15 to R2: 85 + 10 + 96 + 15 = 206.
     // Tableau "003": s = (1262 - 781 - 30 - 15) / 14 = 31.1 -> 31, above 20
@@ -109,27 +117,41 @@ constexpr PileCase kPileCases[] = {
     // from x = 15; the centred three-row block starts at
     // 60 + (740 - 60 - 3 x 96 - 20) / 2 = 246, rows 106 apart.
     // Foundations "002": fs = 60 / 2 = 30, first at (1262 - 284 - 90) / 2 = 444.
-    {"Fan", 'B', Tableau(0), 15, 246},
-    {"Fan", 'B', Tableau(6), 15, 352},
-    {"Fan", 'B', Tableau(17), 15 + 5 * 131, 458},
-    {"Fan", 'B', Foundation(0), 444, 70},
-    {"Fan", 'B', Foundation(3), 444 + 3 * 101, 70},
+    // The table runs from 15 to the last foundation's right edge at 818 (the
+    // rows, three cards fanned 12 apart, end at 670 + 24 + 71 = 765):
+    // centred it starts at (1262 - 803) / 2 = 229.5 -> 230, 215 further right.
+    {"Fan", 'B', Tableau(0), 15 + 215, 246},
+    {"Fan", 'B', Tableau(6), 15 + 215, 352},
+    {"Fan", 'B', Tableau(17), 15 + 5 * 131 + 215, 458},
+    {"Fan", 'B', Foundation(0), 444 + 215, 70},
+    {"Fan", 'B', Foundation(3), 444 + 3 * 101 + 215, 70},
 
     // Gaps at B: four rows of one pile each, from the same block as Fan.
-    {"Gaps", 'B', Tableau(0), 15, 246},
-    {"Gaps", 'B', Tableau(3), 15, 246 + 3 * 106},
-    {"Gaps", 'B', kStock, 29, 85},
+    // Each row holds 13 cards 73 apart, so the table runs from 15 to
+    // 15 + 12 x 73 + 71 = 962: centred it starts at (1262 - 947) / 2 =
+    // 157.5 -> 158, 143 further right.
+    {"Gaps", 'B', Tableau(0), 15 + 143, 246},
+    {"Gaps", 'B', Tableau(3), 15 + 143, 246 + 3 * 106},
+    {"Gaps", 'B', kStock, 29 + 143, 85},
 
     // Concentration at B: the grid of display 8 takes as many columns as fit
     // U - 2m: (1262 - 10 + 12) / 83 = 15, 15 x 71 + 14 x 12 = 1233 wide,
     // centred at (1262 - 1233) / 2 = 14.5 -> 14; row 1 at 60 + 10.
     {"Concentration", 'B', Tableau(0), 14, 70},
 
-    // Pyramid at B: its discard pile ("007", over the last tableau pile, which
-    // stands at x 15 in R1) would cover the stock; it moves to the first free
-    // place of its row, 10 pixels right of the waste (129 + 71 + 10).
-    {"Pyramid", 'B', kThirdStockSlot, 210, 85},
-    {"Pyramid", 'B', Tableau(6), 15, 246 + 6 * 106},
+    // Pyramid at B: seven rows of 1 to 7 cards, 73 apart, each row 48 lower
+    // than the one above; the 384 pixels of the pyramid centred from
+    // 60 + (740 - 60 - 384) / 2 = 208 down; the bottom row at
+    // (1262 - 7 x 73 + 2) / 2 = 376.5 -> 376 and each row above 36.5 further
+    // right per missing card. Its discard pile ("007") stands over the last
+    // pile in R1. The table runs from the stock at 29 to the bottom row's right
+    // edge at 376 + 509 = 885: centred it starts at (1262 - 856) / 2 = 203,
+    // 174 further right.
+    {"Pyramid", 'B', kThirdStockSlot, 376 + 174, 85},
+    {"Pyramid", 'B', kStock, 29 + 174, 85},
+    {"Pyramid", 'B', Tableau(6), 376 + 174, 208 + 6 * 48},
+    {"Pyramid", 'B', Tableau(5), 376 + 36 + 174, 208 + 5 * 48},  // 36.5 -> 36
+    {"Pyramid", 'B', Tableau(0), 376 + 219 + 174, 208},
 };
 
 TEST(TableLayout, PilesStandWhereTheirCodesPutThem) {
@@ -197,9 +219,10 @@ TEST(TableLayout, SmallerCardsMoveTheTableau) {
       EXPECT_TRUE(b.x != m.x || b.y != m.y) << game << " pile " << k + 1;
     }
   }
+  // Both 3 right of their codes' places, as the table is centred.
   const RuleRecord freeCell = RulesOfGame("FreeCell");
-  EXPECT_EQ(LayOutTable(freeCell, 'M', Screen1280('M')).pile(Reserve(0)).x, 5);
-  EXPECT_EQ(LayOutTable(freeCell, 'M', Screen1280('M')).pile(Foundation(0)).x, 1001);
+  EXPECT_EQ(LayOutTable(freeCell, 'M', Screen1280('M')).pile(Reserve(0)).x, 5 + 3);
+  EXPECT_EQ(LayOutTable(freeCell, 'M', Screen1280('M')).pile(Foundation(0)).x, 1001 + 3);
 }
 
 TEST(TableLayout, ScrollingChangesOnlyTheOffset) {
@@ -252,7 +275,9 @@ TEST(TableLayout, PreviewStartsThreePixelsDown) {
 
 // Tableau rows that do not fit: "001" starts at the margin with its spacing,
 // "014" and "015" shrink the spacing (never below 4) and start at the margin,
-// or 2 left of it on a narrow screen with ten piles.
+// or 2 left of it on a narrow screen with ten piles. A row the shrunk spacing
+// makes narrower than the table is then centred; a row wider than the table
+// stays where the code put it.
 TEST(TableLayout, CrowdedRowsNeverStartLeftOfTheMargin) {
   struct Case {
     int code, piles, width, screenWidth;
@@ -261,9 +286,10 @@ TEST(TableLayout, CrowdedRowsNeverStartLeftOfTheMargin) {
       // 14 piles at S, U = 1262, m = 5: s = (1262 - 1190) / 15 = 4.8 -> 5;
       // x0 = (1262 - 1190 - 65) / 2 = 3.5 -> 4, left of m.
       {1, 14, 1264, 1280, 5, 85 + 5},
-      // s shrinks by ((5 - 4) / 13 + 0.99) rounded = 1, to 4.
-      {14, 14, 1264, 1280, 5, 85 + 4},
-      {15, 14, 1264, 1280, 5, 85 + 4},
+      // s shrinks by ((5 - 4) / 13 + 0.99) rounded = 1, to 4; the row,
+      // 14 x 85 + 13 x 4 = 1242 wide, centred at (1262 - 1242) / 2 = 10.
+      {14, 14, 1264, 1280, 10, 85 + 4},
+      {15, 14, 1264, 1280, 10, 85 + 4},
       // 10 piles on a 640 screen, W = 624 (U = 622, m = 3): s = -22 kept at 4;
       // x0 = (622 - 850 - 36) / 2 = -132; s stays 4; x0 = m - 2 = 1.
       {14, 10, 624, 640, 1, 85 + 4},
@@ -302,7 +328,9 @@ TEST(TableLayout, CodeFifteenRows) {
 // starts at its x + cw + 86 and a "002" row uses that edge.
 // B, m = 5: eight cells at 5 + 76j, the last at 537. "002" centres four
 // piles at (1262 - 284 - 30) / 2 = 474, inside 537 - 85; so it starts at
-// 537 + 71 + 86 = 694 instead, 81 apart.
+// 537 + 71 + 86 = 694 instead, 81 apart. The table, from 5 to
+// 694 + 3 x 81 + 71 = 1008, is then centred at (1262 - 1003) / 2 = 129.5 ->
+// 130: 125 further right.
 TEST(TableLayout, FreeCellsPushACentredTableauAside) {
   RuleRecord rules;
   rules[rule::TableauLayout] = 2;
@@ -312,13 +340,20 @@ TEST(TableLayout, FreeCellsPushACentredTableauAside) {
   rules[rule::ReserveLayout] = 5;
   rules[rule::ReserveRow] = 2;
   const TableLayout layout = LayOutTable(rules, 'B', Screen1280('B'));
-  EXPECT_EQ(layout.pile(Reserve(7)).x, 537);
-  EXPECT_EQ(layout.pile(Tableau(0)).x, 694);
-  EXPECT_EQ(layout.pile(Tableau(3)).x, 694 + 3 * 81);
+  EXPECT_EQ(layout.pile(Reserve(7)).x, 537 + 125);
+  EXPECT_EQ(layout.pile(Tableau(0)).x, 694 + 125);
+  EXPECT_EQ(layout.pile(Tableau(3)).x, 694 + 3 * 81 + 125);
+}
+
+// Whether the game's tableau rows are meant to overlap: rows of cards side by
+// side, one pile a row, stand as a pyramid.
+bool RowsOverlap(const RuleRecord& rules) {
+  return rules[rule::TableauDisplay] == 9 && rules[rule::TableauRows] == rules[rule::TableauPiles];
 }
 
 // Every game of the rule file at the usual sizes: all its piles placed,
-// inside the table's width and below its top, and no two piles on each other.
+// inside the table's width and below its top, and no two piles on each other
+// but the neighbouring rows of a pyramid.
 TEST(TableLayout, EveryGameFitsWithoutOverlap) {
   for (const GameEntry* game : testing::BuiltInGames().games()) {
     RuleRecord rules;
@@ -334,9 +369,13 @@ TEST(TableLayout, EveryGameFitsWithoutOverlap) {
         EXPECT_GE(p.x, 0) << where;
         EXPECT_LE(p.x + area.cardWidth, area.width) << where;
         EXPECT_GE(p.y, area.top) << where;
-        for (std::size_t j = i + 1; j < piles.size(); ++j)
+        for (std::size_t j = i + 1; j < piles.size(); ++j) {
+          const bool neighbouringRows = piles[i].group == PileGroup::Tableau &&
+                                        piles[j] == Tableau(piles[i].index + 1) && RowsOverlap(rules);
+          if (neighbouringRows) continue;
           EXPECT_FALSE(testing::Overlap(p, layout.pile(piles[j]), area.cardWidth, area.cardHeight))
               << where << " meets " << PileName(piles[j]);
+        }
       }
     }
   }

@@ -33,29 +33,32 @@ RuleRecord GridGame() {
 // On Screen1280 at B: R1 = 60 + 10 + 15 = 85. The grid's left edge is
 // (U - 4(cw + 10)) / 2; its first row 60 + (740 - 60 - 384 - 30) / 2 = 193,
 // rows 106 apart; stock and third item level at 193 + 53 + 106 = 352.
+// The left edge counts a gap of 10 after the last column, so the table, from
+// the stock to the third item, then moves 5 right to stand centred.
 TEST(WholeTableLayout, FourByFourGrid) {
   struct Case {
     int width;
-    int left, stockX, thirdX;
+    int left, stockX, thirdX, shift;
   } cases[] = {
       // U = 1262: left 469, left - cw = 398 >= 80: 70 apart.
-      {1264, 469, 469 - 70 - 71, 469 + 3 * 81 + 71 + 70},
+      {1264, 469, 469 - 70 - 71, 469 + 3 * 81 + 71 + 70, 5},
       // U = 598: left 137, left - cw = 66 >= 45: 35 apart.
-      {600, 137, 137 - 35 - 71, 137 + 3 * 81 + 71 + 35},
-      // U = 398: left 37, left - cw < 25: the grid moves to cw + m + 15 = 71 + 12 + 15, 15 apart.
-      {400, 98, 98 - 15 - 71, 98 + 3 * 81 + 71 + 15},
+      {600, 137, 137 - 35 - 71, 137 + 3 * 81 + 71 + 35, 5},
+      // U = 398: left 37, left - cw < 25: the grid moves to cw + m + 15 = 71 + 12 + 15, 15 apart;
+      // the table, from 12 to 498, is wider than the window and stays.
+      {400, 98, 98 - 15 - 71, 98 + 3 * 81 + 71 + 15, 0},
   };
   for (const auto& c : cases) {
     LayoutArea area = Screen1280('B');
     area.width = c.width;
     const TableLayout layout = LayOutTable(GridGame(), 'B', area);
-    EXPECT_EQ(layout.pile(Tableau(0)).x, c.left) << c.width;
+    EXPECT_EQ(layout.pile(Tableau(0)).x, c.left + c.shift) << c.width;
     EXPECT_EQ(layout.pile(Tableau(0)).y, 193) << c.width;
-    EXPECT_EQ(layout.pile(Tableau(15)).x, c.left + 3 * 81) << c.width;
+    EXPECT_EQ(layout.pile(Tableau(15)).x, c.left + 3 * 81 + c.shift) << c.width;
     EXPECT_EQ(layout.pile(Tableau(15)).y, 193 + 3 * 106) << c.width;
-    EXPECT_EQ(layout.pile(kStock).x, c.stockX) << c.width;
+    EXPECT_EQ(layout.pile(kStock).x, c.stockX + c.shift) << c.width;
     EXPECT_EQ(layout.pile(kStock).y, 352) << c.width;
-    EXPECT_EQ(layout.pile(kThirdStockSlot).x, c.thirdX) << c.width;
+    EXPECT_EQ(layout.pile(kThirdStockSlot).x, c.thirdX + c.shift) << c.width;
     EXPECT_EQ(layout.pile(kThirdStockSlot).y, 352) << c.width;
     EXPECT_FALSE(layout.placed(kWaste));
     EXPECT_FALSE(layout.placed(Foundation(0))) << "the grid's discards are not shown";
@@ -81,32 +84,36 @@ TEST(WholeTableLayout, Cross) {
   struct Case {
     const char* what;
     LayoutArea area;
-    int g, left, topRow;
+    int g, cross, topRow, shift;
   } cases[] = {
       // g = 35; left = (1262 - 213 - 70) / 2 = 489.5 -> 490;
-      // top row 60 + (740 - 60 - 288 - 70) / 2 = 221.
-      {"window 800 high", Screen1280('B'), 35, 490, 221},
+      // top row 60 + (740 - 60 - 288 - 70) / 2 = 221. The table, from the
+      // stock at 490 - 71 - 70 = 349 to the right column's edge at 773, is
+      // then centred at (1262 - 424) / 2 = 419: 70 further right.
+      {"window 800 high", Screen1280('B'), 35, 490, 221, 70},
       // Window 480 high: g = 25, vg = 5, W = 1264 - 10 (U = 1252);
       // left = (1252 - 213 - 50) / 2 = 494.5 -> 494; top row
       // 60 + (420 - 60 - 288 - 50) / 2 = 71, below R1 = 60 + 5 + 15 = 80.
+      // The table, from 373 to 757, is centred at (1252 - 384) / 2 = 434.
       {"window 480 high", [] {
          LayoutArea a = Screen1280('B');
          a.windowHeight = 480;
          a.bottom = 420;
          return a;
-       }(), 25, 494, 80},
+       }(), 25, 494, 80, 61},
   };
   for (const auto& c : cases) {
     const TableLayout layout = LayOutTable(rules, 'B', c.area);
-    const int middle = c.left + 71 + c.g, right = middle + 71 + c.g;
+    const int left = c.cross + c.shift;
+    const int middle = left + 71 + c.g, right = middle + 71 + c.g;
     const int centre = c.topRow + 96 + c.g, bottom = centre + 96 + c.g;
     const std::pair<PileRef, TablePoint> expected[] = {
-        {Tableau(0), {middle, c.topRow}},  {Tableau(1), {c.left, centre}},
+        {Tableau(0), {middle, c.topRow}},  {Tableau(1), {left, centre}},
         {Tableau(2), {middle, centre}},    {Tableau(3), {right, centre}},
-        {Tableau(4), {middle, bottom}},    {kStock, {c.left - 71 - 2 * c.g, c.topRow}},
-        {kWaste, {c.left - 71 - 2 * c.g, centre}},
-        {Foundation(0), {c.left + 7, c.topRow + 7}},  {Foundation(1), {right - 7, c.topRow + 7}},
-        {Foundation(2), {c.left + 7, bottom - 7}},    {Foundation(3), {right - 7, bottom - 7}},
+        {Tableau(4), {middle, bottom}},    {kStock, {left - 71 - 2 * c.g, c.topRow}},
+        {kWaste, {left - 71 - 2 * c.g, centre}},
+        {Foundation(0), {left + 7, c.topRow + 7}},  {Foundation(1), {right - 7, c.topRow + 7}},
+        {Foundation(2), {left + 7, bottom - 7}},    {Foundation(3), {right - 7, bottom - 7}},
     };
     for (const auto& [pile, at] : expected) {
       EXPECT_EQ(layout.pile(pile).x, at.x) << c.what << " " << PileName(pile);

@@ -113,6 +113,35 @@ TEST_F(PlayTest, APointHitsTheTopmostCardWhoseVisiblePartHoldsIt) {
   }
 }
 
+// Pyramid's rows overlap, each drawn over the row above: a point hits the
+// card seen there, also where a removed card lets the row above show.
+TEST_F(PlayTest, APointOnOverlappingRowsHitsTheCardSeenThere) {
+  start("Pyramid");
+  clearTable();
+  lay(Tab(6), {H(A), H(2), H(3), H(4), H(5), H(6)});
+  lay(Tab(7), {S(A), kNoCard, S(3), S(4), S(5), S(6), S(7)});
+  const TableRect upper = CardRect(game, Tab(6), 0);
+  const TableRect lower = CardRect(game, Tab(7), 2);
+  ASSERT_LT(lower.y, upper.bottom()) << "the rows overlap";
+  struct Case {
+    const char* name;
+    TablePoint point;
+    PileRef pile;
+    CardId card;
+  };
+  const Case cases[] = {
+      {"the upper part of a card of the lower row", {lower.x + 3, lower.y + 3}, Tab(7), S(3)},
+      {"where a removed card lets the row above show", {upper.right() - 3, upper.bottom() - 3}, Tab(6), H(A)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto hit = HitTest(game, c.point);
+    ASSERT_TRUE(hit.has_value());
+    EXPECT_EQ(hit->pile, c.pile);
+    EXPECT_EQ(hit->card, c.card);
+  }
+}
+
 // --- Drop ranking ------------------------------------------------------------
 
 struct RankingCase {

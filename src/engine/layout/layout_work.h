@@ -72,6 +72,14 @@ void PlaceTableauInBalancedRows(LayoutWork& work);
 void PlaceLeftovers(LayoutWork& work);
 void SeparateOverlaps(LayoutWork& work);
 
+// How many cards the deal puts on a pile: a tableau or reserve count of the
+// rules (one card for a tableau code naming a card), none elsewhere.
+int DealtCards(const RuleRecord& rules, PileRef pile);
+
+// Shifts every placed pile across so that the dealt table, fans included,
+// stands centred in the window.
+void CentreAcrossTheTable(LayoutWork& work);
+
 }  // namespace velmora
 
 namespace velmora {

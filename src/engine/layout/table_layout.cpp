@@ -14,6 +14,10 @@
 namespace velmora {
 namespace {
 
+constexpr int kCardsSideBySide = 9;  // tableau display: a pile's cards in a row, 2 pixels apart
+
+constexpr int kCentredRows = 3;  // the rows of the centred block that code "013" starts in
+
 constexpr PileGroup kGroups[] = {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves};
 
 bool IsOneOf(int value, std::initializer_list<int> values) {
@@ -138,7 +142,44 @@ int PilesPerRow(const LayoutWork& w) {
   return std::max(1, DivideRounded(w.tableauPiles(), std::max(1, w.rule(rule::TableauRows))));
 }
 
-void PlaceRowsFromEdge(LayoutWork& w) { PlaceRows(w, PilesPerRow(w), 15, MultiplyRounded(w.cw, 17, 20), 3, 0); }
+// Rows of cards side by side, one pile a row, each row dealt one card more
+// than the row above: a pyramid.
+bool IsPyramid(const LayoutWork& w) {
+  const int n = w.tableauPiles();
+  if (w.rule(rule::TableauDisplay) != kCardsSideBySide || n < 2 || PilesPerRow(w) != 1) return false;
+  for (int k = 1; k < n; ++k)
+    if (DealtCards(w.rules, TableauPile(k)) != DealtCards(w.rules, TableauPile(k - 1)) + 1) return false;
+  return true;
+}
+
+// Each row half a card lower than the one above and centred under it, so
+// that each card lies between the two it covers; the whole pyramid centred
+// in the room below the first row.
+void PlacePyramid(LayoutWork& w) {
+  const int n = w.tableauPiles();
+  const int pitch = w.cw + FanSteps::kCloseGap;
+  const int widest = DealtCards(w.rules, TableauPile(n - 1));
+  const int rowStep = DivideRounded(w.ch, 2);
+  const int height = (n - 1) * rowStep + w.ch;
+  const int top = std::max(w.area.top + DivideRounded(w.area.bottom - w.area.top - height, 2), w.rows[0]);
+  const int bottomRowLeft = DivideRounded(w.rowWidth - widest * pitch + FanSteps::kCloseGap, 2);
+  for (int k = 0; k < n; ++k) {
+    const int shorter = widest - DealtCards(w.rules, TableauPile(k));
+    w.place(TableauPile(k), bottomRowLeft + DivideRounded(shorter * pitch, 2), top + k * rowStep);
+  }
+  w.x0 = w.at(TableauPile(0)).x;
+  w.spacing = FanSteps::kCloseGap;
+}
+
+void PlaceRowsFromEdge(LayoutWork& w) {
+  if (IsPyramid(w)) return PlacePyramid(w);
+  const int perRow = PilesPerRow(w);
+  // More rows than the three of the centred block, which would run past the
+  // bottom from there, stand in a block centred for all of them.
+  const int rows = (w.tableauPiles() + perRow - 1) / perRow;
+  const bool pastTheBottom = CentredBlockRow(w, kCentredRows, rows - 1) + w.ch > w.area.bottom;
+  PlaceRows(w, perRow, 15, MultiplyRounded(w.cw, 17, 20), pastTheBottom ? rows : kCentredRows, 0);
+}
 
 void PlaceRowsInFourRowBlock(LayoutWork& w) {
   const int p = PilesPerRow(w);
@@ -466,6 +507,7 @@ TableLayout LayOutTable(const RuleRecord& rules, char sizeLetter, const LayoutAr
     PlaceLeftovers(w);
     SeparateOverlaps(w);
   }
+  CentreAcrossTheTable(w);
   table.horizontalRoom = HorizontalRoom(w);
   table.tableauRoom = TableauRoom(w);
   table.scrollOffset = area.scrollPosition;

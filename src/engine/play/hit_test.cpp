@@ -9,6 +9,7 @@ namespace velmora {
 namespace {
 
 constexpr int kSideBySideTableau = 4;
+constexpr int kCardsInARow = 9;  // tableau display: rows of cards, overlapping in a pyramid
 
 const IrregularPiles* IrregularShifts(const TMainGame& game) {
   return game.store().isOn(store::IrregularPiles) ? &game.irregularPiles() : nullptr;
@@ -45,7 +46,9 @@ std::vector<PileRef> PilesInHitOrder(const TMainGame& game) {
   std::vector<PileRef> order;
   for (int s = 0; s < kStockSlots; ++s) order.push_back({PileGroup::Stock, s});
   const int tableau = PilesInUse(rules, PileGroup::Tableau);
-  const bool fromLast = rules[rule::TableauDisplay] == kSideBySideTableau;
+  // Where the tableau's piles may lie on each other, the later one is drawn on top.
+  const int display = rules[rule::TableauDisplay];
+  const bool fromLast = display == kSideBySideTableau || display == kCardsInARow;
   for (int i = 0; i < tableau; ++i) order.push_back({PileGroup::Tableau, fromLast ? tableau - 1 - i : i});
   for (PileGroup group : {PileGroup::Foundations, PileGroup::Reserves})
     for (int i = 0; i < PilesInUse(rules, group); ++i) order.push_back({group, i});
@@ -53,6 +56,9 @@ std::vector<PileRef> PilesInHitOrder(const TMainGame& game) {
 }
 
 std::optional<PileHit> HitTest(const TMainGame& game, TablePoint point) {
+  // A pile under the point with no card there, as where a card was removed:
+  // a pile beneath may still show a card at the point.
+  std::optional<PileHit> noCardThere;
   for (const PileRef pile : PilesInHitOrder(game)) {
     const auto whole = PileRect(game, pile);
     if (!whole || !whole->holds(point)) continue;
@@ -68,9 +74,9 @@ std::optional<PileHit> HitTest(const TMainGame& game, TablePoint point) {
       if (card == kNoCard || !rect.holds(point)) continue;  // a gap holds no card
       return PileHit{pile, card, i, rect};
     }
-    return hit;
+    if (!noCardThere) noCardThere = hit;
   }
-  return std::nullopt;
+  return noCardThere;
 }
 
 std::optional<TablePoint> PointOnCard(const TMainGame& game, CardId card) {
