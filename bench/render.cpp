@@ -1,6 +1,7 @@
 // Redrawing the whole table image (background, marks, every card with its
-// shadow) for dealt games at two window sizes: the work behind every repaint
-// of the table after a move.
+// shadow) for dealt games: at the cards' own size, and fitted to windows up to
+// 3840 x 2160; the work behind every repaint of the table after a move. Also
+// a drag's frame, and a resize of the window until the table is repainted.
 #include <QApplication>
 #include <QTest>
 #include <QTemporaryDir>
@@ -45,7 +46,7 @@ double DragFrameMilliseconds(velmora::TMainGame& game, velmora::TableView& table
   const PileRef pile{PileGroup::Tableau, 0};
   const int top = static_cast<int>(game.piles().pile(pile).size()) - 1;
   const TablePoint card = CardPlace(game.layout(), game.rules(), game.piles(), game.cards(), pile, top, nullptr);
-  const QPoint grab(card.x + 20, card.y + 20);
+  const QPoint grab = table.toViewport({card.x + 20, card.y + 20}).toPoint();
   QWidget* surface = table.viewport();
   QTest::mousePress(surface, Qt::LeftButton, {}, grab);
   std::vector<double> frames;
@@ -57,6 +58,28 @@ double DragFrameMilliseconds(velmora::TMainGame& game, velmora::TableView& table
   }
   QTest::mouseRelease(surface, Qt::LeftButton, {}, grab);
   return Median(frames);
+}
+
+// The window is resized by a few pixels, back and forth, and the table laid
+// out and repainted: milliseconds per resize, median of several.
+double ResizeMilliseconds(velmora::TableView& table, QSize size) {
+  constexpr int kResizes = 21;
+  std::vector<double> resizes;
+  for (int i = 0; i < kResizes; ++i) {
+    const QSize next = i % 2 ? size : size - QSize(16, 12);
+    const auto start = Clock::now();
+    table.resize(next);
+    table.viewport()->repaint();
+    resizes.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+  }
+  return Median(resizes);
+}
+
+// Once a resize has settled, the sharp cards at the new size: milliseconds.
+double SharpCardsMilliseconds(velmora::TableView& table) {
+  const auto start = Clock::now();
+  table.drawSharpCards();
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
 }  // namespace
@@ -82,18 +105,29 @@ int main(int argc, char** argv) {
     int width;
     int height;
   };
-  for (const Case& c : {Case{"Spider (four suits)", "spider4"}, Case{"FreeCell", "freecell"}}) {
-    for (const Size size : {Size{1920, 1080}, Size{1280, 800}}) {
-      if (velmora::DealNamedGame(game, c.game, "1", {size.width, true})) return 1;
-      velmora::TableView table(game, resources);
-      table.resize(size.width, size.height);
-      table.show();
-      QApplication::processEvents();
-      if (table.tableImage().deviceIndependentSize().toSize() != table.viewport()->size() ||
-          table.viewport()->width() != size.width)
-        return 1;
-      std::printf("render_%s_%dx%d %.3f ms\n", c.name, size.width, size.height, RedrawMilliseconds(table));
-      std::printf("drag_frame_%s_%dx%d %.3f ms\n", c.name, size.width, size.height, DragFrameMilliseconds(game, table));
+  for (const Case& c : {Case{"Spider (four suits)", "spider4"}, Case{"FreeCell", "freecell"}, Case{"Klondike (draw one)", "klondike"}}) {
+    for (const Size size : {Size{1280, 800}, Size{1920, 1080}, Size{3840, 2160}}) {
+      for (const bool fitted : {false, true}) {
+        if (velmora::DealNamedGame(game, c.game, "1", {size.width, true})) return 1;
+        velmora::TableView table(game, resources);
+        table.setZoom(fitted ? velmora::TableZoom::Fitted() : velmora::TableZoom::Fixed(1));
+        table.resize(size.width, size.height);
+        table.show();
+        QApplication::processEvents();
+        table.drawSharpCards();
+        if (table.tableImage().deviceIndependentSize().toSize() != table.viewport()->size() ||
+            table.viewport()->width() != size.width)
+          return 1;
+        const char* fit = fitted ? "_fit" : "";
+        std::printf("render_%s%s_%dx%d %.3f ms\n", c.name, fit, size.width, size.height, RedrawMilliseconds(table));
+        std::printf("drag_frame_%s%s_%dx%d %.3f ms\n", c.name, fit, size.width, size.height,
+                    DragFrameMilliseconds(game, table));
+        if (!fitted) continue;
+        std::printf("resize_repaint_%s_fit_%dx%d %.3f ms\n", c.name, size.width, size.height,
+                    ResizeMilliseconds(table, QSize(size.width, size.height)));
+        std::printf("sharp_cards_%s_fit_%dx%d %.3f ms\n", c.name, size.width, size.height,
+                    SharpCardsMilliseconds(table));
+      }
     }
   }
   return 0;

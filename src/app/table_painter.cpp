@@ -29,9 +29,13 @@ void PaintShadows(QPainter& painter, const ScenePile& pile, const TablePictures&
     const QPoint at = At(card->place) + QPoint(pile.raised, pile.raised);  // a stack throws it from its foot
     const QRegion region = ShadowRegion(at, size).subtracted(shaded);
     if (region.isEmpty()) continue;
-    painter.setClipRegion(region);
-    painter.drawImage(QPoint(at.x() + size.width(), at.y() + kShadowDepth - 2), pictures.shadowRight());
-    painter.drawImage(QPoint(at.x() + kShadowDepth - 1, at.y() + size.height()), pictures.shadowBottom());
+    // Clipped rectangle by rectangle: a scaled table keeps rectangles as
+    // rectangles, where a region would be clipped as a slow general shape.
+    for (const QRect& part : region) {
+      painter.setClipRect(part);
+      painter.drawImage(QPoint(at.x() + size.width(), at.y() + kShadowDepth - 2), pictures.shadowRight());
+      painter.drawImage(QPoint(at.x() + kShadowDepth - 1, at.y() + size.height()), pictures.shadowBottom());
+    }
     shaded += region;
   }
   painter.setClipping(false);

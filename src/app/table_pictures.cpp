@@ -38,9 +38,6 @@ QImage AtRatio(const QImage& picture, qreal ratio) {
 // natural ones serve a ratio of 1, the larger ones every other.
 qreal SheetRatio(qreal ratio) { return ratio == 1 ? 1 : cards::kHighDensityScale; }
 
-// Past the larger sheets' size the faces are drawn afresh.
-bool DrawnAfresh(qreal ratio) { return ratio > cards::kHighDensityScale; }
-
 QImage DrawnAt(QImage image, qreal ratio) {
   image.setDevicePixelRatio(ratio);
   return image;
@@ -72,8 +69,13 @@ CardFaces CutCustomSetFaces(const QImage& picture, QSize card, bool everySuitFro
   return faces;
 }
 
-void TablePictures::load(const ResourceStore& store, const CardLook& look) {
+bool TablePictures::DrawnAfresh(const CardLook& look) {
+  return look.devicePixelRatio > cards::kHighDensityScale && !look.customSet;
+}
+
+void TablePictures::load(const ResourceStore& store, const CardLook& look, PictureQuality quality) {
   look_ = look;
+  sharp_ = quality == PictureQuality::Sharp || !DrawnAfresh(look);
   const std::optional<CardDimensions> size = CardDimensionsOf(look.sizeLetter);
   if (size) cardSize_ = QSize(size->width, size->height);
   const qreal ratio = look.devicePixelRatio;
@@ -103,7 +105,7 @@ void TablePictures::loadFaces(const ResourceStore& store) {
   faces_ = CutCardFaces(store, {look_.sizeLetter, look_.cardSet, look_.everySuitFromSpades, SheetRatio(ratio)});
   const art::CardSetDesign* set = art::FindCardSetDesign(look_.cardSet);
   const std::optional<cards::SizeLetterInfo> size = cards::SizeLetter(look_.sizeLetter);
-  if (!DrawnAfresh(ratio) || !set || !size || faces_.front().isNull()) {
+  if (!sharp_ || !DrawnAfresh(look_) || !set || !size || faces_.front().isNull()) {
     for (QImage& face : faces_) face = AtRatio(face, ratio);
     return;
   }
@@ -127,7 +129,7 @@ QSvgRenderer* TablePictures::deckArtwork(const ResourceStore& store) {
 // Without a back that can be read, though the bundle holds one (a damaged
 // bundle), a plain back keeps the face-down cards in sight.
 void TablePictures::loadBack(const ResourceStore& store) {
-  if (DrawnAfresh(look_.devicePixelRatio) && store.hasBitmap(BackNamesOf(look_).normal)) {
+  if (sharp_ && DrawnAfresh(look_) && store.hasBitmap(BackNamesOf(look_).normal)) {
     const qreal ratio = look_.devicePixelRatio;
     back_ = Ready(DrawnAt(art::DrawCardBack(look_.deck, {cardSize_.width(), cardSize_.height()}, ratio), ratio));
     if (!back_.isNull()) return;

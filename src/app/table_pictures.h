@@ -29,10 +29,18 @@ struct CardLook {
   friend bool operator==(const CardLook&, const CardLook&) = default;
 };
 
+// Drawing the cards afresh takes a moment: while a window is being resized,
+// the quick pictures (the larger sheets, scaled) stand in until it settles.
+enum class PictureQuality { Sharp, Quick };
+
 class TablePictures {
  public:
-  void load(const ResourceStore& store, const CardLook& look);
+  void load(const ResourceStore& store, const CardLook& look, PictureQuality quality = PictureQuality::Sharp);
   bool loaded() const { return loaded_; }
+  // False while quick pictures stand in for cards that are drawn afresh.
+  bool sharp() const { return sharp_; }
+  // Whether the cards of a look are drawn afresh rather than cut from the sheets.
+  static bool DrawnAfresh(const CardLook& look);
   const CardLook& look() const { return look_; }
 
   QSize cardSize() const { return cardSize_; }
@@ -52,6 +60,7 @@ class TablePictures {
   QSvgRenderer* deckArtwork(const ResourceStore& store);
 
   bool loaded_ = false;
+  bool sharp_ = true;
   CardLook look_;
   QSize cardSize_;
   CardFaces faces_;

@@ -30,10 +30,10 @@ constexpr int kScrollEdge = 5;     // a carried card this close to an edge scrol
 constexpr int kArrowWidth = 6;
 constexpr int kArrowHead = 22;
 constexpr int kRingRadius = 26;
-constexpr int kFitRounds = 4;          // the fitted scale settles within a few layouts
-constexpr qreal kScaleSettled = 0.005;
+constexpr int kFitRounds = 10;  // halvings of the scale's range: within a thousandth of the best
 constexpr int kFitMargin = 8;          // table pixels kept clear round a fitted table
 constexpr int kFanRoomCards = 8;       // a fitted table leaves room for a vertical fan to grow this much
+constexpr int kResizeSettleMilliseconds = 150;  // no resize for this long: the cards are drawn sharp
 const QColor kArrowColour(255, 215, 0);
 const QColor kArrowEdge(60, 30, 0);
 
@@ -76,6 +76,9 @@ TableView::TableView(TMainGame& game, const ResourceStore& resources, QWidget* p
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   verticalScrollBar()->setSingleStep(20);
+  sharpCards_.setSingleShot(true);
+  sharpCards_.setInterval(kResizeSettleMilliseconds);
+  connect(&sharpCards_, &QTimer::timeout, this, &TableView::drawSharpCards);
 }
 
 void TableView::setToolbarShown(bool shown) {
@@ -109,28 +112,53 @@ LayoutArea TableView::layoutAreaAt(qreal scale) const {
   return area;
 }
 
-// The layout depends on the room it is given, so the scale is found by laying
-// the table out at a first guess and again at the scale that guess asks for.
+// Whether the whole table, with room for its fans, lies inside the window
+// when laid out at `scale`.
+bool TableView::fitsAt(qreal scale) {
+  const LayoutArea area = layoutAreaAt(scale);
+  game_.layout() = LayOutTable(game_.rules(), ChosenSizeLetter(game_), area);
+  const QRect needed = NeededTable(scene(), game_.rules(), game_.layout());
+  return needed.left() >= 0 && needed.right() + kFitMargin <= area.width && needed.top() >= area.top &&
+         needed.bottom() + kFitMargin <= area.bottom;
+}
+
+// Some layouts spread over whatever width they are given, so the scale is
+// searched for: the largest at which the laid-out table fits.
 qreal TableView::fittedScale() {
-  const QSizeF room(width() - verticalScrollBar()->sizeHint().width(), viewport()->height());
-  qreal scale = 1;
-  qreal fitting = scale;
+  qreal fits = kSmallestZoom;
+  qreal tooLarge = kLargestZoom;
+  if (fitsAt(tooLarge)) return tooLarge;
   for (int round = 0; round < kFitRounds; ++round) {
-    game_.layout() = LayOutTable(game_.rules(), ChosenSizeLetter(game_), layoutAreaAt(scale));
-    const QRect needed = NeededTable(scene(), game_.rules(), game_.layout());
-    const int top = toolbarShown_ ? 0 : kTopWithoutToolbar;
-    fitting = FitScale(room, QSizeF(needed.width() + 2 * kFitMargin, needed.height() + 2 * kFitMargin + top));
-    if (std::abs(fitting - scale) < kScaleSettled) break;
-    scale = fitting;
+    const qreal middle = (fits + tooLarge) / 2;
+    (fitsAt(middle) ? fits : tooLarge) = middle;
   }
-  return fitting;
+  return fits;
 }
 
 void TableView::reloadPictures() {
   const CardLook look = ChooseCardLook(game_, pictureRatio());
-  if (!pictures_.loaded() || !(pictures_.look() == look)) pictures_.load(resources_, look);
+  CardLook shown = pictures_.look();
+  shown.devicePixelRatio = look.devicePixelRatio;
+  if (pictures_.loaded() && shown == look && pictures_.look().devicePixelRatio != look.devicePixelRatio) {
+    // Only the scale changed: the pictures at hand are drawn scaled while
+    // the window is being resized, and made again when it settles.
+    sharpCards_.start();
+  } else if (!pictures_.loaded() || !(pictures_.look() == look)) {
+    pictures_.load(resources_, look, PictureQuality::Quick);
+    if (!pictures_.sharp()) sharpCards_.start();
+  }
   background_ = ChooseBackground(game_.store(), resources_, pixelRatio());
   cleanTable_ = QImage();
+}
+
+void TableView::drawSharpCards() {
+  sharpCards_.stop();
+  if (!pictures_.loaded()) return;
+  CardLook look = pictures_.look();
+  look.devicePixelRatio = pictureRatio();
+  if (pictures_.sharp() && pictures_.look() == look) return;
+  pictures_.load(resources_, look, PictureQuality::Sharp);
+  redraw();
 }
 
 void TableView::relayout() {

@@ -5,6 +5,7 @@
 // table only for a moment.
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QTimer>
 #include <optional>
 #include <utility>
 
@@ -38,6 +39,9 @@ class TableView final : public QAbstractScrollArea {
   void redraw();
   // The pictures of the card look the settings ask for, reloaded when it changed.
   void reloadPictures();
+  // The cards drawn afresh at the table's scale, in place of the quick ones
+  // shown while the window was being resized; at once instead of when it settles.
+  void drawSharpCards();
 
   // The table's top edge: 5 pixels below the menu without a toolbar, else
   // right under the toolbar.
@@ -77,6 +81,7 @@ class TableView final : public QAbstractScrollArea {
   void paintTableImage(const TableScene& scene, QSize size);
   // The scale at which the whole table, with room for its fans to grow, fits the window.
   qreal fittedScale();
+  bool fitsAt(qreal scale);
   LayoutArea layoutAreaAt(qreal scale) const;
   TablePoint fromViewport(QPointF point) const;
   QRect viewportRect(QRect tableRect) const;
@@ -108,6 +113,7 @@ class TableView final : public QAbstractScrollArea {
   std::optional<std::pair<QPoint, QPoint>> hintArrow_;
   TableZoom zoom_;
   qreal scale_ = 1;
+  QTimer sharpCards_;  // runs while quick pictures stand in
 };
 
 }  // namespace velmora

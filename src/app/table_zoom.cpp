@@ -8,8 +8,9 @@ namespace velmora {
 namespace {
 
 constexpr std::array kZoomSteps{0.5, 0.67, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0, 5.0, 6.0};
-constexpr qreal kSmallest = kZoomSteps.front();
-constexpr qreal kLargest = kZoomSteps.back();
+constexpr qreal kSmallest = kSmallestZoom;
+constexpr qreal kLargest = kLargestZoom;
+static_assert(kZoomSteps.front() == kSmallest && kZoomSteps.back() == kLargest);
 constexpr qreal kSameStep = 0.005;  // a scale this close to a step stands on it
 constexpr qreal kPercent = 100;
 const QString kFitText = QStringLiteral("Fit");
@@ -37,12 +38,6 @@ TableZoom ZoomFromPreference(const QString& text) {
   const qreal factor = text.trimmed().toInt(&number) / kPercent;
   if (!number || factor < kSmallest || factor > kLargest) return TableZoom::Fitted();
   return TableZoom::Fixed(factor);
-}
-
-qreal FitScale(QSizeF room, QSizeF needed) {
-  if (needed.width() <= 0 || needed.height() <= 0 || room.isEmpty()) return 1;
-  const qreal scale = std::min(room.width() / needed.width(), room.height() / needed.height());
-  return std::clamp(scale, kSmallest, kLargest);
 }
 
 }  // namespace velmora

@@ -3,10 +3,13 @@
 // dealt table fits the window, or at a zoom the player chose. The layout is
 // always worked out at the card size's natural pixels; the zoom only scales
 // what is drawn and where the pointer lands.
-#include <QSizeF>
 #include <QString>
 
 namespace velmora {
+
+// The range of scales the table is shown at.
+inline constexpr qreal kSmallestZoom = 0.5;
+inline constexpr qreal kLargestZoom = 6;
 
 struct TableZoom {
   bool fit = true;
@@ -25,9 +28,5 @@ qreal ZoomedOut(qreal scale);
 QString ZoomPreference(const TableZoom& zoom);
 // A text that is neither "Fit" nor a percentage within the steps' range fits.
 TableZoom ZoomFromPreference(const QString& text);
-
-// The largest scale at which `needed` table pixels fit `room` window pixels,
-// within the steps' range.
-qreal FitScale(QSizeF room, QSizeF needed);
 
 }  // namespace velmora
