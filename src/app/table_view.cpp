@@ -119,7 +119,7 @@ bool TableView::fitsAt(qreal scale) {
   game_.layout() = LayOutTable(game_.rules(), ChosenSizeLetter(game_), area);
   const QRect needed = NeededTable(scene(), game_.rules(), game_.layout());
   return needed.left() >= 0 && needed.right() + kFitMargin <= area.width && needed.top() >= area.top &&
-         needed.bottom() + kFitMargin <= area.bottom;
+         needed.bottom() + std::max(kFitMargin, kRoomBelowLowestCard) <= area.bottom;
 }
 
 // Some layouts spread over whatever width they are given, so the scale is
