@@ -168,9 +168,11 @@ void TableView::relayout() {
   redraw();
 }
 
+// A zoom the player asks for is shown sharp at once: no resize follows it.
 void TableView::setZoom(const TableZoom& zoom) {
   zoom_ = zoom;
   relayout();
+  drawSharpCards();
 }
 
 QPointF TableView::toViewport(TablePoint point) const {
