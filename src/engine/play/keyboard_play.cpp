@@ -40,7 +40,7 @@ Step StepOf(TableKey key) {
   return {};
 }
 
-bool Across(Step step) { return step.dx != 0; }
+bool Horizontal(Step step) { return step.dx != 0; }
 
 TablePoint Centre(const TableRect& rect) { return {rect.x + rect.width / 2, rect.y + rect.height / 2}; }
 
@@ -53,7 +53,7 @@ struct Offset {
 
 Offset OffsetOf(TablePoint from, TablePoint to, Step step) {
   const int dx = to.x - from.x, dy = to.y - from.y;
-  return Across(step) ? Offset{dx * step.dx, std::abs(dy)} : Offset{dy * step.dy, std::abs(dx)};
+  return Horizontal(step) ? Offset{dx * step.dx, std::abs(dy)} : Offset{dy * step.dy, std::abs(dx)};
 }
 
 // --- What the focus may stand on -------------------------------------------
@@ -110,7 +110,7 @@ std::optional<KeyFocus> Settled(const TMainGame& game, KeyFocus focus) {
 bool FansAlong(const TMainGame& game, PileRef pile, Step step) {
   const TableRect bottom = CardRect(game, pile, 0), top = CardRect(game, pile, TopPlace(game, pile));
   const int dx = std::abs(top.x - bottom.x), dy = std::abs(top.y - bottom.y);
-  return Across(step) ? dx > dy : dy > dx;
+  return Horizontal(step) ? dx > dy : dy > dx;
 }
 
 // The nearest card of the focused fan beyond the focused card in the step's
@@ -136,8 +136,8 @@ std::optional<int> NextInFan(const TMainGame& game, KeyFocus focus, Step step) {
 // anywhere beyond it.
 std::optional<PileRef> NextPile(const TMainGame& game, PileRef from, Step step) {
   const TableLayout& layout = game.layout();
-  const int length = Across(step) ? layout.cardWidth : layout.cardHeight;
-  const int breadth = Across(step) ? layout.cardHeight : layout.cardWidth;
+  const int length = Horizontal(step) ? layout.cardWidth : layout.cardHeight;
+  const int breadth = Horizontal(step) ? layout.cardHeight : layout.cardWidth;
   const TablePoint origin = Centre(CardRect(game, from, 0));
   std::optional<PileRef> nearest;
   std::tuple<bool, int> nearestRank;
