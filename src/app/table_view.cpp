@@ -1,6 +1,7 @@
 #include "table_view.h"
 
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -36,6 +37,8 @@ constexpr int kFanRoomCards = 8;       // a fitted table leaves room for a verti
 constexpr int kResizeSettleMilliseconds = 150;  // no resize for this long: the cards are drawn sharp
 const QColor kArrowColour(255, 215, 0);
 const QColor kArrowEdge(60, 30, 0);
+constexpr int kFocusMargin = 3;  // the focus outline stands this far outside the card
+constexpr int kFocusWidth = 3;
 
 QPoint At(TablePoint point) { return {point.x, point.y}; }
 
@@ -68,6 +71,25 @@ MouseButton ButtonOf(const QMouseEvent& event) {
   return event.button() == Qt::RightButton ? MouseButton::Right : MouseButton::Left;
 }
 
+// The keys of play on the table; with Ctrl, Alt or Meta a key belongs to the
+// window's commands.
+std::optional<TableKey> TableKeyOf(const QKeyEvent& event) {
+  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+  switch (event.key()) {
+    case Qt::Key_Left: return TableKey::Left;
+    case Qt::Key_Right: return TableKey::Right;
+    case Qt::Key_Up: return TableKey::Up;
+    case Qt::Key_Down: return TableKey::Down;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return TableKey::Press;
+    case Qt::Key_Escape: return TableKey::Cancel;
+    case Qt::Key_Home:
+    case Qt::Key_End: return TableKey::Stock;
+    default: return std::nullopt;
+  }
+}
+
 }  // namespace
 
 TableView::TableView(TMainGame& game, const ResourceStore& resources, QWidget* parent)
@@ -75,6 +97,7 @@ TableView::TableView(TMainGame& game, const ResourceStore& resources, QWidget* p
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
   verticalScrollBar()->setSingleStep(20);
   sharpCards_.setSingleShot(true);
   sharpCards_.setInterval(kResizeSettleMilliseconds);
@@ -278,12 +301,30 @@ void TableView::paintEvent(QPaintEvent* event) {
 // The overlay is drawn in the window's table pixels, scaled as the table is.
 void TableView::paintOverlay(QPainter& painter) {
   painter.scale(scale_, scale_);
+  paintKeyFocus(painter);
   paintHintArrow(painter);
   if (overlay_.cards.empty()) return;
   TableScene scene;
   scene.piles.push_back(overlay_);
   PaintTableScene(painter, scene, pictures_, {game_.store().read(store::CardsShadowed) != "N"});
   overlayShown_ = viewportRect(overlayRect());
+}
+
+// A dark line with a bright one inside it, so that it shows on cards and
+// cloth alike; it stands round the carried cards, under them. The engine's
+// places are window coordinates, as the overlay's are.
+void TableView::paintKeyFocus(QPainter& painter) const {
+  const auto outline = keys_.outline(game_);
+  if (!outline) return;
+  const QRect framed = QRect(outline->x, outline->y, outline->width, outline->height)
+                            .adjusted(-kFocusMargin, -kFocusMargin, kFocusMargin, kFocusMargin);
+  painter.save();
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(kArrowEdge, kFocusWidth + 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawRect(framed);
+  painter.setPen(QPen(kArrowColour, kFocusWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawRect(framed);
+  painter.restore();
 }
 
 QRect TableView::overlayRect() const {
@@ -420,6 +461,14 @@ void TableView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (game_.carry().active() && !game_.carry().pointerMoved) ReleaseAt(game_);
   DoubleClickAt(game_);
   game_.state().set(flag::DoubleClickHandled, false);
+}
+
+void TableView::keyPressEvent(QKeyEvent* event) {
+  const auto key = TableKeyOf(*event);
+  if (!key) return QAbstractScrollArea::keyPressEvent(event);
+  if (*key == TableKey::Press || *key == TableKey::Stock) EndHint(game_);  // a press takes the hint away
+  keys_.press(game_, *key);
+  viewport()->update();
 }
 
 void TableView::resizeEvent(QResizeEvent* event) {

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "layout/layout_area.h"
+#include "play/keyboard_play.h"
 #include "table/table_scene.h"
 #include "table_background.h"
 #include "table_pictures.h"
@@ -74,6 +75,9 @@ class TableView final : public QAbstractScrollArea {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  // The arrows move the focus, Space and Return press on it, Escape puts
+  // carried cards back, Home and End press the stock.
+  void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
 
@@ -94,6 +98,8 @@ class TableView final : public QAbstractScrollArea {
   QRect overlayRect() const;
   void paintOverlay(QPainter& painter);
   void paintHintArrow(QPainter& painter) const;
+  // The outline of the keys' focus, in table coordinates; none until a key was pressed.
+  void paintKeyFocus(QPainter& painter) const;
   QRect hintArrowRect() const;
   qreal pixelRatio() const;
   // Device pixels per table pixel: the screen's density times the scale.
@@ -114,6 +120,7 @@ class TableView final : public QAbstractScrollArea {
   TableZoom zoom_;
   qreal scale_ = 1;
   QTimer sharpCards_;  // runs while quick pictures stand in
+  KeyboardPlay keys_;
 };
 
 }  // namespace velmora

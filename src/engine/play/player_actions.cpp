@@ -218,6 +218,39 @@ bool RightPressIsPlain(const TMainGame& game) {
   return std::ranges::find(kFamilies, game.rules()[rule::Family]) != std::end(kFamilies);
 }
 
+// --- Releasing ------------------------------------------------------------
+
+// The carried cards land where the button is let go: on the one pile they
+// are held over, or else on the piles they overlap, best first.
+bool DropCarried(TMainGame& game, std::optional<PileRef> over) {
+  const Carry& carry = game.carry();
+  if (!over) return TryDrop(game, carry.card, carry.rect());
+  const auto from = FindCard(game, carry.card);
+  const auto target = PileRect(game, *over);
+  if (!from || !target || OpeningPhaseRefuses(game, from->pile, *over)) return false;
+  return DropOn(game, carry.card, *target, *over, {});
+}
+
+void Release(TMainGame& game, std::optional<PileRef> over) {
+  if (game.state().word(word::StockPressed) == 1) ReleaseStock(game);
+  Carry& carry = game.carry();
+  bool dropped = false;
+  if (carry.active()) {
+    dropped = carry.pointerMoved && DropCarried(game, over);
+    if (!dropped) {
+      const auto home = FindCard(game, carry.card);
+      if (home && carry.pointerMoved && CardsAnimate(game))
+        game.ui().flyCards(CardsFrom(game, *home), carry.at, Corner(CardRect(game, home->pile, home->index)));
+      PlayIfOn(game, store::SoundsCardDown, "card_down");
+    }
+    carry.clear();
+    game.ui().showTable(GameUi::TableChange::Piles);
+  }
+  const PlaySeams& seams = game.playSeams();
+  if (dropped && game.state().on(flag::GameWon) && seams.endGame) seams.endGame();
+  if (seams.autoplay) seams.autoplay();
+}
+
 }  // namespace
 
 // --- The mouse -------------------------------------------------------------
@@ -266,25 +299,9 @@ void PointerAt(TMainGame& game, int x, int y) {
   if (!hit || !(hit->pile == pressed)) CancelStockPress(game);
 }
 
-void ReleaseAt(TMainGame& game) {
-  if (game.state().word(word::StockPressed) == 1) ReleaseStock(game);
-  Carry& carry = game.carry();
-  bool dropped = false;
-  if (carry.active()) {
-    dropped = carry.pointerMoved && TryDrop(game, carry.card, carry.rect());
-    if (!dropped) {
-      const auto home = FindCard(game, carry.card);
-      if (home && carry.pointerMoved && CardsAnimate(game))
-        game.ui().flyCards(CardsFrom(game, *home), carry.at, Corner(CardRect(game, home->pile, home->index)));
-      PlayIfOn(game, store::SoundsCardDown, "card_down");
-    }
-    carry.clear();
-    game.ui().showTable(GameUi::TableChange::Piles);
-  }
-  const PlaySeams& seams = game.playSeams();
-  if (dropped && game.state().on(flag::GameWon) && seams.endGame) seams.endGame();
-  if (seams.autoplay) seams.autoplay();
-}
+void ReleaseAt(TMainGame& game) { Release(game, std::nullopt); }
+
+void ReleaseOver(TMainGame& game, PileRef pile) { Release(game, pile); }
 
 void DoubleClickAt(TMainGame& game) {
   const ProgramState& state = game.state();

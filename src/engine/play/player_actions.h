@@ -24,6 +24,10 @@ void PressAt(TMainGame& game, MouseButton button, bool ctrl, bool shift, int x, 
 void PointerAt(TMainGame& game, int x, int y);
 // The button released: the carried cards are dropped or fly back home.
 void ReleaseAt(TMainGame& game);
+// The button released with the carried cards held over one pile, as the
+// keys let them go: they land on that pile if it takes them, and fly back
+// home otherwise, never to a neighbour they happen to overlap.
+void ReleaseOver(TMainGame& game, PileRef pile);
 // A double click, at the point of the last press.
 void DoubleClickAt(TMainGame& game);
 
