@@ -20,7 +20,13 @@ constexpr int kUsageError = 2;
 int ReportUsageError(const CLI::App& app, const CLI::ParseError& error) {
   const auto parsed = app.get_subcommands();
   const std::string who = parsed.empty() ? "velmora-cli" : "velmora-cli " + parsed.back()->get_name();
-  std::cerr << who << ": " << velmora::cli::Escaped(error.what()) << " (see " << who << " --help)\n";
+  const auto left = app.remaining();
+  if (parsed.empty() && !left.empty())  // the parser would only say that a command is wanted
+    std::cerr << who << ": unknown " << (left.front().starts_with('-') ? "option" : "command") << " '"
+              << velmora::cli::Escaped(left.front()) << "'";
+  else
+    std::cerr << who << ": " << velmora::cli::Escaped(error.what());
+  std::cerr << " (see " << who << " --help)\n";
   return kUsageError;
 }
 

@@ -24,6 +24,7 @@ constexpr std::string_view kDefaultGame = "1";  // Klondike (draw one)
 constexpr std::size_t kLongestCommand = 200;
 constexpr std::string_view kMessagePrefix = "velmora-cli: ";
 constexpr int kCardIdDigits = 3;
+constexpr std::string_view kFirstMessage = "Type help for the commands, quit to leave.";
 
 const std::vector<std::string> kHelp = {
     "Type a command and press Return.",
@@ -76,7 +77,7 @@ class TerminalGame {
   int run(Screen& screen) {
     symbols_ = screen.symbols();
     while (!quit_) {
-      screen.draw(headless_->game(), {.status = status(), .help = help_ ? &kHelp : nullptr, .message = message_,
+      screen.draw(headless_->game(), {.game = gameLine(), .counters = counters(), .help = help_ ? &kHelp : nullptr, .message = message_,
                                       .input = input_});
       const Key key = screen.nextKey();
       if (key.kind == Key::Kind::None) continue;
@@ -232,14 +233,18 @@ class TerminalGame {
     return state.on(flag::ClockRuns) ? ElapsedSeconds(state.times[0], MonotonicMilliseconds()) : 0;
   }
 
-  std::string status() const {
+  std::string gameLine() const {
+    const ConfigStore& store = headless_->game().store();
+    return store.gameName() + "   Game number " + store.dealNumber();
+  }
+
+  std::string counters() const {
     const TMainGame& game = headless_->game();
     std::size_t cardsLeft = 0;
     for (PileRef pile : PilesInUse(game))
       if (pile.group != PileGroup::Foundations) cardsLeft += game.piles().pile(pile).size();
-    return game.store().gameName() + "   Game number " + game.store().dealNumber() + "   Score " +
-           std::to_string(StoredScore(game)) + "   Time " + ClockText(clockSeconds()) + "   Cards left " +
-           std::to_string(cardsLeft) + "   (help: type help)";
+    return "Score " + std::to_string(StoredScore(game)) + "   Time " + ClockText(clockSeconds()) + "   Cards left " +
+           std::to_string(cardsLeft);
   }
 
   // The cards of a line of the engine as the table shows them.
@@ -262,7 +267,7 @@ class TerminalGame {
   bool help_ = false;
   bool quit_ = false;
   int code_ = 0;
-  std::string input_, message_, failure_;
+  std::string input_, message_ = std::string(kFirstMessage), failure_;
   std::optional<std::int64_t> finishedSeconds_;
 };
 

@@ -11,8 +11,9 @@ namespace velmora::cli {
 namespace {
 
 constexpr int kTickMs = 1000;  // the clock shows seconds
-constexpr int kStatusRow = 0;
-constexpr int kTableTop = 2;     // a blank line under the status
+constexpr int kGameRow = 0;
+constexpr int kCountersRow = 1;
+constexpr int kTableTop = 3;  // a blank line under the counters
 constexpr int kRowsBelowTable = 2;  // the message and the command line
 constexpr std::string_view kPrompt = "> ";
 constexpr int kEndOfTransmission = 4;  // Ctrl+D
@@ -101,9 +102,11 @@ void Screen::drawTable(const TMainGame& game, int top, int rows) {
 void Screen::draw(const TMainGame& game, const ScreenText& text) {
   erase();
   const int tableRows = LINES - kTableTop - kRowsBelowTable;
-  PutCut(kStatusRow, text.status);
+  PutCut(kGameRow, text.game);
+  PutCut(kCountersRow, text.counters);
   if (tableRows < 1) {
-    PutCut(kStatusRow, "The terminal is too small.");
+    erase();
+    PutCut(kGameRow, "The terminal is too small.");
   } else if (text.help) {
     for (int i = 0; i < std::min<int>(tableRows, static_cast<int>(text.help->size())); ++i)
       PutCut(kTableTop + i, (*text.help)[static_cast<std::size_t>(i)]);

@@ -17,7 +17,8 @@ namespace velmora::cli {
 
 // What the screen shows beside the table.
 struct ScreenText {
-  std::string status;                  // game, deal number, score, clock, cards left
+  std::string game;                    // the game and its deal number
+  std::string counters;                // score, clock, cards left
   const std::vector<std::string>* help = nullptr;  // shown instead of the table when set
   std::string message;                 // the answer to the last command
   std::string input;                   // the command being typed

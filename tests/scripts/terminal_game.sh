@@ -19,7 +19,7 @@ in_terminal() {
   command=$(printf '%q ' "$bin/velmora-cli" --data-dir "$data" "$@")
   set +e
   # The pause after the keys keeps the terminal open until the game has read them.
-  { printf '%b' "$keys"; sleep 2; } |
+  { printf '%b' "$keys"; sleep 0.5; } |
     TERM=xterm LINES=24 COLUMNS=80 LC_ALL=C.UTF-8 timeout 30 script -qfec "$command" /dev/null > "$scratch/screen"
   code=$?
   set -e
