@@ -34,8 +34,9 @@ const std::vector<std::string> kHelp = {
     "  stock           turn the stock",
     "  undo, redo      a step back or forward",
     "  hint            show a legal move",
+    "  help, ?         this help",
     "  new             a new deal (a game begun counts as lost)",
-    "  quit            leave (a game begun counts as lost)",
+    "  quit, q         leave (a game begun counts as lost); Ctrl+D too",
     "CARD is the card as the table shows it, in letters: 10H, KS, AD (or its",
     "3-digit id); PILE is the pile's name as the table shows it.",
     "[6] six face-down cards, (+21) cards under those shown, -- an empty pile.",
@@ -178,10 +179,9 @@ class TerminalGame {
     TMainGame& game = headless_->game();
     if (over_ || !(game.state().on(flag::GameWon) || endedByFamily_)) return;
     finishedSeconds_ = clockSeconds();
-    const bool won = game.state().on(flag::GameWon);
-    EndOfGame end;
-    if (record(end)) message_ = (end.won || won ? "Won! " : "The game is over. ") + std::string("Type new or quit.");
     over_ = true;
+    EndOfGame end;
+    if (record(end)) message_ = std::string(end.won ? "Won! " : "The game is over. ") + "Type new or quit.";
   }
 
   // A game begun and left counts as lost; a deal left without a move counts for nothing.

@@ -10,8 +10,10 @@ trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 command -v script > /dev/null || fail "script (bsdutils) is needed to give the game a terminal"
 
-# in_terminal DATA KEYS ARGUMENTS...: velmora-cli ARGUMENTS on a terminal,
-# KEYS typed into it; what it drew in $scratch/screen, its exit code in $code.
+# in_terminal DATA KEYS ARGUMENTS...: velmora-cli ARGUMENTS on a terminal of
+# $columns x $rows, KEYS typed into it; what it drew in $scratch/screen, its
+# exit code in $code.
+columns=80 rows=24
 in_terminal() {
   local data=$1 keys=$2
   shift 2
@@ -20,7 +22,7 @@ in_terminal() {
   set +e
   # The pause after the keys keeps the terminal open until the game has read them.
   { printf '%b' "$keys"; sleep 0.5; } |
-    TERM=xterm LINES=24 COLUMNS=80 LC_ALL=C.UTF-8 timeout 30 script -qfec "$command" /dev/null > "$scratch/screen"
+    TERM=xterm LINES=$rows COLUMNS=$columns LC_ALL=C.UTF-8 timeout 30 script -qfec "$command" /dev/null > "$scratch/screen"
   code=$?
   set -e
 }
@@ -50,6 +52,11 @@ in_terminal "$scratch/untouched" "hint\rquit\r" tty --game 1 --deal 1
 [[ $code == 0 ]] || fail "quit without a move: exit code $code"
 grep -qF "Hint: " "$scratch/screen" || fail "hint shows no move"
 [[ ! -e $scratch/untouched/STAT.DAT && ! -e $scratch/untouched/STAT_LOG.DAT ]] || fail "a game left without a move was recorded"
+
+# A terminal too small for the table says so.
+rows=8 in_terminal "$scratch/small" "quit\r" tty --game 1 --deal 1
+[[ $code == 0 ]] && grep -qF "too small for this table" "$scratch/screen" || fail "a small terminal: $code"
+! grep -qF "Fila7" "$scratch/screen" || fail "a small terminal shows part of the table"
 
 # play on a terminal without a script is the terminal game too.
 in_terminal "$scratch/play" "quit\r" play --game 1 --deal 1
