@@ -141,7 +141,7 @@ class TerminalGame {
     std::string line;
     for (const std::string& word : words) line += (line.empty() ? "" : " ") + word;
     if (const auto refusal = RunPlayLine(game, line)) {
-      message_ = "Refused: " + Readable(*refusal);
+      message_ = "Refused: " + readable(*refusal);
       return;
     }
     RecomputeScore(game);
@@ -171,7 +171,7 @@ class TerminalGame {
     TMainGame& game = headless_->game();
     const auto found = ShowLegalMove(game, HintRequest::Command);
     EndHint(game);  // the window's arrow would go at the next key
-    if (found) message_ = "Hint: " + Readable(PlayLineOf(*found));
+    if (found) message_ = "Hint: " + readable(PlayLineOf(*found));
   }
 
   // A won game, or one its family's rules ended, is recorded at once.
@@ -248,7 +248,7 @@ class TerminalGame {
   }
 
   // The cards of a line of the engine as the table shows them.
-  std::string Readable(const std::string& line) const {
+  std::string readable(const std::string& line) const {
     std::string out;
     for (const std::string& word : Words(line)) {
       const bool card = IsCardId(word) && std::stoi(word) >= 1 && std::stoi(word) <= kLastCard;
