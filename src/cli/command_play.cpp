@@ -1,8 +1,8 @@
 // velmora-cli play --game GAME --deal D [--moves FILE] [--list] [--autoplay] [--end]:
 // on a terminal without --moves, --list or --end, the terminal game
 // (terminal_game.h), on the game and deal given or Klondike on a random deal.
-// Otherwise it plays a script of the player's actions on a dealt game, one a line, through
-// the same engine as the mouse, then prints the table as `deal` does with the
+// Otherwise it plays a script of the player's actions on a dealt game, one a
+// line, through the same engine as the mouse, then prints the table as `deal` does with the
 // score, the moves that stand and the state of the game. Each action is
 // followed by what follows a release of the button: the empty piles the game
 // fills at once, and with --autoplay the cards autoplay sends up (from the
