@@ -2,11 +2,16 @@
 // The command-line tool's shared pieces: the options every command takes and
 // the table of sub-commands.
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace CLI {
+class App;
+}  // namespace CLI
 
 namespace velmora::cli {
 
@@ -15,12 +20,16 @@ struct Options {
   std::filesystem::path dataFolder;
 };
 
+// What runs a command once its command line is parsed. Exit code: 0 done,
+// 1 the request failed, 2 the command line was wrong.
+using Runner = std::function<int(const Options& options, std::ostream& out, std::ostream& err)>;
+
 struct Command {
   std::string_view name;
-  std::string_view usage;    // the arguments after the name
   std::string_view summary;  // one line for --help
-  // Exit code: 0 done, 1 the request failed, 2 the command line was wrong.
-  int (*run)(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+  // Declares the command's arguments on its sub-command of the parser; the
+  // runner it answers reads the values they were parsed into.
+  Runner (*define)(CLI::App& command);
 };
 
 std::span<const Command> Commands();

@@ -148,11 +148,7 @@ void CheckDataFolder(const Folders& folders, Catalogue* catalogue, Report& repor
   for (const FileVerdict& verdict : CheckRecordFiles(data)) report.file(verdict, path(verdict.name));
 }
 
-int RunCheck(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (!args.empty()) {
-    err << "velmora-cli check: takes no arguments\n";
-    return 2;
-  }
+int RunCheck(const Options& options, std::ostream& out, std::ostream& err) {
   const Folders folders(options.programFolder, options.dataFolder);
   Report report(out);
   out << "program folder: " << folders.program().string() << "\n";
@@ -165,10 +161,11 @@ int RunCheck(const Options& options, const std::vector<std::string>& args, std::
   return startable && report.sound() ? 0 : 1;
 }
 
+Runner DefineCheck(CLI::App&) { return RunCheck; }
+
 }  // namespace
 
-extern const Command kCheckCommand{"check", "",
-                                   "check every file of the program and data folders without changing anything",
-                                   RunCheck};
+extern const Command kCheckCommand{"check", "check every file of the program and data folders without changing anything",
+                                   DefineCheck};
 
 }  // namespace velmora::cli

@@ -2,46 +2,43 @@
 // it, one line per pile the game uses.
 #include <ostream>
 
-#include "cards/deal_generator.h"
+#include "command_options.h"
 #include "headless_game.h"
 
 namespace velmora::cli {
 namespace {
 
-int RunDeal(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string gameWanted, dealWanted;
+struct DealRequest {
+  std::string game, deal;
   bool json = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--json") {
-      json = true;
-    } else if ((args[i] == "--game" || args[i] == "--deal") && i + 1 < args.size()) {
-      (args[i] == "--game" ? gameWanted : dealWanted) = args[i + 1];
-      ++i;
-    } else {
-      err << "velmora-cli deal: unexpected '" << args[i] << "'\n";
-      return 2;
-    }
-  }
-  const auto dealDigits = ParseDealNumber(dealWanted);
-  if (gameWanted.empty() || !dealDigits) {
-    err << "velmora-cli deal: needs --game GAME and --deal D (a deal number from " << kDealNumberRange << ")\n";
-    return 2;
-  }
+};
+
+int RunDeal(const Options& options, const DealRequest& request, std::ostream& out, std::ostream& err) {
   auto headless = HeadlessGame::Open(options, err);
   if (!headless) return 1;
-  const auto game = headless->findGame(gameWanted);
+  const auto game = headless->findGame(request.game);
   if (!game) {
-    err << "velmora-cli deal: no game \"" << gameWanted << "\" (see velmora-cli games)\n";
+    err << "velmora-cli deal: no game \"" << request.game << "\" (see velmora-cli games)\n";
     return 1;
   }
-  if (!headless->deal(*game, *dealDigits)) return 1;
-  PrintTable(headless->game(), json, out);
+  if (!headless->deal(*game, request.deal)) return 1;
+  PrintTable(headless->game(), request.json, out);
   return 0;
+}
+
+Runner DefineDeal(CLI::App& command) {
+  auto request = std::make_shared<DealRequest>();
+  AddGameOption(command, request->game, Need::Required);
+  AddDealOption(command, request->deal, Need::Required);
+  command.add_flag("--json", request->json, "one JSON object instead of one line a pile");
+  return [request](const Options& options, std::ostream& out, std::ostream& err) {
+    return RunDeal(options, *request, out, err);
+  };
 }
 
 }  // namespace
 
-extern const Command kDealCommand{"deal", "--game GAME --deal D [--json]",
-                                  "deal a game and print its piles as card states (GAME: number or name)", RunDeal};
+extern const Command kDealCommand{"deal", "deal a game and print its piles as card states (GAME: number or name)",
+                                  DefineDeal};
 
 }  // namespace velmora::cli

@@ -12,11 +12,7 @@ void PrintGame(int number, int type, const std::string& name, std::ostream& out)
   out << std::setw(4) << number << "  " << std::setw(4) << type << "  " << name << "\n";
 }
 
-int RunGames(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (!args.empty()) {
-    err << "velmora-cli games: takes no arguments\n";
-    return 2;
-  }
+int RunGames(const Options& options, std::ostream& out, std::ostream& err) {
   Catalogue catalogue;
   if (!LoadCatalogueForCommand(options, catalogue, err)) return 1;
   out << "game  type  name\n";
@@ -27,8 +23,10 @@ int RunGames(const Options& options, const std::vector<std::string>& args, std::
   return 0;
 }
 
+Runner DefineGames(CLI::App&) { return RunGames; }
+
 }  // namespace
 
-extern const Command kGamesCommand{"games", "", "list the games: number, type and name", RunGames};
+extern const Command kGamesCommand{"games", "list the games: number, type and name", DefineGames};
 
 }  // namespace velmora::cli

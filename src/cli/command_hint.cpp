@@ -8,11 +8,10 @@
 // plays the deal; each move it makes is printed as a line of the play
 // language, so that `velmora-cli play` fed those lines plays the same game,
 // and then the final table and state as `play` prints them.
-#include <algorithm>
+#include <optional>
 #include <ostream>
-#include <map>
 
-#include "cards/deal_generator.h"
+#include "command_options.h"
 #include "hints/demo.h"
 #include "hints/show_legal_move.h"
 #include "play_script.h"
@@ -20,35 +19,25 @@
 namespace velmora::cli {
 namespace {
 
-using Arguments = std::map<std::string, std::string>;
+struct HintArguments {
+  std::string game, deal, movesFile;
+};
 
-// "--name value" pairs among the names allowed; the reason when they are not.
-std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
-                                          std::initializer_list<std::string_view> allowed, Arguments& out) {
-  for (std::size_t i = 0; i < args.size(); i += 2) {
-    if (std::find(allowed.begin(), allowed.end(), args[i]) == allowed.end() || i + 1 >= args.size())
-      return "unexpected '" + args[i] + "'";
-    if (args[i + 1].empty()) return args[i] + " needs a value";
-    out[args[i]] = args[i + 1];
-  }
-  if (!out.contains("--game") || !out.contains("--deal") || !ParseDealNumber(out["--deal"]))
-    return "needs --game GAME and --deal D (a deal number from " + std::string(kDealNumberRange) + ")";
-  return std::nullopt;
-}
+struct DemoArguments {
+  std::string game, deal;
+  std::optional<int> maxMoves;
+};
 
-int RunHint(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  Arguments arguments;
-  if (const auto usage = ParseArguments(args, {"--game", "--deal", "--moves"}, arguments)) {
-    err << "velmora-cli hint: " << *usage << "\n";
-    return 2;
-  }
+constexpr int kMostDemoMoves = 999999;
+
+int RunHint(const Options& options, const HintArguments& request, std::ostream& out, std::ostream& err) {
   std::string script;
-  if (arguments.contains("--moves"))
-    if (const auto problem = LoadScript(arguments["--moves"], script)) {
+  if (!request.movesFile.empty())
+    if (const auto problem = LoadScript(request.movesFile, script)) {
       err << "velmora-cli hint: " << Escaped(*problem) << "\n";
       return 1;
     }
-  auto headless = DealForScript(options, arguments["--game"], arguments["--deal"], "hint", err);
+  auto headless = DealForScript(options, request.game, request.deal, "hint", err);
   if (!headless) return 1;
   TMainGame& game = headless->game();
   if (!RunScript(game, script, err)) return 1;
@@ -56,34 +45,43 @@ int RunHint(const Options& options, const std::vector<std::string>& args, std::o
   return 0;
 }
 
-int RunDemo(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  Arguments arguments;
-  if (const auto usage = ParseArguments(args, {"--game", "--deal", "--max-moves"}, arguments)) {
-    err << "velmora-cli demo: " << *usage << "\n";
-    return 2;
-  }
+int RunDemo(const Options& options, const DemoArguments& request, std::ostream& out, std::ostream& err) {
   DemoWatcher watcher{.moveMade = [&out](const Hint& hint) { out << PlayLineOf(hint) << "\n"; }};
-  if (arguments.contains("--max-moves")) {
-    const std::string& text = arguments["--max-moves"];
-    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) {
-      err << "velmora-cli demo: --max-moves takes a number\n";
-      return 2;
-    }
-    watcher.maxMoves = std::stoi(text);
-  }
-  auto headless = DealForScript(options, arguments["--game"], arguments["--deal"], "demo", err);
+  if (request.maxMoves) watcher.maxMoves = *request.maxMoves;
+  auto headless = DealForScript(options, request.game, request.deal, "demo", err);
   if (!headless) return 1;
   StartDemo(headless->game(), watcher);
   PrintPlayOutcome(*headless, out);
   return 0;
 }
 
+Runner DefineHint(CLI::App& command) {
+  auto request = std::make_shared<HintArguments>();
+  AddGameOption(command, request->game, Need::Required);
+  AddDealOption(command, request->deal, Need::Required);
+  AddMovesOption(command, request->movesFile);
+  return [request](const Options& options, std::ostream& out, std::ostream& err) {
+    return RunHint(options, *request, out, err);
+  };
+}
+
+Runner DefineDemo(CLI::App& command) {
+  auto request = std::make_shared<DemoArguments>();
+  AddGameOption(command, request->game, Need::Required);
+  AddDealOption(command, request->deal, Need::Required);
+  command.add_option("--max-moves", request->maxMoves, "stop after N moves")
+      ->type_name("N")
+      ->check(CLI::Range(0, kMostDemoMoves).description(""));
+  return [request](const Options& options, std::ostream& out, std::ostream& err) {
+    return RunDemo(options, *request, out, err);
+  };
+}
+
 }  // namespace
 
-extern const Command kHintCommand{"hint", "--game GAME --deal D [--moves FILE]",
-                                  "the move \"Show a legal move\" shows, as a line of the play language", RunHint};
-extern const Command kDemoCommand{"demo", "--game GAME --deal D [--max-moves N]",
-                                  "let the demonstration play a deal; its moves as lines of the play language",
-                                  RunDemo};
+extern const Command kHintCommand{"hint", "the move \"Show a legal move\" shows, as a line of the play language",
+                                  DefineHint};
+extern const Command kDemoCommand{"demo", "let the demonstration play a deal; its moves as lines of the play language",
+                                  DefineDemo};
 
 }  // namespace velmora::cli

@@ -1,9 +1,9 @@
 // velmora-cli layout --game GAME [--size S|B|M|L] [--width W] [--height H]:
 // where the table layout puts each pile of a game, on a playing area of
 // W x H pixels (default 1280 x 800) without a toolbar, shadows on.
-#include <charconv>
 #include <ostream>
 
+#include "command_options.h"
 #include "game_catalogue.h"
 #include "table/card_size.h"
 #include "layout/table_layout.h"
@@ -13,6 +13,8 @@ namespace velmora::cli {
 namespace {
 
 constexpr int kShadowDepth = 9;
+constexpr int kFewestPixels = 100;  // each way; a table smaller or larger is no screen
+constexpr int kMostPixels = 10000;
 
 struct LayoutRequest {
   std::string game;
@@ -21,34 +23,6 @@ struct LayoutRequest {
   int height = 800;
 };
 
-bool ParsePixels(const std::string& text, int& value) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size() && value >= 100 && value <= 10000;
-}
-
-// A usage message for what is wrong, or nothing.
-std::optional<std::string> ParseRequest(const std::vector<std::string>& args, LayoutRequest& request) {
-  for (std::size_t i = 0; i < args.size(); i += 2) {
-    if (i + 1 >= args.size()) return "'" + args[i] + "' needs a value";
-    const std::string& option = args[i];
-    const std::string& value = args[i + 1];
-    if (option == "--game") {
-      request.game = value;
-    } else if (option == "--size") {
-      if (value.size() != 1 || std::string_view("SBML").find(value[0]) == std::string_view::npos)
-        return "--size is one of S, B, M, L";
-      request.size = value[0];
-    } else if (option == "--width" || option == "--height") {
-      if (!ParsePixels(value, option == "--width" ? request.width : request.height))
-        return option + " is a number of pixels from 100 to 10000";
-    } else {
-      return "unexpected '" + option + "'";
-    }
-  }
-  if (request.game.empty()) return "needs --game GAME";
-  return std::nullopt;
-}
-
 LayoutArea AreaOf(const LayoutRequest& request) {
   const CardDimensions card = CardSizeFor(request.size);
   return {.cardWidth = card.width, .cardHeight = card.height, .shadowDepth = kShadowDepth, .top = 5,
@@ -56,12 +30,7 @@ LayoutArea AreaOf(const LayoutRequest& request) {
           .screenWidth = request.width, .screenHeight = request.height};
 }
 
-int RunLayout(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  LayoutRequest request;
-  if (const auto usage = ParseRequest(args, request)) {
-    err << "velmora-cli layout: " << *usage << "\n";
-    return 2;
-  }
+int RunLayout(const Options& options, const LayoutRequest& request, std::ostream& out, std::ostream& err) {
   Catalogue catalogue;
   if (!LoadCatalogueForCommand(options, catalogue, err)) return 1;
   const int game = FindGame(catalogue, request.game);
@@ -82,10 +51,21 @@ int RunLayout(const Options& options, const std::vector<std::string>& args, std:
   return 0;
 }
 
+Runner DefineLayout(CLI::App& command) {
+  auto request = std::make_shared<LayoutRequest>();
+  AddGameOption(command, request->game, Need::Required);
+  command.add_option("--size", request->size, "the card size")->type_name("S|B|M|L")->check(CLI::IsMember({'S', 'B', 'M', 'L'}).description(""));
+  const CLI::Validator pixels = CLI::Range(kFewestPixels, kMostPixels).description("");
+  command.add_option("--width", request->width, "the table's width in pixels")->type_name("W")->check(pixels);
+  command.add_option("--height", request->height, "the table's height in pixels")->type_name("H")->check(pixels);
+  return [request](const Options& options, std::ostream& out, std::ostream& err) {
+    return RunLayout(options, *request, out, err);
+  };
+}
+
 }  // namespace
 
-extern const Command kLayoutCommand{"layout", "--game GAME [--size S|B|M|L] [--width W] [--height H]",
-                                    "where each pile of a game lies on a W x H table (default 1280 x 800)",
-                                    RunLayout};
+extern const Command kLayoutCommand{"layout", "where each pile of a game lies on a W x H table (default 1280 x 800)",
+                                    DefineLayout};
 
 }  // namespace velmora::cli

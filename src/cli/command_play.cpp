@@ -1,6 +1,8 @@
 // velmora-cli play --game GAME --deal D [--moves FILE] [--list] [--autoplay] [--end]:
-// plays a script of the player's actions on a dealt game, one a line, through
-// the same engine as the mouse, then prints the table as `deal` does with the
+// on a terminal without --moves, --list or --end, the terminal game
+// (terminal_game.h), on the game and deal given or Klondike on a random deal.
+// Otherwise it plays a script of the player's actions on a dealt game, one a
+// line, through the same engine as the mouse, then prints the table as `deal` does with the
 // score, the moves that stand and the state of the game. Each action is
 // followed by what follows a release of the button: the empty piles the game
 // fills at once, and with --autoplay the cards autoplay sends up (from the
@@ -25,6 +27,8 @@
 // folder's current player; --end also ends a game still in progress, as lost.
 // A script with a refused line records nothing; a result that could not be
 // written fails the run.
+#include <unistd.h>
+
 #include <ostream>
 #include <sstream>
 
@@ -34,8 +38,10 @@
 #include "autoplay/autoplay.h"
 #include "cards/deal_generator.h"
 #include "game/rule_index.h"
+#include "command_options.h"
 #include "headless_game.h"
 #include "play_script.h"
+#include "terminal_game.h"
 #include "files/ini_document.h"
 #include "history/game_history.h"
 #include "history/undo.h"
@@ -55,6 +61,8 @@ namespace {
 
 using Refusal = std::optional<std::string>;
 
+bool StandardInputIsTerminal() { return isatty(STDIN_FILENO) == 1; }
+
 struct PlayRequest {
   std::string game, deal, movesFile;
   bool list = false;
@@ -66,24 +74,6 @@ std::optional<CardId> ParseCard(std::string_view text) {
   if (text.size() != 3 || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
   const int id = std::stoi(std::string(text));
   return id >= 1 && id <= kLastCard ? std::optional<CardId>(static_cast<CardId>(id)) : std::nullopt;
-}
-
-// Whose statistics a finished game goes to, and whether they are kept: the
-// data folder's current player, or the first player of a new data folder.
-// A stored name the records cannot hold is not cut to fit: the answer says
-// why that player's games cannot be recorded.
-std::optional<std::string> TakePlayerFromPreferences(TMainGame& game) {
-  const IniDocument file = game.preferences().open();
-  const std::string player = file.readString("Preference", "UserDefault", "");
-  game.state().setWord(word::StatisticsDisabled, file.readString("Preference", "Disable_Statistics", "N") == "Y");
-  if (player.empty()) {
-    game.store().write(store::UserDefault, "Player 1");
-    return std::nullopt;
-  }
-  if (const auto problem = PlayerNameProblem(player))
-    return "the current player \"" + player + "\" cannot keep statistics: " + *problem;
-  game.store().write(store::UserDefault, player);
-  return std::nullopt;
 }
 
 std::string CardText(CardId card) { return CardIdText(card); }
@@ -205,26 +195,6 @@ Refusal RunLine(TMainGame& game, const std::string& line) {
   return "expected move CARD PILE, send CARD, press CARD, stock, undo or redo";
 }
 
-std::optional<std::string> ParseRequest(const std::vector<std::string>& args, PlayRequest& request) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--list" || args[i] == "--autoplay" || args[i] == "--end") {
-      (args[i] == "--list" ? request.list : args[i] == "--autoplay" ? request.autoplay : request.end) = true;
-      continue;
-    }
-    if (i + 1 >= args.size()) return "unexpected '" + args[i] + "'";
-    std::string* value = args[i] == "--game" ? &request.game
-                         : args[i] == "--deal"  ? &request.deal
-                         : args[i] == "--moves" ? &request.movesFile
-                                                : nullptr;
-    if (!value) return "unexpected '" + args[i] + "'";
-    if (args[i + 1].empty()) return args[i] + " needs a value";
-    *value = args[++i];
-  }
-  if (request.game.empty() || !ParseDealNumber(request.deal))
-    return "needs --game GAME and --deal D (a deal number from " + std::string(kDealNumberRange) + ")";
-  return std::nullopt;
-}
-
 // The table, "score N", "moves N" (the steps that undo can take back) and
 // "state won|lost|playing": lost when no card may move and the stock does
 // nothing.
@@ -244,10 +214,11 @@ void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::
   if (stock) out << "legal stock\n";
 }
 
-int RunPlay(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  PlayRequest request;
-  if (const auto usage = ParseRequest(args, request)) {
-    err << "velmora-cli play: " << *usage << "\n";
+int RunPlay(const Options& options, const PlayRequest& request, std::ostream& out, std::ostream& err) {
+  if (request.movesFile.empty() && !request.list && !request.end && StandardInputIsTerminal())
+    return PlayInTerminal(options, {.game = request.game, .deal = request.deal, .autoplay = request.autoplay}, err);
+  if (request.game.empty() || request.deal.empty()) {
+    err << "velmora-cli play: needs --game GAME and --deal D (a deal number from " << kDealNumberRange << ")\n";
     return 2;
   }
   std::string script;
@@ -270,16 +241,9 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
   int code = RunScript(game, script, err) ? 0 : 1;
   EndOfGame end;
   const bool finished = code == 0 && (game.state().on(flag::GameWon) || endedByFamily || request.end);
-  if (finished && unrecordablePlayer) {
-    err << "velmora-cli play: " << Escaped(*unrecordablePlayer) << "; the game was not recorded\n";
-    code = 1;
-  } else if (finished) {
-    game.data().prepare();
-    EnsureRecordFiles(game.data());
-    end = EndGame(game);
-    if (!end.record.saved) {
-      err << "velmora-cli play: the result of the game was not saved in " << game.data().folders().data().string()
-          << "\n";
+  if (finished) {
+    if (const auto failure = EndAndRecord(game, unrecordablePlayer, end)) {
+      err << "velmora-cli play: " << *failure << "\n";
       code = 1;
     }
   }
@@ -287,11 +251,25 @@ int RunPlay(const Options& options, const std::vector<std::string>& args, std::o
   return code;
 }
 
+Runner DefinePlay(CLI::App& command) {
+  auto request = std::make_shared<PlayRequest>();
+  AddGameOption(command, request->game, Need::Optional);
+  AddDealOption(command, request->deal, Need::Optional);
+  AddMovesOption(command, request->movesFile);
+  command.add_flag("--list", request->list, "add the legal moves of the final position");
+  command.add_flag("--autoplay", request->autoplay, "autoplay sends cards to the foundations");
+  command.add_flag("--end", request->end, "a game still in progress ends, recorded as lost");
+  return [request](const Options& options, std::ostream& out, std::ostream& err) {
+    return RunPlay(options, *request, out, err);
+  };
+}
+
 }  // namespace
 
-extern const Command kPlayCommand{"play", "--game GAME --deal D [--moves FILE] [--list] [--autoplay] [--end]",
-                                  "play a script of moves (move CARD PILE, send CARD, press CARD, stock, undo, redo)",
-                                  RunPlay};
+extern const Command kPlayCommand{
+    "play",
+    "play a script of moves (move CARD PILE, send CARD, press CARD, stock, undo, redo); on a terminal, play in it",
+    DefinePlay};
 
 // --- What the commands built on the play language share ---------------------
 
@@ -322,5 +300,29 @@ std::unique_ptr<HeadlessGame> DealForScript(const Options& options, const std::s
 std::optional<std::string> RunPlayLine(TMainGame& game, const std::string& line) { return RunLine(game, line); }
 
 void PrintPlayOutcome(HeadlessGame& headless, std::ostream& out) { PrintOutcome(headless, EndOfGame{}, false, out); }
+
+std::optional<std::string> TakePlayerFromPreferences(TMainGame& game) {
+  const IniDocument file = game.preferences().open();
+  const std::string player = file.readString("Preference", "UserDefault", "");
+  game.state().setWord(word::StatisticsDisabled, file.readString("Preference", "Disable_Statistics", "N") == "Y");
+  if (player.empty()) {
+    game.store().write(store::UserDefault, "Player 1");
+    return std::nullopt;
+  }
+  if (const auto problem = PlayerNameProblem(player))
+    return "the current player \"" + player + "\" cannot keep statistics: " + *problem;
+  game.store().write(store::UserDefault, player);
+  return std::nullopt;
+}
+
+std::optional<std::string> EndAndRecord(TMainGame& game, const std::optional<std::string>& unrecordablePlayer,
+                                        EndOfGame& end) {
+  if (unrecordablePlayer) return Escaped(*unrecordablePlayer) + "; the game was not recorded";
+  game.data().prepare();
+  EnsureRecordFiles(game.data());
+  end = EndGame(game);
+  if (!end.record.saved) return "the result of the game was not saved in " + game.data().folders().data().string();
+  return std::nullopt;
+}
 
 }  // namespace velmora::cli

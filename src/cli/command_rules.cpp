@@ -3,6 +3,7 @@
 #include <iomanip>
 #include <ostream>
 
+#include "command_options.h"
 #include "game_catalogue.h"
 #include "rules/load_game_rules.h"
 
@@ -21,17 +22,13 @@ void PrintHeading(const Catalogue& catalogue, int game, std::ostream& out) {
   out << "\n";
 }
 
-int RunRules(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 1) {
-    err << "velmora-cli rules: needs one game, by number or name\n";
-    return 2;
-  }
+int RunRules(const Options& options, const std::string& wanted, std::ostream& out, std::ostream& err) {
   Catalogue catalogue;
   if (!LoadCatalogueForCommand(options, catalogue, err)) return 1;
-  const int game = FindGame(catalogue, args[0]);
+  const int game = FindGame(catalogue, wanted);
   RuleRecord rules;
   if (game < 0 || !LoadGameRules(catalogue, game, rules)) {
-    err << "velmora-cli rules: no game \"" << args[0] << "\" (see velmora-cli games)\n";
+    err << "velmora-cli rules: no game \"" << wanted << "\" (see velmora-cli games)\n";
     return 1;
   }
   PrintHeading(catalogue, game, out);
@@ -40,8 +37,16 @@ int RunRules(const Options& options, const std::vector<std::string>& args, std::
   return 0;
 }
 
+Runner DefineRules(CLI::App& command) {
+  auto game = std::make_shared<std::string>();
+  command.add_option("GAME", *game, "the game, by number or name")->type_name("GAME")->required()->check(kNotEmpty);
+  return [game](const Options& options, std::ostream& out, std::ostream& err) {
+    return RunRules(options, *game, out, err);
+  };
+}
+
 }  // namespace
 
-extern const Command kRulesCommand{"rules", "GAME", "show a game's rules by name (GAME: number or name)", RunRules};
+extern const Command kRulesCommand{"rules", "show a game's rules by name (GAME: number or name)", DefineRules};
 
 }  // namespace velmora::cli

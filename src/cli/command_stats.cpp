@@ -6,6 +6,7 @@
 #include <iomanip>
 #include <ostream>
 
+#include "command_options.h"
 #include "data_files.h"
 #include "files/ini_document.h"
 #include "files/user_data.h"
@@ -96,17 +97,13 @@ void PrintGame(const Catalogue& catalogue, int game, const StatisticsLookup& fou
   out << "  " << catalogue.GameName(game) << "\n";
 }
 
-int RunStats(const Options& options, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string player, gameWanted;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if ((args[i] == "--player" || args[i] == "--game") && i + 1 < args.size()) {
-      (args[i] == "--player" ? player : gameWanted) = args[i + 1];
-      ++i;
-    } else {
-      err << "velmora-cli stats: unexpected '" << args[i] << "'\n";
-      return 2;
-    }
-  }
+struct StatsRequest {
+  std::string player, game;
+};
+
+int RunStats(const Options& options, const StatsRequest& request, std::ostream& out, std::ostream& err) {
+  std::string player = request.player;
+  const std::string& gameWanted = request.game;
   Catalogue catalogue;
   if (!LoadCatalogueForCommand(options, catalogue, err)) return 1;
   FileSystem files;
@@ -150,9 +147,20 @@ int RunStats(const Options& options, const std::vector<std::string>& args, std::
   return checked.sound() ? 0 : 1;
 }
 
+Runner DefineStats(CLI::App& command) {
+  auto request = std::make_shared<StatsRequest>();
+  command.add_option("--player", request->player, "the player (default: the current player)")
+      ->type_name("P")
+      ->check(kNotEmpty);
+  AddGameOption(command, request->game, Need::Optional)->type_name("G");
+  return [request](const Options& options, std::ostream& out, std::ostream& err) {
+    return RunStats(options, *request, out, err);
+  };
+}
+
 }  // namespace
 
-extern const Command kStatsCommand{"stats", "[--player P] [--game G]",
-                                   "show a player's statistics, high-score ranks and overall score", RunStats};
+extern const Command kStatsCommand{"stats", "show a player's statistics, high-score ranks and overall score",
+                                   DefineStats};
 
 }  // namespace velmora::cli

@@ -12,10 +12,11 @@ extern const Command kLayoutCommand;
 extern const Command kPlayCommand;
 extern const Command kRulesCommand;
 extern const Command kStatsCommand;
+extern const Command kTtyCommand;
 
 std::span<const Command> Commands() {
-  static const Command table[] = {kCheckCommand, kDealCommand,   kDeckCommand, kDemoCommand,  kGamesCommand,
-                                  kHintCommand,  kLayoutCommand, kPlayCommand, kRulesCommand, kStatsCommand};
+  static const Command table[] = {kCheckCommand,  kDealCommand, kDeckCommand,  kDemoCommand, kGamesCommand, kHintCommand,
+                                  kLayoutCommand, kPlayCommand, kRulesCommand, kStatsCommand, kTtyCommand};
   return table;
 }
 

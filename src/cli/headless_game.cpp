@@ -14,8 +14,15 @@ constexpr int kStockShown = 9;
 constexpr int kWasteShown = 10;
 constexpr int kThirdSlotShown = 370;
 
-// The piles of the game in the order stock, waste, third slot, foundations,
-// tableau, reserves. Stock slots count when shown or dealt to.
+// 4 characters a card: the id and "1" face up or "0" face down.
+std::string CardStates(const Pile& pile, const CardTable& cards) {
+  std::string out;
+  for (CardId id : pile) out += CardIdText(id) + (cards.isFaceUp(id) ? '1' : '0');
+  return out;
+}
+
+}  // namespace
+
 std::vector<PileRef> PilesInUse(const TMainGame& game) {
   const RuleRecord& rules = game.rules();
   std::vector<PileRef> piles;
@@ -29,15 +36,6 @@ std::vector<PileRef> PilesInUse(const TMainGame& game) {
     for (int i = 0; i < std::min<int>(rules[count], GroupSize(group)); ++i) piles.push_back({group, i});
   return piles;
 }
-
-// 4 characters a card: the id and "1" face up or "0" face down.
-std::string CardStates(const Pile& pile, const CardTable& cards) {
-  std::string out;
-  for (CardId id : pile) out += CardIdText(id) + (cards.isFaceUp(id) ? '1' : '0');
-  return out;
-}
-
-}  // namespace
 
 void PrintTable(TMainGame& game, bool json, std::ostream& out) {
   const auto piles = PilesInUse(game);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli.h"
 #include "shell/main_game.h"
@@ -54,6 +55,10 @@ class HeadlessGame {
   TerminalUi ui_;
   TMainGame game_;
 };
+
+// The piles of the game in the order stock, waste, third slot, foundations,
+// tableau, reserves. Stock slots count when shown or dealt to.
+std::vector<PileRef> PilesInUse(const TMainGame& game);
 
 // The table in the format of `deal`: one line per pile the game uses, its
 // name and its cards as card states, or one JSON object.

@@ -11,6 +11,7 @@
 
 #include "headless_game.h"
 #include "hints/hint_search.h"
+#include "play/end_game.h"
 
 namespace velmora::cli {
 
@@ -43,6 +44,18 @@ bool RunScript(TMainGame& game, std::string_view script, std::ostream& err);
 // The table, "score N", "moves N" and "state won|lost|playing", as `play`
 // ends.
 void PrintPlayOutcome(HeadlessGame& headless, std::ostream& out);
+
+// Whose statistics a finished game goes to, and whether they are kept: the
+// data folder's current player, or the first player of a new data folder.
+// A stored name the records cannot hold is not cut to fit: the answer says
+// why that player's games cannot be recorded.
+std::optional<std::string> TakePlayerFromPreferences(TMainGame& game);
+
+// Ends the game in progress as the program ends it and records it in the
+// data folder for the player `TakePlayerFromPreferences` took; why it was
+// not recorded or not saved, when it was not.
+std::optional<std::string> EndAndRecord(TMainGame& game, const std::optional<std::string>& unrecordablePlayer,
+                                        EndOfGame& end);
 
 // A move of the hint search as the line of the play language that makes it:
 // "move CARD PILE", "press CARD" or "stock".
