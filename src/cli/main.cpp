@@ -17,7 +17,8 @@ void PrintHelp(std::ostream& out) {
          "       velmora-cli --help | --version\n\n"
          "Velmora 2001 without windows: deal, play and check games from the command line.\n\n"
          "Options:\n"
-         "  --program-dir DIR  folder holding GAMES.DAT and SOL.RGF (default: the folder of this program)\n"
+         "  --program-dir DIR  folder holding GAMES.DAT and SOL.RGF (default: the folder of this program,\n"
+         "                     else ../share/velmora from it)\n"
          "  --data-dir DIR     the player's data folder (default: $XDG_DATA_HOME/velmora)\n"
          "  --help             show this help\n"
          "  --version          show the version\n\n"
@@ -37,7 +38,7 @@ const Command* FindCommand(std::string_view name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options{velmora::ExecutableFolder(), velmora::DefaultDataFolder()};
+  Options options{velmora::DefaultProgramFolder(), velmora::DefaultDataFolder()};
   std::vector<std::string> args(argv + 1, argv + argc);
   std::size_t at = 0;
   for (; at < args.size(); ++at) {
