@@ -6,6 +6,7 @@
 #   share/applications, share/metainfo  the menu entry and the software-centre entry
 #   share/icons/hicolor                 the application icon, SVG and PNG
 #   share/man/man6                      the manual pages
+#   share/doc/velmora                   the README and the licences of the art
 
 install(TARGETS velmora velmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
@@ -36,15 +37,21 @@ endforeach()
 add_custom_target(manual_pages ALL DEPENDS ${manual_pages})
 install(FILES ${manual_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/assets/LICENSES.md
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/velmora)
+
 # `cpack -G DEB` in a build folder makes velmora_VERSION_ARCH.deb.
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR "Velmora 2001")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "patience collection: hundreds of solitaire card games")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Velmora 2001 plays hundreds of patience (solitaire) card games with the mouse, with unlimited undo and redo, \
-hints, a demonstration, saved and held games, statistics, high scores, series and custom games. \
-The command-line tool velmora-cli deals, plays and checks the same games without windows.")
+# The long description, in lines short enough for package tools.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Velmora 2001 plays hundreds of patience (solitaire) card games with the"
+  "mouse, with unlimited undo and redo, hints, a demonstration, saved and held"
+  "games, statistics, high scores, series and custom games."
+  "The command-line tool velmora-cli deals, plays and checks the same games"
+  "without windows.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(VELMORA_PACKAGE_MAINTAINER "Velmora 2001 maintainers <maintainers@velmora.invalid>"
