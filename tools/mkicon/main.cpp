@@ -1,10 +1,10 @@
 // mkicon: draws the application icon - two fanned cards on a round felt tile -
 // as a scalable SVG, and renders it to the PNG sizes of the icon theme.
 //
-//   mkicon ICON_NAME THEME_FOLDER
+//   mkicon ICON_NAME THEME_FOLDER SIZE...
 //
 // writes THEME_FOLDER/scalable/apps/ICON_NAME.svg and
-// THEME_FOLDER/NxN/apps/ICON_NAME.png for every size of kPictureSizes.
+// THEME_FOLDER/NxN/apps/ICON_NAME.png for every SIZE N.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -14,17 +14,17 @@
 #include <QString>
 #include <QSvgRenderer>
 #include <algorithm>
-#include <array>
 #include <cstdio>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
-// The drawing is made on a square of kCanvas units; the PNG sizes are the
-// ones desktops ask the hicolor theme for.
+// The drawing is made on a square of kCanvas units.
 constexpr int kCanvas = 256;
-constexpr std::array kPictureSizes{16, 32, 48, 64, 128, 256};
+constexpr int kLargestPicture = 4096;
 
 // The felt tile fills the canvas but for a small margin, with round corners.
 constexpr int kTileMargin = 8;
@@ -165,11 +165,28 @@ bool RenderPng(QSvgRenderer& renderer, int size, const QString& path) {
   return picture.save(path, "PNG");
 }
 
+// The sizes of the command line, or none when one is not a size.
+std::optional<std::vector<int>> PictureSizes(const char* const* arguments, int count) {
+  std::vector<int> sizes;
+  for (int at = 0; at < count; ++at) {
+    bool number = false;
+    const int size = QString::fromLocal8Bit(arguments[at]).toInt(&number);
+    if (!number || size < 1 || size > kLargestPicture) {
+      std::fprintf(stderr, "mkicon: %s is not a picture size (1 to %d)\n", arguments[at], kLargestPicture);
+      return std::nullopt;
+    }
+    sizes.push_back(size);
+  }
+  return sizes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: mkicon ICON_NAME THEME_FOLDER\n");
+  constexpr int kFirstSize = 3;
+  const auto sizes = argc > kFirstSize ? PictureSizes(argv + kFirstSize, argc - kFirstSize) : std::nullopt;
+  if (!sizes) {
+    std::fprintf(stderr, "usage: mkicon ICON_NAME THEME_FOLDER SIZE...\n");
     return 2;
   }
   const QString name = QString::fromLocal8Bit(argv[1]);
@@ -185,7 +202,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "mkicon: the drawing is not valid SVG\n");
     return 1;
   }
-  for (int size : kPictureSizes) {
+  for (int size : *sizes) {
     const QString png = theme + QStringLiteral("/%1x%1/apps/").arg(size) + name + QStringLiteral(".png");
     if (!RenderPng(renderer, size, png)) {
       std::fprintf(stderr, "mkicon: cannot write %s\n", qPrintable(png));
