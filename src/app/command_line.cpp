@@ -41,7 +41,8 @@ struct Options {
   QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                              QStringLiteral("Show the version and quit.")};
   QCommandLineOption programDir{QStringLiteral("program-dir"),
-                                QStringLiteral("Folder holding GAMES.DAT and SOL.RGF (default: the program's own)."),
+                                QStringLiteral("Folder holding GAMES.DAT and SOL.RGF (default: the program's own, "
+                                               "else ../share/velmora from it)."),
                                 QStringLiteral("DIR")};
   QCommandLineOption dataDir{QStringLiteral("data-dir"),
                              QStringLiteral("The player's data folder (default: $XDG_DATA_HOME/velmora)."),
@@ -104,7 +105,7 @@ std::optional<CommandLineAnswer> CheckValues(const QCommandLineParser& parser, c
 
 StartOptions StartOptionsOf(const QCommandLineParser& parser, const Options& options) {
   StartOptions start;
-  start.program = {ExecutableFolder(), DefaultDataFolder()};
+  start.program = {DefaultProgramFolder(), DefaultDataFolder()};
   if (parser.isSet(options.programDir)) start.program.programFolder = parser.value(options.programDir).toStdString();
   if (parser.isSet(options.dataDir)) start.program.dataFolder = parser.value(options.dataDir).toStdString();
   start.program.game = parser.value(options.game);

@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora 2001"));
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+  // Lets the desktop match the window with its menu entry and icon.
+  QApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
   if (!reading) reading = velmora::ReadCommandLine(QApplication::arguments(), velmora::UnknownOptions::Refuse);
   if (const auto* answer = std::get_if<CommandLineAnswer>(&*reading)) return velmora::Tell(*answer);
   const StartOptions& options = std::get<StartOptions>(*reading);

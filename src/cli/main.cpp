@@ -43,13 +43,13 @@ bool FoldersNamed(const CLI::App& app, const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options{velmora::ExecutableFolder(), velmora::DefaultDataFolder()};
+  Options options{velmora::DefaultProgramFolder(), velmora::DefaultDataFolder()};
   CLI::App app("Velmora 2001 without windows: deal, play and check games from the command line.", "velmora-cli");
   app.formatter(std::make_shared<velmora::cli::HelpFormat>());
   app.set_version_flag("--version", std::string("velmora-cli (Velmora 2001) ") + VELMORA_VERSION, "show the version");
   app.set_help_flag("--help,-h", "show this help");
   app.add_option("--program-dir", options.programFolder,
-                 "folder holding GAMES.DAT and SOL.RGF (default: the folder of this program)")
+                 "folder holding GAMES.DAT and SOL.RGF (default: the folder of this program, else ../share/velmora from it)")
       ->type_name("DIR");
   app.add_option("--data-dir", options.dataFolder, "the player's data folder (default: $XDG_DATA_HOME/velmora)")
       ->type_name("DIR");

@@ -2,6 +2,9 @@
 // moving aside, names matched without regard to letter case.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "files/file_system.h"
 #include "files/folders.h"
 #include "test_support.h"
@@ -135,6 +138,45 @@ TEST(Folders, RefusesNamesThatLeaveTheDataFolder) {
   for (const char* hostile : {"", "DATA", "..\\x", "DATA\\..\\..\\etc\\passwd", "/etc/passwd", "\\x", "DATA\\\\x",
                               "a/./b", "Comments_a/../../b.rtf"})
     EXPECT_FALSE(folders.userFile(hostile).has_value()) << hostile;
+}
+
+// A program in a build folder or an unpacked copy keeps its own folder; an
+// installed one finds what ships with it in the install layout's data folder.
+TEST(Folders, FindsTheProgramFolderBesideTheExecutableOrInstalled) {
+  enum class Found { BesideExecutable, Installed };
+  struct Case {
+    const char* what;
+    std::vector<std::string> besideExecutable;  // entries of the executable's folder
+    std::vector<std::string> installed;         // entries of the installed program folder
+    Found expected;
+  } cases[] = {
+      {"a build folder", {"GAMES.DAT", "SOL.RGF"}, {}, Found::BesideExecutable},
+      {"an installed program", {}, {"GAMES.DAT", "SOL.RGF"}, Found::Installed},
+      {"a build folder wins over an installed copy", {"GAMES.DAT"}, {"GAMES.DAT"}, Found::BesideExecutable},
+      {"the rule file in other letter case", {"games.dat"}, {"GAMES.DAT"}, Found::BesideExecutable},
+      {"a folder named like the rule file is no rule file", {"GAMES.DAT/x"}, {"GAMES.DAT"}, Found::Installed},
+      {"only the bundle beside the executable", {"SOL.RGF"}, {"GAMES.DAT"}, Found::Installed},
+      {"no rule file anywhere: the start-up reports it beside the executable", {}, {"SOL.RGF"},
+       Found::BesideExecutable},
+  };
+  for (const auto& c : cases) {
+    TempFolder dir;
+    const fs::path executableFolder = dir / "bin";
+    const fs::path installed = InstalledProgramFolder(executableFolder);
+    fs::create_directories(executableFolder);
+    for (const auto& entry : c.besideExecutable) WriteAll(executableFolder / entry, "x");
+    for (const auto& entry : c.installed) WriteAll(installed / entry, "x");
+    EXPECT_EQ(ProgramFolderFor(executableFolder),
+              c.expected == Found::Installed ? installed : executableFolder)
+        << c.what;
+  }
+}
+
+TEST(Folders, TheInstalledProgramFolderLiesOutsideTheExecutablesFolder) {
+  const fs::path installed = InstalledProgramFolder("/opt/x/bin");
+  EXPECT_TRUE(installed.is_absolute());
+  EXPECT_NE(installed, fs::path("/opt/x/bin"));
+  EXPECT_EQ(installed.filename(), "velmora");
 }
 
 }  // namespace

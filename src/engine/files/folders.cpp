@@ -19,6 +19,27 @@ fs::path ExecutableFolder() {
   return error ? fs::current_path() : self.parent_path();
 }
 
+fs::path InstalledProgramFolder(const fs::path& executableFolder) {
+  return (executableFolder / VELMORA_INSTALLED_PROGRAM_FOLDER).lexically_normal();
+}
+
+namespace {
+
+bool HoldsRuleFile(const fs::path& folder) {
+  std::error_code error;
+  return fs::is_regular_file(FileSystem::findIgnoringCase(folder, kRuleFileName), error);
+}
+
+}  // namespace
+
+fs::path ProgramFolderFor(const fs::path& executableFolder) {
+  if (HoldsRuleFile(executableFolder)) return executableFolder;
+  const fs::path installed = InstalledProgramFolder(executableFolder);
+  return HoldsRuleFile(installed) ? installed : executableFolder;
+}
+
+fs::path DefaultProgramFolder() { return ProgramFolderFor(ExecutableFolder()); }
+
 Folders::Folders(fs::path programFolder, fs::path dataFolder)
     : program_(std::move(programFolder)), data_(std::move(dataFolder)) {}
 

@@ -12,11 +12,29 @@
 
 namespace velmora {
 
+// The files that ship with the program, in the program folder.
+inline constexpr std::string_view kResourceBundleName = "SOL.RGF";
+inline constexpr std::string_view kRuleFileName = "GAMES.DAT";
+
 // $XDG_DATA_HOME/velmora, else ~/.local/share/velmora, else ./velmora-data.
 fs::path DefaultDataFolder();
 
-// The folder of the running executable: the default program folder.
+// The folder of the running executable.
 fs::path ExecutableFolder();
+
+// Where an installed program keeps what ships with it: the data folder of the
+// install layout seen from the folder of the executables
+// ("<exe>/../share/velmora" for the usual layout, fixed when it is built).
+fs::path InstalledProgramFolder(const fs::path& executableFolder);
+
+// The program folder of an executable in `executableFolder`: that folder when
+// the rule file lies beside the executable (a build, an unpacked copy), else
+// the installed folder when the rule file lies there, else the executable's
+// folder again, so that the start-up names the missing file beside it.
+fs::path ProgramFolderFor(const fs::path& executableFolder);
+
+// The program folder of the running executable: the default of both programs.
+fs::path DefaultProgramFolder();
 
 class Folders {
  public:

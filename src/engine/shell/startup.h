@@ -27,8 +27,6 @@ struct StartupFailure {
   std::string text;
 };
 
-inline constexpr std::string_view kResourceBundleName = "SOL.RGF";
-inline constexpr std::string_view kRuleFileName = "GAMES.DAT";
 inline constexpr std::string_view kVersionMarker = "SOLV0600.DAT";
 inline constexpr std::string_view kScreenUnder256Colours =
     "At this time your video driver supports 256 colors or less. This program takes advantage of the 16 bit "
