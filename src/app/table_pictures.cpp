@@ -119,10 +119,12 @@ void TablePictures::loadFaces(const ResourceStore& store) {
   faces_[cards::kJokerIndex] = DrawnAt(art::DrawJoker(size->card, ratio), ratio);
 }
 
+// An artwork the bundle lacks or cannot read gives none: the set's own index faces stand in.
 QSvgRenderer* TablePictures::deckArtwork(const ResourceStore& store) {
-  if (deck_ && deckSet_ == look_.cardSet) return deck_.get();
-  deck_ = std::make_unique<QSvgRenderer>(store.deckArtwork(art::DeckArtworkName(look_.cardSet)));
-  deckSet_ = look_.cardSet;
+  if (!deck_ || deckSet_ != look_.cardSet) {
+    deck_ = std::make_unique<QSvgRenderer>(store.deckArtwork(art::DeckArtworkName(look_.cardSet)));
+    deckSet_ = look_.cardSet;
+  }
   return deck_->isValid() ? deck_.get() : nullptr;
 }
 
