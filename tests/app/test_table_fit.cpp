@@ -66,7 +66,7 @@ TEST_F(TableFitTest, EveryGameIsShownWholeAndCentred) {
                                 .arg(window.width())
                                 .arg(window.height())
                                 .arg(table.scale());
-      EXPECT_TRUE(viewport.contains(shown)) << where.toStdString();
+      EXPECT_TRUE(viewport.contains(shown)) << where.toStdString() << " " << shown.left() << "," << shown.top() << "," << shown.right() << "," << shown.bottom() << " in " << viewport.width() << "x" << viewport.height();
       EXPECT_EQ(table.verticalScrollBar()->maximum(), 0) << where.toStdString() << ": the dealt table needs no scroll";
       const qreal left = shown.left();
       const qreal right = table.width() - table.verticalScrollBar()->sizeHint().width() - shown.right();
