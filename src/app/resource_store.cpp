@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
+#include <QMutex>
 #include <QPixmap>
 #include <QResource>
 #include <atomic>
@@ -22,10 +24,24 @@ QString NewRoot() {
 
 const unsigned char* BundleData(const QByteArray& bytes) { return reinterpret_cast<const unsigned char*>(bytes.constData()); }
 
+// Qt's sound player loads samples on a thread of its own, which may still be
+// reading a sound after its effect and the store are gone. A bundle that gave
+// out sounds is therefore kept, registered, for the rest of the process.
+void KeepForTheProcess(QByteArray bytes) {
+  static auto* const kept = new QList<QByteArray>;  // never freed: the player's thread ends after main
+  static QMutex guard;
+  const QMutexLocker lock(&guard);
+  kept->append(std::move(bytes));
+}
+
 }  // namespace
 
 ResourceStore::~ResourceStore() {
-  if (isOpen()) QResource::unregisterResource(BundleData(bytes_), root_);
+  if (!isOpen()) return;
+  if (soundsHandedOut_)
+    KeepForTheProcess(std::move(bytes_));
+  else
+    QResource::unregisterResource(BundleData(bytes_), root_);
 }
 
 bool ResourceStore::open(const QString& fileName) {
@@ -122,6 +138,10 @@ QImage ResourceStore::decode(const QString& name, const QString& path) const {
   return image;
 }
 
-QString ResourceStore::soundPath(const QString& name) const { return catalogue_.sounds.value(name.toLower()); }
+QString ResourceStore::soundPath(const QString& name) const {
+  QString path = catalogue_.sounds.value(name.toLower());
+  if (!path.isEmpty()) soundsHandedOut_ = true;
+  return path;
+}
 
 }  // namespace velmora

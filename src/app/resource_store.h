@@ -50,6 +50,9 @@ class ResourceStore {
   QCursor pointer(const QString& name, qreal devicePixelRatio = 1) const;
 
   // The resource path of a sound, for the player; empty when there is none.
+  // Once a sound has been handed out, the bundle stays registered until the
+  // process ends: the player reads it on a thread of its own that outlives
+  // the store.
   QString soundPath(const QString& name) const;
 
   // The vector artwork of a card deck (compressed SVG); empty when the
@@ -82,6 +85,7 @@ class ResourceStore {
   Catalogue catalogue_;
   DamageReport damageReport_;
   mutable bool damageReported_ = false;  // reporting is no change of what the store holds
+  mutable bool soundsHandedOut_ = false;
 };
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <memory>
 
 #include "card_pictures.h"
 #include "catalogue/catalogue.h"
@@ -189,6 +190,21 @@ TEST_F(ShippedBundle, EverySoundIsADistinctPlayableWave) {
     EXPECT_FALSE(waves.contains(wave)) << name << " sounds like another event";
     waves << wave;
   }
+}
+
+// The sound player reads on a thread of its own, which may outlive the store
+// that named the sound; under AddressSanitizer a freed bundle shows here.
+TEST(ResourceStoreLife, ASoundHandedOutStaysReadableAfterItsStoreIsGone) {
+  auto store = std::make_unique<ResourceStore>();
+  ASSERT_TRUE(store->open(kBundle));
+  const QString path = store->soundPath(QStringLiteral("Won"));
+  QFile playing(path);
+  ASSERT_TRUE(playing.open(QIODevice::ReadOnly));
+  store.reset();
+  EXPECT_TRUE(playing.readAll().startsWith("RIFF"));
+  QFile later(path);
+  ASSERT_TRUE(later.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(later.readAll().startsWith("RIFF"));
 }
 
 TEST_F(ShippedBundle, NamesThatStopASoundOrAreNotMadeYetAnswerEmpty) {
