@@ -13,6 +13,7 @@
 //          and "[UNDO - Log]" followed by the undo log on one line.
 // Files of older layouts had fewer pile slots; reading adds the missing ones.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,10 +27,14 @@ class TMainGame;
 inline constexpr std::string_view kGameFileVersion = "0530";
 
 struct GameFileContents {
+  std::string version;  // four digits, "0530" for files of this layout
   int gameNumber = -1;
+  std::int64_t elapsedSeconds = 0;  // the clock when the file was written
   std::string scoringMode;  // two characters, as the scoring setting holds them
   std::int64_t score = 0;
   int passCounter = 1;
+  std::string player;      // as written, trailing blanks removed
+  std::string dealNumber;  // as written, trailing blanks removed
   std::array<std::optional<int>, kFoundations> baseRanks;  // no value: the pair was not a number
   PileSnapshot table;
   HistoryStack::Lists undo;
