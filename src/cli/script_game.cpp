@@ -11,8 +11,7 @@
 namespace velmora::cli {
 namespace {
 
-// The screen the headless table is laid out on (HeadlessGame::layOut).
-constexpr DisplayFacts kHeadlessDisplay{.screenWidth = 1280};
+constexpr DisplayFacts kHeadlessDisplay{.screenWidth = kHeadlessScreenWidth};
 
 // The player's settings as a new player has them, autoplay off until the
 // command asks for it.
