@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# velmora-cli play --save and --open: a saved game opens with the table, the
+# score, the passes through the stock and the undo history it was saved with,
+# saves back into the same file, and undoing every step gives the dealt table,
+# in games with a stock and with free cells; hint, demo and the terminal game
+# go on from it; the seeds of the reader's fuzzer in every older layout open
+# as the newest; a file that cannot be used is refused with its fault, and
+# nothing is played, recorded or written.
+set -euo pipefail
+bin=$1
+corpus=$(cd "$(dirname "$0")/../fuzz/corpus/saved_game" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+data="$scratch/data"
+cli() { "$bin/velmora-cli" --data-dir "$data" "$@"; }
+is_move() { grep -E '^(move [0-9]{3} [A-Za-z_]+[0-9]*|press [0-9]{3}|stock)$' || true; }
+# A saved game without its clock (columns 76-81 of the first line), which
+# runs on between two commands.
+without_clock() { sed '1s/^\(.\{75\}\).\{6\}/\1....../' "$1"; }
+# The pass counter: columns 90-95 of the first line.
+passes() { head -n 1 "$1" | cut -c90-95; }
+
+# run ARGUMENTS...: velmora-cli on the data folder; its exit code in $code,
+# its output in $scratch/out and $scratch/err.
+run() {
+  set +e
+  cli "$@" > "$scratch/out" 2> "$scratch/err"
+  code=$?
+  set -e
+}
+
+# Each case: a name, the game, the deal, and the script played before saving:
+# Klondike's stock turned and cards moved, FreeCell with cards in the free
+# cells, Pyramid past its first pass through the stock.
+cli demo --game 1 --deal 42 --max-moves 12 | is_move > "$scratch/klondike"
+grep -qx stock "$scratch/klondike" || fail "the Klondike script turns no stock"
+printf 'move 016 Appogg1\n' > "$scratch/freecell"
+yes stock | head -n 30 > "$scratch/pyramid"
+cases=(
+  "klondike 1 42"
+  "freecell 3 1"
+  "pyramid 9 1"
+)
+for entry in "${cases[@]}"; do
+  read -r name game deal <<< "$entry"
+  saved="$scratch/$name.gam"
+  cli play --game "$game" --deal "$deal" --moves "$scratch/$name" --save "$saved" > "$scratch/before" ||
+    fail "$name: play --save failed"
+  head -c 8 "$saved" | grep -qx '\[S-0530\]' || fail "$name: the file does not begin with [S-0530]"
+  head -n 1 "$saved" | grep -q $'\r$' || fail "$name: lines do not end in CR LF"
+
+  # Opened, it is the game that was saved: table, score, moves that undo
+  # takes back, state; and saved again it is the same file.
+  cli play --open "$saved" --save "$scratch/again.gam" < /dev/null > "$scratch/after" || fail "$name: play --open failed"
+  diff -u "$scratch/before" "$scratch/after" >&2 || fail "$name: another game after opening"
+  diff -u <(without_clock "$saved") <(without_clock "$scratch/again.gam") >&2 || fail "$name: saved again, another file"
+
+  # Undoing every step gives the dealt table.
+  steps=$(sed -n 's/^moves //p' "$scratch/before")
+  [[ $steps -gt 0 ]] || fail "$name: nothing to undo"
+  yes undo | head -n "$steps" | cli play --open "$saved" > "$scratch/undone" || fail "$name: undo refused"
+  cli deal --game "$game" --deal "$deal" > "$scratch/dealt"
+  diff -u "$scratch/dealt" <(grep -vE '^(score|moves|state) ' "$scratch/undone") >&2 ||
+    fail "$name: undoing every step does not give the dealt table"
+  grep -qx "moves 0" "$scratch/undone" || fail "$name: steps left after undoing all"
+done
+
+# FreeCell's free cell holds its card in the file.
+grep -qx "Appogg1 0161" <(cli play --open "$scratch/freecell.gam" < /dev/null) || fail "the free cell lost its card"
+
+# The passes through the stock go on from the file: Pyramid deal 1 takes 72
+# presses of the stock in its three passes, 30 before saving and 42 after.
+[[ $(passes "$scratch/pyramid.gam") == 000002 ]] || fail "Pyramid after 30 presses: passes $(passes "$scratch/pyramid.gam")"
+yes stock | head -n 42 | cli play --open "$scratch/pyramid.gam" > "$scratch/out" || fail "Pyramid: the last pass refused"
+grep -qx "state lost" "$scratch/out" || fail "Pyramid: a pass too many after opening"
+
+# hint and demo go on from the saved game as from the deal played to it.
+cli hint --game 1 --deal 42 --moves "$scratch/klondike" > "$scratch/expected"
+cli hint --open "$scratch/klondike.gam" > "$scratch/hint"
+diff "$scratch/expected" "$scratch/hint" >&2 || fail "hint --open shows another move"
+cli demo --open "$scratch/klondike.gam" --max-moves 5 > "$scratch/demo"
+is_move < "$scratch/demo" > "$scratch/demo-moves"
+[[ $(wc -l < "$scratch/demo-moves") == 5 ]] || fail "demo --open made $(wc -l < "$scratch/demo-moves") moves"
+cli play --open "$scratch/klondike.gam" --moves "$scratch/demo-moves" > "$scratch/replayed"
+diff <(grep -vE '^(move |press |stock$)' "$scratch/demo") "$scratch/replayed" >&2 ||
+  fail "the demonstration from the saved game, replayed, gives another table"
+
+# The seeds of the fuzzer: every older layout of a game opens as its newest.
+for newest in "$corpus"/*_0530; do
+  cli play --open "$newest" < /dev/null > "$scratch/expected" || fail "seed $(basename "$newest") refused"
+  for older in "${newest%_0530}"_0[0-9][0-9][0-9]; do
+    cli play --open "$older" < /dev/null > "$scratch/out" || fail "seed $(basename "$older") refused"
+    diff -u "$scratch/expected" "$scratch/out" >&2 || fail "seed $(basename "$older") opens otherwise than its newest layout"
+  done
+done
+
+# Files that cannot be used: each refused with its fault named after the
+# file, exit status 1, nothing printed, nothing recorded, nothing saved.
+good="$scratch/klondike.gam"
+head -n 40 "$good" > "$scratch/truncated.gam"
+sed '1s/^\[S-/[X-/' "$good" > "$scratch/bad-tag.gam"
+sed '1s/^\(.\{8\}\).\{4\}/\17777/' "$good" > "$scratch/unknown-game.gam"
+# The top card of the first tableau pile (line 32) also on the second (line 33).
+awk 'NR == 32 { card = substr($0, length($0) - 4, 4) } NR == 33 { sub(/\r$/, ""); $0 = $0 card "\r" } { print }' \
+  "$good" > "$scratch/card-twice.gam"
+mkdir "$scratch/folder.gam"
+damaged=(
+  "truncated.gam|shorter than a game file"
+  "bad-tag.gam|header"
+  "unknown-game.gam|7777"
+  "card-twice.gam|twice"
+  "missing.gam|"
+  "folder.gam|"
+)
+for entry in "${damaged[@]}"; do
+  IFS='|' read -r file fault <<< "$entry"
+  for command in "play --end --save $scratch/written.gam" "hint" "demo"; do
+    # shellcheck disable=SC2086
+    run $command --open "$scratch/$file" < /dev/null
+    [[ $code == 1 ]] || fail "$command --open $file: exit code $code"
+    grep -qF "velmora-cli ${command%% *}: $scratch/$file cannot be opened: " "$scratch/err" ||
+      fail "$command --open $file: $(cat "$scratch/err")"
+    grep -qF "$fault" "$scratch/err" || fail "$command --open $file: the fault is not named: $(cat "$scratch/err")"
+    [[ ! -s "$scratch/out" ]] || fail "$command --open $file: something was played"
+    [[ ! -e "$data" && ! -e "$scratch/written.gam" ]] || fail "$command --open $file: something was written"
+  done
+done
+
+# A file that cannot be written fails the run; a script with a refused
+# line saves nothing.
+run play --game 1 --deal 42 --save "$scratch/no-folder/k.gam" < /dev/null
+[[ $code == 1 ]] && grep -qF "velmora-cli play: $scratch/no-folder/k.gam was not written: " "$scratch/err" ||
+  fail "a save into a missing folder: $code $(cat "$scratch/err")"
+printf 'stock\nmove 001 Mazzo\n' > "$scratch/refused"
+run play --game 1 --deal 42 --moves "$scratch/refused" --save "$scratch/refused.gam"
+[[ $code == 1 && ! -e "$scratch/refused.gam" ]] || fail "a refused script was saved"
+grep -qF "$scratch/refused.gam was not written" "$scratch/err" || fail "a refused script: $(cat "$scratch/err")"
+
+# --open takes the place of --game and --deal.
+usage_errors=(
+  "play --open $good --game 1 --end|velmora-cli play: --open excludes --game"
+  "hint --open $good --deal 1|velmora-cli hint: --open excludes --deal"
+  "demo --game 1|velmora-cli demo: needs --game GAME and --deal D (a deal number from 1 to 9999999999999), or --open FILE"
+  "hint|velmora-cli hint: needs --game GAME and --deal D (a deal number from 1 to 9999999999999), or --open FILE"
+)
+for entry in "${usage_errors[@]}"; do
+  IFS='|' read -r command message <<< "$entry"
+  # shellcheck disable=SC2086
+  run $command < /dev/null
+  [[ $code == 2 ]] || fail "$command: exit code $code"
+  grep -qF "$message" "$scratch/err" || fail "$command: $(cat "$scratch/err")"
+done
+echo "saved games: all checks passed"
