@@ -247,7 +247,7 @@ int RunPlay(const Options& options, const PlayRequest& request, std::ostream& ou
   int code = RunScript(game, script, err) ? 0 : 1;
   if (!request.saveFile.empty()) {
     if (code != 0)
-      err << "velmora-cli play: " << Escaped(request.saveFile) << " was not written: a line of the script was refused\n";
+      err << "velmora-cli play: the game was not saved: a line of the script was refused\n";
     else if (!SaveForScript(game, request.saveFile, "play", err))
       code = 1;
   }

@@ -84,7 +84,7 @@ std::unique_ptr<HeadlessGame> GameForScript(const Options& options, const GameSo
 
 bool SaveForScript(TMainGame& game, const std::string& file, std::string_view command, std::ostream& err) {
   const FileOutcome saved = SaveGame(game, file);
-  if (!saved) err << "velmora-cli " << command << ": " << Escaped(file) << " was not written: " << saved.message << "\n";
+  if (!saved) err << "velmora-cli " << command << ": the game was not saved: " << Escaped(saved.message) << "\n";
   return saved.ok;
 }
 
