@@ -30,8 +30,9 @@
 // written fails the run.
 //
 // --save FILE writes the table the script reached, with its undo history, as
-// a saved game, before the game is ended; a script with a refused line saves
-// nothing, and a file that could not be written fails the run.
+// a saved game, before --end ends it; a script with a refused line or a game
+// that is over saves nothing, and a game not saved fails the run (a finished
+// game is recorded all the same).
 #include <unistd.h>
 
 #include <ostream>
@@ -219,6 +220,21 @@ void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::
   if (stock) out << "legal stock\n";
 }
 
+// --save: the game as the script left it, before it ends. A script with a
+// refused line saves nothing, and neither does a game that is over: opened
+// again it would only wait to be recorded as lost.
+bool SaveAfterScript(TMainGame& game, const std::string& file, bool played, bool over, std::ostream& err) {
+  std::string_view why;
+  if (!played)
+    why = "a line of the script was refused";
+  else if (over)
+    why = "it is over";
+  else
+    return SaveForScript(game, file, "play", err);
+  err << "velmora-cli play: the game was not saved: " << why << "\n";
+  return false;
+}
+
 int RunPlay(const Options& options, const PlayRequest& request, std::ostream& out, std::ostream& err) {
   const GameSource& source = request.source;
   const bool scripted = !request.movesFile.empty() || request.list || request.end || !request.saveFile.empty();
@@ -244,16 +260,12 @@ int RunPlay(const Options& options, const PlayRequest& request, std::ostream& ou
     game.setAutoplay(true);
     AutoplayAfterDeal(game);
   }
-  int code = RunScript(game, script, err) ? 0 : 1;
-  if (!request.saveFile.empty()) {
-    if (code != 0)
-      err << "velmora-cli play: the game was not saved: a line of the script was refused\n";
-    else if (!SaveForScript(game, request.saveFile, "play", err))
-      code = 1;
-  }
+  const bool played = RunScript(game, script, err);
+  const bool over = game.state().on(flag::GameWon) || endedByFamily;
+  int code = played ? 0 : 1;
+  if (!request.saveFile.empty() && !SaveAfterScript(game, request.saveFile, played, over, err)) code = 1;
   EndOfGame end;
-  const bool finished = code == 0 && (game.state().on(flag::GameWon) || endedByFamily || request.end);
-  if (finished) {
+  if (played && (over || request.end)) {
     if (const auto failure = EndAndRecord(game, unrecordablePlayer, end)) {
       err << "velmora-cli play: " << *failure << "\n";
       code = 1;

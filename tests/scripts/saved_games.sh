@@ -147,6 +147,21 @@ run play --game 1 --deal 42 --moves "$scratch/refused" --save "$scratch/refused.
 [[ $code == 1 && ! -e "$scratch/refused.gam" ]] || fail "a refused script was saved"
 grep -qxF "velmora-cli play: the game was not saved: a line of the script was refused" "$scratch/err" || fail "a refused script: $(cat "$scratch/err")"
 
+# A game the script wins is recorded, not saved: it is over. A save that
+# fails leaves the result of the game recorded all the same.
+cli demo --game 3 --deal 3 > "$scratch/demo"
+grep -qx "state won" "$scratch/demo" || fail "the demonstration no longer wins FreeCell deal 3"
+is_move < "$scratch/demo" > "$scratch/won"
+rm -rf "$data"
+run play --game 3 --deal 3 --moves "$scratch/won" --save "$scratch/won.gam"
+[[ $code == 1 && ! -e "$scratch/won.gam" ]] || fail "a won game: exit code $code, saved: $(ls "$scratch")"
+grep -qxF "velmora-cli play: the game was not saved: it is over" "$scratch/err" || fail "a won game: $(cat "$scratch/err")"
+grep -qx "state won" "$scratch/out" && [[ -s "$data/STAT_LOG.DAT" ]] || fail "the won game was not recorded"
+rm -rf "$data"
+run play --game 1 --deal 42 --end --save "$scratch/no-folder/k.gam" < /dev/null
+[[ $code == 1 ]] && grep -qx "state lost" "$scratch/out" && [[ -s "$data/STAT_LOG.DAT" ]] ||
+  fail "a game ended by --end whose save failed: $code, recorded: $(ls "$data" 2>&1)"
+
 # --open takes the place of --game and --deal.
 usage_errors=(
   "play --open $good --game 1 --end|velmora-cli play: --game excludes --open"
