@@ -77,6 +77,17 @@ grep -qx "Appogg1 0161" <(cli play --open "$scratch/freecell.gam" < /dev/null) |
 repeat stock 42 | cli play --open "$scratch/pyramid.gam" > "$scratch/out" || fail "Pyramid: the last pass refused"
 grep -qx "state lost" "$scratch/out" || fail "Pyramid: a pass too many after opening"
 
+# A game opened is recorded for the data folder's current player, whoever
+# played it before, and the preferences are left as they were.
+mkdir -p "$scratch/players"
+printf '[Preference]\r\nUserDefault=Bob\r\n[Users]\r\nUser001=Bob\r\nUser002=Player 1\r\n' > "$scratch/players/Cfg.dat"
+cp "$scratch/players/Cfg.dat" "$scratch/preferences"
+head -n 2 "$scratch/klondike.gam" | grep -q '^Player 1 ' || fail "the saved game is not Player 1's"
+"$bin/velmora-cli" --data-dir "$scratch/players" play --open "$scratch/klondike.gam" --end < /dev/null > /dev/null
+"$bin/velmora-cli" --data-dir "$scratch/players" stats --player Bob | grep -qE '^ +1 +0 +1 ' ||
+  fail "the opened game is not recorded for Bob"
+cmp -s "$scratch/preferences" "$scratch/players/Cfg.dat" || fail "opening a game changed the preferences"
+
 # hint and demo go on from the saved game as from the deal played to it.
 cli hint --game 1 --deal 42 --moves "$scratch/klondike" > "$scratch/expected"
 cli hint --open "$scratch/klondike.gam" > "$scratch/hint"
