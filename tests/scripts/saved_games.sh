@@ -33,8 +33,8 @@ run() {
 }
 
 # Each case: a name, the game, the deal, and the script played before saving:
-# Klondike's stock turned and cards moved, FreeCell with cards in the free
-# cells, Pyramid past its first pass through the stock.
+# Klondike's stock turned and cards moved, FreeCell with a card in a free
+# cell, Pyramid past its first pass through the stock.
 cli demo --game 1 --deal 42 --max-moves 12 | is_move > "$scratch/klondike"
 grep -qx stock "$scratch/klondike" || fail "the Klondike script turns no stock"
 printf 'move 016 Appogg1\n' > "$scratch/freecell"
