@@ -1,13 +1,14 @@
-// velmora-cli hint --game GAME --deal D [--moves FILE]: the move "Show a
-// legal move" would show after the script of moves (the play language of
-// `velmora-cli play`), printed as the line of that language that makes it.
-// When there is none the program's message goes to standard error and
-// nothing is printed.
+// velmora-cli hint (--game GAME --deal D | --open FILE) [--moves FILE]: the
+// move "Show a legal move" would show after the script of moves (the play
+// language of `velmora-cli play`), printed as the line of that language that
+// makes it. When there is none the program's message goes to standard error
+// and nothing is printed.
 //
-// velmora-cli demo --game GAME --deal D [--max-moves N]: the demonstration
-// plays the deal; each move it makes is printed as a line of the play
-// language, so that `velmora-cli play` fed those lines plays the same game,
-// and then the final table and state as `play` prints them.
+// velmora-cli demo (--game GAME --deal D | --open FILE) [--max-moves N]: the
+// demonstration plays the deal, or the saved game from where it was left;
+// each move it makes is printed as a line of the play language, so that
+// `velmora-cli play` fed those lines plays the same game, and then the final
+// table and state as `play` prints them.
 #include <optional>
 #include <ostream>
 
@@ -20,24 +21,33 @@ namespace velmora::cli {
 namespace {
 
 struct HintArguments {
-  std::string game, deal, movesFile;
+  GameSource source;
+  std::string movesFile;
 };
 
 struct DemoArguments {
-  std::string game, deal;
+  GameSource source;
   std::optional<int> maxMoves;
 };
 
 constexpr int kMostDemoMoves = 999999;
+constexpr int kUsageError = 2;
+
+// --game and --deal, or --open.
+void AddSourceOptions(CLI::App& command, GameSource& source) {
+  AddOpenOption(command, source.savedGame, AddGameOption(command, source.game, Need::Optional),
+                AddDealOption(command, source.deal, Need::Optional));
+}
 
 int RunHint(const Options& options, const HintArguments& request, std::ostream& out, std::ostream& err) {
+  if (!SourceNamed(request.source, "hint", err)) return kUsageError;
   std::string script;
   if (!request.movesFile.empty())
     if (const auto problem = LoadScript(request.movesFile, script)) {
       err << "velmora-cli hint: " << Escaped(*problem) << "\n";
       return 1;
     }
-  auto headless = DealForScript(options, request.game, request.deal, "hint", err);
+  auto headless = GameForScript(options, request.source, "hint", err);
   if (!headless) return 1;
   TMainGame& game = headless->game();
   if (!RunScript(game, script, err)) return 1;
@@ -46,9 +56,10 @@ int RunHint(const Options& options, const HintArguments& request, std::ostream& 
 }
 
 int RunDemo(const Options& options, const DemoArguments& request, std::ostream& out, std::ostream& err) {
+  if (!SourceNamed(request.source, "demo", err)) return kUsageError;
   DemoWatcher watcher{.moveMade = [&out](const Hint& hint) { out << PlayLineOf(hint) << "\n"; }};
   if (request.maxMoves) watcher.maxMoves = *request.maxMoves;
-  auto headless = DealForScript(options, request.game, request.deal, "demo", err);
+  auto headless = GameForScript(options, request.source, "demo", err);
   if (!headless) return 1;
   StartDemo(headless->game(), watcher);
   PrintPlayOutcome(*headless, out);
@@ -57,8 +68,7 @@ int RunDemo(const Options& options, const DemoArguments& request, std::ostream& 
 
 Runner DefineHint(CLI::App& command) {
   auto request = std::make_shared<HintArguments>();
-  AddGameOption(command, request->game, Need::Required);
-  AddDealOption(command, request->deal, Need::Required);
+  AddSourceOptions(command, request->source);
   AddMovesOption(command, request->movesFile);
   return [request](const Options& options, std::ostream& out, std::ostream& err) {
     return RunHint(options, *request, out, err);
@@ -67,8 +77,7 @@ Runner DefineHint(CLI::App& command) {
 
 Runner DefineDemo(CLI::App& command) {
   auto request = std::make_shared<DemoArguments>();
-  AddGameOption(command, request->game, Need::Required);
-  AddDealOption(command, request->deal, Need::Required);
+  AddSourceOptions(command, request->source);
   command.add_option("--max-moves", request->maxMoves, "stop after N moves")
       ->type_name("N")
       ->check(CLI::Range(0, kMostDemoMoves).description(""));

@@ -42,4 +42,18 @@ CLI::Option* AddMovesOption(CLI::App& command, std::string& file) {
       ->check(kNotEmpty);
 }
 
+CLI::Option* AddOpenOption(CLI::App& command, std::string& file, CLI::Option* game, CLI::Option* deal) {
+  return command.add_option("--open", file, "go on with the saved game in FILE instead of dealing")
+      ->type_name("FILE")
+      ->check(kNotEmpty)
+      ->excludes(game)
+      ->excludes(deal);
+}
+
+CLI::Option* AddSaveOption(CLI::App& command, std::string& file) {
+  return command.add_option("--save", file, "write the game as it stands to FILE, a saved game")
+      ->type_name("FILE")
+      ->check(kNotEmpty);
+}
+
 }  // namespace velmora::cli

@@ -1,12 +1,13 @@
-// velmora-cli play --game GAME --deal D [--moves FILE] [--list] [--autoplay] [--end]:
-// on a terminal without --moves, --list or --end, the terminal game
-// (terminal_game.h), on the game and deal given or Klondike on a random deal.
-// Otherwise it plays a script of the player's actions on a dealt game, one a
-// line, through the same engine as the mouse, then prints the table as `deal` does with the
-// score, the moves that stand and the state of the game. Each action is
-// followed by what follows a release of the button: the empty piles the game
-// fills at once, and with --autoplay the cards autoplay sends up (from the
-// deal on).
+// velmora-cli play (--game GAME --deal D | --open FILE) [--moves FILE] [--list]
+// [--autoplay] [--end] [--save FILE]: on a terminal without --moves, --list,
+// --end or --save, the terminal game (terminal_game.h), on the game and deal
+// given, the saved game opened, or Klondike on a random deal. Otherwise it
+// plays a script of the player's actions on a dealt game, or on a saved game
+// from where it was left, one a line, through the same engine as the mouse,
+// then prints the table as `deal` does with the score, the moves that stand
+// and the state of the game. Each action is followed by what follows a
+// release of the button: the empty piles the game fills at once, and with
+// --autoplay the cards autoplay sends up (from the deal, or the opening, on).
 //
 //   move CARD PILE   take the card (3-digit id) with the cards above it and
 //                    drop it on the pile ("Dest1", "Fila3", "Appogg2", "Mazzo_Vis")
@@ -27,6 +28,11 @@
 // folder's current player; --end also ends a game still in progress, as lost.
 // A script with a refused line records nothing; a result that could not be
 // written fails the run.
+//
+// --save FILE writes the table the script reached, with its undo history, as
+// a saved game, before --end ends it; a script with a refused line or a game
+// that is over saves nothing, and a game not saved fails the run (a finished
+// game is recorded all the same).
 #include <unistd.h>
 
 #include <ostream>
@@ -36,7 +42,6 @@
 #include "moves/legal_moves.h"
 
 #include "autoplay/autoplay.h"
-#include "cards/deal_generator.h"
 #include "game/rule_index.h"
 #include "command_options.h"
 #include "headless_game.h"
@@ -53,7 +58,6 @@
 #include "records/player_names.h"
 #include "records/record_files.h"
 #include "scoring/score.h"
-#include "shell/startup.h"
 #include "stock/stock_commands.h"
 
 namespace velmora::cli {
@@ -64,7 +68,9 @@ using Refusal = std::optional<std::string>;
 bool StandardInputIsTerminal() { return isatty(STDIN_FILENO) == 1; }
 
 struct PlayRequest {
-  std::string game, deal, movesFile;
+  GameSource source;
+  std::string movesFile;
+  std::string saveFile;  // where the game is saved once the script has run
   bool list = false;
   bool autoplay = false;
   bool end = false;  // a game still in progress ends as lost
@@ -214,19 +220,35 @@ void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::
   if (stock) out << "legal stock\n";
 }
 
+// --save: the game as the script left it, before it ends. A script with a
+// refused line saves nothing, and neither does a game that is over: opened
+// again it would only wait to be recorded as lost.
+bool SaveAfterScript(TMainGame& game, const std::string& file, bool played, bool over, std::ostream& err) {
+  std::string_view why;
+  if (!played)
+    why = "a line of the script was refused";
+  else if (over)
+    why = "it is over";
+  else
+    return SaveForScript(game, file, "play", err);
+  err << "velmora-cli play: the game was not saved: " << why << "\n";
+  return false;
+}
+
 int RunPlay(const Options& options, const PlayRequest& request, std::ostream& out, std::ostream& err) {
-  if (request.movesFile.empty() && !request.list && !request.end && StandardInputIsTerminal())
-    return PlayInTerminal(options, {.game = request.game, .deal = request.deal, .autoplay = request.autoplay}, err);
-  if (request.game.empty() || request.deal.empty()) {
-    err << "velmora-cli play: needs --game GAME and --deal D (a deal number from " << kDealNumberRange << ")\n";
-    return 2;
-  }
+  const GameSource& source = request.source;
+  const bool scripted = !request.movesFile.empty() || request.list || request.end || !request.saveFile.empty();
+  if (!scripted && StandardInputIsTerminal())
+    return PlayInTerminal(
+        options, {.game = source.game, .deal = source.deal, .savedGame = source.savedGame, .autoplay = request.autoplay},
+        err);
+  if (!SourceNamed(source, "play", err)) return 2;
   std::string script;
   if (const auto problem = LoadScript(request.movesFile, script)) {
     err << "velmora-cli play: " << Escaped(*problem) << "; nothing was played or recorded\n";
     return 1;
   }
-  auto headless = DealForScript(options, request.game, request.deal, "play", err);
+  auto headless = GameForScript(options, source, "play", err);
   if (!headless) return 1;
   TMainGame& game = headless->game();
   const auto unrecordablePlayer = TakePlayerFromPreferences(game);
@@ -238,10 +260,12 @@ int RunPlay(const Options& options, const PlayRequest& request, std::ostream& ou
     game.setAutoplay(true);
     AutoplayAfterDeal(game);
   }
-  int code = RunScript(game, script, err) ? 0 : 1;
+  const bool played = RunScript(game, script, err);
+  const bool over = game.state().on(flag::GameWon) || endedByFamily;
+  int code = played ? 0 : 1;
+  if (!request.saveFile.empty() && !SaveAfterScript(game, request.saveFile, played, over, err)) code = 1;
   EndOfGame end;
-  const bool finished = code == 0 && (game.state().on(flag::GameWon) || endedByFamily || request.end);
-  if (finished) {
+  if (played && (over || request.end)) {
     if (const auto failure = EndAndRecord(game, unrecordablePlayer, end)) {
       err << "velmora-cli play: " << *failure << "\n";
       code = 1;
@@ -253,9 +277,11 @@ int RunPlay(const Options& options, const PlayRequest& request, std::ostream& ou
 
 Runner DefinePlay(CLI::App& command) {
   auto request = std::make_shared<PlayRequest>();
-  AddGameOption(command, request->game, Need::Optional);
-  AddDealOption(command, request->deal, Need::Optional);
+  GameSource& source = request->source;
+  AddOpenOption(command, source.savedGame, AddGameOption(command, source.game, Need::Optional),
+                AddDealOption(command, source.deal, Need::Optional));
   AddMovesOption(command, request->movesFile);
+  AddSaveOption(command, request->saveFile);
   command.add_flag("--list", request->list, "add the legal moves of the final position");
   command.add_flag("--autoplay", request->autoplay, "autoplay sends cards to the foundations");
   command.add_flag("--end", request->end, "a game still in progress ends, recorded as lost");
@@ -272,30 +298,6 @@ extern const Command kPlayCommand{
     DefinePlay};
 
 // --- What the commands built on the play language share ---------------------
-
-std::unique_ptr<HeadlessGame> DealForScript(const Options& options, const std::string& gameName,
-                                            const std::string& deal, std::string_view command, std::ostream& err) {
-  const auto dealNumber = ParseDealNumber(deal);
-  if (!dealNumber) {
-    err << "velmora-cli " << command << ": a deal number runs from " << kDealNumberRange << "\n";
-    return nullptr;
-  }
-  auto headless = HeadlessGame::Open(options, err);
-  if (!headless) return nullptr;
-  const auto gameNumber = headless->findGame(gameName);
-  if (!gameNumber) {
-    err << "velmora-cli " << command << ": no game \"" << gameName << "\" (see velmora-cli games)\n";
-    return nullptr;
-  }
-  TMainGame& game = headless->game();
-  LoadPreferences(game, IniDocument(), StartupEnvironment{});  // the player's settings as a new player has them
-  game.setAutoplay(false);
-  if (!headless->deal(*gameNumber, *dealNumber)) return nullptr;
-  headless->layOut();
-  // A game won or lost stays on the table: the caller decides when it ends.
-  game.playSeams().endGame = [] {};
-  return headless;
-}
 
 std::optional<std::string> RunPlayLine(TMainGame& game, const std::string& line) { return RunLine(game, line); }
 

@@ -87,7 +87,7 @@ bool HeadlessGame::deal(int gameNumber, const std::string& dealDigits) {
 }
 
 void HeadlessGame::layOut() {
-  constexpr int kWidth = 1280, kHeight = 800;
+  constexpr int kWidth = kHeadlessScreenWidth, kHeight = kHeadlessScreenHeight;
   const CardDimensions card = CardSizeFor('B');
   const LayoutArea area{.cardWidth = card.width, .cardHeight = card.height, .top = 5, .bottom = kHeight - 1,
                         .windowHeight = kHeight, .width = kWidth, .screenWidth = kWidth, .screenHeight = kHeight};

@@ -29,6 +29,10 @@ class TerminalUi final : public SilentUi {
   bool quiet_ = false;
 };
 
+// The screen the headless table stands on: 1280 x 800 pixels.
+inline constexpr int kHeadlessScreenWidth = 1280;
+inline constexpr int kHeadlessScreenHeight = 800;
+
 class HeadlessGame {
  public:
   // No value, after the program's message on `err`, when the program files
@@ -45,8 +49,8 @@ class HeadlessGame {
   // Loads the game's rules and deals it with the deal number (13 digits).
   bool deal(int gameNumber, const std::string& dealDigits);
 
-  // Lays the dealt table out on a window of 1280 x 800 pixels with big
-  // cards, so that points of the table mean what they mean on screen.
+  // Lays the dealt table out on a window the size of the headless screen
+  // with big cards, so that points of the table mean what they mean on screen.
   void layOut();
 
  private:

@@ -1,7 +1,7 @@
 #pragma once
 // The pieces of `velmora-cli play` that the commands built on its script
-// language share: a dealt game ready for a script, one line of the script,
-// and the final table with its score, moves and state.
+// language share: a dealt or opened game ready for a script, one line of the
+// script, the game saved, and the final table with its score, moves and state.
 #include <cstddef>
 #include <iosfwd>
 #include <memory>
@@ -19,6 +19,27 @@ namespace velmora::cli {
 // script; nullptr after a message on `err` that names `command`.
 std::unique_ptr<HeadlessGame> DealForScript(const Options& options, const std::string& game, const std::string& deal,
                                             std::string_view command, std::ostream& err);
+
+// Where a command's game comes from: --game and --deal deal it, --open FILE
+// goes on with a saved game.
+struct GameSource {
+  std::string game, deal;
+  std::string savedGame;
+};
+
+// Whether `source` names a game: a saved game, or a game and a deal. When it
+// does not, says on `err` what `command` needs (a mistake of the command line).
+bool SourceNamed(const GameSource& source, std::string_view command, std::ostream& err);
+
+// The game of `source` as DealForScript leaves it: dealt, or opened from the
+// saved game where it was left, with its undo history. A file that cannot be
+// used is named with its fault on `err`, and nothing is written anywhere.
+std::unique_ptr<HeadlessGame> GameForScript(const Options& options, const GameSource& source, std::string_view command,
+                                            std::ostream& err);
+
+// Writes the game as it stands to `file` as a saved game; false after saying
+// on `err` why it was not written.
+bool SaveForScript(TMainGame& game, const std::string& file, std::string_view command, std::ostream& err);
 
 // One line of the play language; the reason when it was refused.
 std::optional<std::string> RunPlayLine(TMainGame& game, const std::string& line);

@@ -278,14 +278,16 @@ int PlayInTerminal(const Options& options, const TerminalRequest& request, std::
     err << "velmora-cli: the terminal game needs a terminal on standard input and output\n";
     return 1;
   }
-  std::string deal = request.deal;
-  if (deal.empty()) {
-    std::mt19937 random{std::random_device{}()};
-    deal = NewDealNumber(random);
+  GameSource source{.game = request.game, .deal = request.deal, .savedGame = request.savedGame};
+  if (source.savedGame.empty()) {
+    if (source.game.empty()) source.game = kDefaultGame;
+    if (source.deal.empty()) {
+      std::mt19937 random{std::random_device{}()};
+      source.deal = NewDealNumber(random);
+    }
   }
   std::ostringstream messages;  // the engine speaks here once the screen is taken
-  auto headless = DealForScript(options, request.game.empty() ? std::string(kDefaultGame) : request.game, deal,
-                                "tty", messages);
+  auto headless = GameForScript(options, source, "tty", messages);
   if (!headless) {
     err << messages.str();
     return 1;

@@ -1,10 +1,15 @@
 #include "fuzz_targets.h"
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "catalogue/catalogue_startup.h"
+#include "files/folders.h"
+#include "history/game_file.h"
+#include "history/saved_game.h"
 #include "records/high_scores.h"
 #include "records/internet_counts.h"
 #include "records/keyed_file.h"
@@ -12,6 +17,8 @@
 #include "records/results_log.h"
 #include "records/scrambled_values.h"
 #include "records/statistics_record.h"
+#include "shell/main_game.h"
+#include "shell/silent_ui.h"
 
 namespace velmora::fuzz {
 namespace {
@@ -25,7 +32,41 @@ void Require(bool holds) {
   if (!holds) std::abort();
 }
 
+// The game object saved games are checked against: the catalogue of the
+// rule file beside the fuzzer, built once. Its data folder is never created,
+// so nothing of a player's is read or written.
+const TMainGame& CheckingGame() {
+  static SilentUi ui;
+  static TMainGame game(Folders(DefaultProgramFolder(), DefaultProgramFolder() / "fuzz-data-unused"), ui);
+  static const bool loaded = [] {
+    if (const auto failure = LoadGameCatalogue(game)) {
+      std::fprintf(stderr, "the saved-game reader needs the rule file beside the fuzzer: %s\n", failure->text.c_str());
+      return false;
+    }
+    return true;
+  }();
+  Require(loaded);
+  return game;
+}
+
 }  // namespace
+
+void SavedGameReader(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text = Text(data, size);
+  const GameFileRead read = ReadGameFile(text);
+  Require(read.contents.has_value() == read.fault.empty());
+  if (read.contents) {
+    // What the reader hands out is what a game can take: piles and undo
+    // entries of card states, whole snapshots with a log entry each.
+    for (const std::string& pile : read.contents->table) Require(IsCardStateString(pile));
+    Require(HistoryStack::Consistent(read.contents->undo));
+  }
+  const TMainGame& game = CheckingGame();
+  const SavedGameCheck check = CheckSavedGame(game, text);
+  Require(check.contents.has_value() == check.fault.empty());
+  // The check only narrows what the reader takes.
+  if (check.contents) Require(read.contents && game.catalogue().Knows(check.contents->gameNumber));
+}
 
 void KeyedFileReader(const std::uint8_t* data, std::size_t size) {
   const std::string_view text = Text(data, size);

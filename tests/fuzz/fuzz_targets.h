@@ -1,7 +1,8 @@
 #pragma once
-// The record readers fed with arbitrary bytes: the keyed-file reader and
-// writer, the results log reader and the scrambled-value readers. Each must
-// return without crashing, hanging or touching memory it does not own.
+// The file readers fed with arbitrary bytes: the keyed-file reader and
+// writer, the results log reader, the scrambled-value readers and the saved
+// game reader with its check against the catalogue. Each must return without
+// crashing, hanging or touching memory it does not own.
 #include <cstddef>
 #include <cstdint>
 
@@ -10,5 +11,6 @@ namespace velmora::fuzz {
 void KeyedFileReader(const std::uint8_t* data, std::size_t size);
 void ResultsLogReader(const std::uint8_t* data, std::size_t size);
 void ScrambledValueReader(const std::uint8_t* data, std::size_t size);
+void SavedGameReader(const std::uint8_t* data, std::size_t size);
 
 }  // namespace velmora::fuzz

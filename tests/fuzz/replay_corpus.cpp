@@ -20,7 +20,8 @@ struct Target {
 
 constexpr Target kTargets[] = {{"keyed_file", velmora::fuzz::KeyedFileReader},
                                {"results_log", velmora::fuzz::ResultsLogReader},
-                               {"scrambled_value", velmora::fuzz::ScrambledValueReader}};
+                               {"scrambled_value", velmora::fuzz::ScrambledValueReader},
+                               {"saved_game", velmora::fuzz::SavedGameReader}};
 
 }  // namespace
 

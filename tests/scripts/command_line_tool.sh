@@ -46,7 +46,7 @@ usage_errors=(
   "rules 1 2|velmora-cli rules: The following argument was not expected: 2"
   "games all|velmora-cli games: The following argument was not expected: all"
   "play --game 1 --deal 1 --end --moves|velmora-cli play: --moves: 1 required FILE missing"
-  "play --deal 1 --end|velmora-cli play: needs --game GAME and --deal D (a deal number from 1 to 9999999999999)"
+  "play --deal 1 --end|velmora-cli play: needs --game GAME and --deal D (a deal number from 1 to 9999999999999), or --open FILE"
   "hint --game  --deal 1|velmora-cli hint: --game: needs a value"
   $'stats --\e[2J|velmora-cli stats: The following argument was not expected: --\\x1b[2J'
 )

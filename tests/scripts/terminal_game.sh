@@ -2,7 +2,8 @@
 # velmora-cli tty on a pseudo-terminal of 80 x 24: the dealt table is drawn
 # with every pile; a move typed on the command line is played and a refused
 # one shows the engine's reason; quit after a move records the game as
-# lost, as play --end records it, and quit before any move records nothing.
+# lost, as play --end records it, and quit before any move records nothing;
+# a saved game opened goes on where it was left.
 set -euo pipefail
 bin=$1
 scratch=$(mktemp -d)
@@ -61,6 +62,18 @@ rows=8 in_terminal "$scratch/small" "quit\r" tty --game 1 --deal 1
 # play on a terminal without a script is the terminal game too.
 in_terminal "$scratch/play" "quit\r" play --game 1 --deal 1
 [[ $code == 0 ]] && grep -qF "Fila7" "$scratch/screen" || fail "play on a terminal: $code"
+
+# A saved game opened on a terminal goes on there, with its undo history:
+# FreeCell with a card in a free cell, taken back by undo.
+echo "move 016 Appogg1" | "$bin/velmora-cli" --data-dir "$scratch/saving" play --game 3 --deal 1 \
+  --save "$scratch/freecell.gam" > /dev/null
+for command in "play --open" "tty --open"; do
+  # shellcheck disable=SC2086
+  in_terminal "$scratch/opened" "undo\rundo\rquit\r" $command "$scratch/freecell.gam"
+  [[ $code == 0 ]] || fail "$command: exit code $code"
+  grep -qF "FreeCell   Game number 0000000000001" "$scratch/screen" || fail "$command: not the saved game"
+  grep -qF "Refused: nothing to undo" "$scratch/screen" || fail "$command: the second undo was not refused"
+done
 
 # Without a terminal the terminal game says what it needs.
 set +e
