@@ -51,6 +51,7 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandWithItsCaptionAndShortcut) {
   } cases[] = {
       {Command::NewGame, "&File", "&New game", "F2"},
       {Command::OpenGame, "&File", "&Open a game...", "Ctrl+F12"},
+      {Command::OpenSavedGame, "&File", "Open a sa&ved game...", ""},
       {Command::FastSearch, "&File", "Games &Fast Search...", ""},
       {Command::RestartGame, "&File", "&Restart game", "Ctrl+F2"},
       {Command::SelectGameNumber, "&File", "S&elect a game number...", "F3"},
@@ -134,6 +135,7 @@ TEST_F(MainWindowTest, TheRulesOfTheGameSwitchCommandsOff) {
                           Command::Demo, Command::NewGame})
     window->connectCommand(command, [] {});
   window->setCommandAllowed(Command::InsertBookmark, true);
+  window->setCommandAllowed(Command::Save, true);
 
   struct Case {
     const char* what;
