@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "play/leave_game.h"
 #include "shell/autoplay_switch.h"
 #include "shell/main_game.h"
 #include "shell/preference_keys.h"
@@ -12,7 +13,6 @@ namespace velmora {
 namespace {
 
 constexpr std::string_view kDealNumbersSection = "Game_Numbers";
-constexpr int kDealStateWord = 74;  // 2 until the first game of the run is chosen
 
 std::string DealNumberKey(int index) { return "Game0" + FormatNumber(index, 2); }
 
@@ -39,14 +39,6 @@ void RememberChoice(TMainGame& game, const PlayRequest& request) {
 
 }  // namespace
 
-bool ConfirmQuitRunningGame(TMainGame& game, std::string_view question) {
-  const ProgramState& state = game.state();
-  if (state.on(flag::AnimationRuns)) return false;
-  if (game.store().read(store::ConfirmQuitGame) == "N") return true;
-  if (!state.on(flag::GameInProgress) || state.on(flag::GameWon)) return true;
-  return game.ui().askQuestion("Velmora 2001", question);
-}
-
 bool PlayGame(TMainGame& game, const PlayRequest& request, const DisplayFacts& display) {
   ConfigStore& store = game.store();
   ProgramState& state = game.state();
@@ -54,12 +46,12 @@ bool PlayGame(TMainGame& game, const PlayRequest& request, const DisplayFacts& d
   const bool newPlayer = request.player != store.playerName();
   if (sameGame && !newPlayer && state.on(flag::GameInProgress)) return false;
   if (!game.catalogue().Knows(request.number)) return false;
-  if (!ConfirmQuitRunningGame(game)) return false;
+  if (!ConfirmQuitGame(game)) return false;
   if (!EndRunningGame(game)) return false;
 
   if (!sameGame || newPlayer) store.resetSessionCounters();
   if (newPlayer) MakePlayerCurrent(game, request.player);
-  if (!sameGame || state.word(kDealStateWord) == 2) state.setWord(kDealStateWord, 0);
+  if (!sameGame || state.word(word::DealChoice) == 2) state.setWord(word::DealChoice, 0);
 
   if (!MakeCurrentGame(game, request.number, display)) return false;
   store.write(store::GameName, request.name);

@@ -22,11 +22,6 @@ struct PlayRequest {
   bool remember = true;  // the game becomes the one the selection opens at
 };
 
-// True when the running game may be left: always outside a game in progress
-// or a won game, and when the player does not want to be asked; otherwise
-// the player answers `question` (OK or Cancel). Never while an animation runs.
-bool ConfirmQuitRunningGame(TMainGame& game, std::string_view question = "Quit this game?");
-
 // Deals the requested game for the requested player. The running game is left
 // (the player confirms, and it is recorded as lost) unless it is the same
 // game for the same player and still in progress, which changes nothing.

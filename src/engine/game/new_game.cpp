@@ -60,7 +60,10 @@ std::string NewDealNumber(std::mt19937& random) {
 
 bool StartNewGame(TMainGame& game, const NewGameRequest& request) {
   ResetGameState(game);
-  if (request.deal && !Deal(game, request)) {
+  if (request.fill) {
+    game.state().set(flag::ClockRuns, false);
+    request.fill();
+  } else if (request.deal && !Deal(game, request)) {
     // A table that could not be dealt is no game: no clock runs and nothing
     // is ever recorded for it.
     game.piles().clear();

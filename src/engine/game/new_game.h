@@ -29,6 +29,9 @@ struct NewGameRequest {
   bool animate = true;  // the deal may be animated
   DealMode mode = DealMode::NewDealNumber;
   bool quiet = false;  // no drawing and no random change of appearance
+  // Puts the table in place of a deal (a saved game, a restart): run after the
+  // reset, with the clock stopped; it may set the clock running itself.
+  std::function<void()> fill = nullptr;
 };
 
 // A random deal number of 13 digits, never all zeros.

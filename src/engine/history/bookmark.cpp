@@ -39,20 +39,6 @@ bool IsBookmarkName(const std::string& name) {
   return name.starts_with(kBookmarkPrefix) && name.ends_with(kBookmarkExtension);
 }
 
-void Apply(TMainGame& game, GameFileContents&& contents) {
-  game.store().write(store::ScoringMode, contents.scoringMode);
-  game.store().writeNumber(store::Score, contents.score);
-  game.state().setWord(word::PassCounter, contents.passCounter);
-  RestoreSnapshot(contents.table, game.piles(), game.cards());
-  GameHistory& history = game.history();
-  history.undo().assign(contents.undo);
-  history.undoLog().setText(std::move(contents.undoLog));
-  // The deal count follows the table back: one for every stock deal left in the history.
-  game.state().counters[counter::DealCount] = history.undoLog().countCode(step_tag::DealCountRaised);
-  for (int k = 0; k < kFoundations; ++k)
-    if (const auto rank = contents.baseRanks[static_cast<std::size_t>(k)]) game.rules()[rule::FoundationBaseRank + k] = static_cast<std::int16_t>(*rank);
-}
-
 }  // namespace
 
 bool InsertBookmark(TMainGame& game) {
@@ -84,7 +70,7 @@ bool GoToBookmark(TMainGame& game) {
     game.ui().showMessage(kCaption, "The bookmark " + name + " cannot be used: " + read.fault + ".", GameUi::Icon::Error);
     return false;
   }
-  Apply(game, std::move(*read.contents));
+  PutBackGameFile(game, std::move(*read.contents));
   return true;
 }
 

@@ -39,6 +39,9 @@ struct GameFileContents {
   PileSnapshot table;
   HistoryStack::Lists undo;
   std::string undoLog;
+  // A file of an older layout whose undo history did not convert to whole
+  // snapshots: its table is kept, its history left out.
+  bool historyDropped = false;
 };
 
 // The whole file for the running game.
@@ -53,5 +56,10 @@ struct GameFileRead {
   std::string fault;
 };
 GameFileRead ReadGameFile(std::string_view text);
+
+// Puts a file's table on the running game with its undo history, the deal
+// count that history carries, the pass counter, scoring mode, score and the
+// base ranks it holds. The clock, the redo history and the player stay.
+void PutBackGameFile(TMainGame& game, GameFileContents&& contents);
 
 }  // namespace velmora

@@ -27,9 +27,15 @@ void HistoryStack::push(const PileStore& piles, const CardTable& cards, std::opt
 }
 
 void HistoryStack::popOnto(PileStore& piles, CardTable& cards) {
-  const std::size_t firstLength = pileLengths_.size() - kSnapshotPiles;
-  auto code = codes_.begin() + static_cast<std::ptrdiff_t>(stepStarts_.back());
-  auto length = pileLengths_.begin() + static_cast<std::ptrdiff_t>(firstLength);
+  restoreStep(steps() - 1, piles, cards);
+  drop();
+}
+
+void HistoryStack::restoreOldest(PileStore& piles, CardTable& cards) const { restoreStep(0, piles, cards); }
+
+void HistoryStack::restoreStep(int step, PileStore& piles, CardTable& cards) const {
+  auto code = codes_.begin() + static_cast<std::ptrdiff_t>(stepStarts_[static_cast<std::size_t>(step)]);
+  auto length = pileLengths_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(step) * kSnapshotPiles);
   for (PileGroup group : kGroups) {
     for (int i = 0; i < GroupSize(group); ++i, ++length) {
       Pile& pile = piles.pile({group, i});
@@ -41,7 +47,6 @@ void HistoryStack::popOnto(PileStore& piles, CardTable& cards) {
       }
     }
   }
-  drop();
 }
 
 void HistoryStack::drop() {

@@ -24,6 +24,9 @@ class HistoryStack {
   // Puts the newest snapshot back on the table and takes it off the stack.
   // The stack must not be empty.
   void popOnto(PileStore& piles, CardTable& cards);
+  // Puts the oldest snapshot back on the table, the stack unchanged. The
+  // stack must not be empty.
+  void restoreOldest(PileStore& piles, CardTable& cards) const;
   // Takes the newest snapshot off the stack. The stack must not be empty.
   void drop();
   bool empty() const { return stepStarts_.empty(); }
@@ -43,6 +46,7 @@ class HistoryStack {
   using CardCode = std::uint16_t;
 
   std::string pileText(int step, int slot) const;
+  void restoreStep(int step, PileStore& piles, CardTable& cards) const;
 
   std::vector<CardCode> codes_;                // every snapshot's cards, pile after pile
   std::vector<std::uint16_t> pileLengths_;     // kSnapshotPiles per snapshot

@@ -26,7 +26,8 @@ inline constexpr std::string_view kSavedGameExtension = ".gam";
 // once, a deal number of 1 to 13 digits, base ranks 0 to 13.
 struct SavedGameCheck {
   std::optional<GameFileContents> contents;
-  std::string fault;  // why it cannot be used, to follow "... cannot be opened: "
+  std::string fault;     // why it cannot be used, to follow "... cannot be opened: "
+  bool missing = false;  // there is no such file
 };
 SavedGameCheck CheckSavedGame(const TMainGame& game, std::string_view text);
 SavedGameCheck ReadSavedGame(const TMainGame& game, const fs::path& file);
@@ -36,7 +37,7 @@ FileOutcome SaveGame(TMainGame& game, const fs::path& file);
 
 // The folder the save and open dialogs start in ("Dir_Save"); the home folder
 // until a game was saved or opened.
-fs::path SavedGameFolder(const TMainGame& game);
+fs::path SavedGameFolder(TMainGame& game);
 void RememberSavedGameFolder(TMainGame& game, const fs::path& folder);
 
 enum class OpenOutcome {

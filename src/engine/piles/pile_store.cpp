@@ -34,6 +34,12 @@ bool PileStore::setPileString(PileRef ref, std::string_view text) {
   return true;
 }
 
+bool PileStore::empty() const {
+  return std::all_of(groups_.begin(), groups_.end(), [](const Group& group) {
+    return std::all_of(group.begin(), group.end(), [](const Pile& pile) { return pile.empty(); });
+  });
+}
+
 void PileStore::clear() {
   for (auto& g : groups_)
     for (auto& p : g) p.clear();

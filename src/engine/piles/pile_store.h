@@ -32,6 +32,8 @@ class PileStore {
 
   // Every pile empty, as before a deal.
   void clear();
+  // Whether no pile holds anything (no table was dealt).
+  bool empty() const;
 
   // Appends a card; when it is a card and a face is given, the card turns so.
   void addCard(PileRef ref, CardId card, std::optional<Face> face, CardTable& cards);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "catalogue/play_game.h"
+#include "play/leave_game.h"
 #include "files/ini_document.h"
 #include "shell/main_game.h"
 #include "shell/preference_keys.h"
@@ -80,7 +80,7 @@ void EnsureCurrentPlayer(UserData& data, ConfigStore& store, IniDocument& file) 
 bool SwitchPlayer(TMainGame& game, const std::string& player) {
   ConfigStore& store = game.store();
   if (player == store.playerName()) return true;
-  if (!ConfirmQuitRunningGame(game, "Start a new game for player " + player + "?")) return false;
+  if (!ConfirmQuitGame(game, "Start a new game for player " + player + "?")) return false;
   if (game.state().on(flag::GameInProgress) && game.playSeams().endGame) game.playSeams().endGame();
   store.resetSessionCounters();
   game.preferences().update([&](IniDocument& file) { Choose(store, file, player); });

@@ -41,7 +41,9 @@ class TMainGame {
   ProgramState& state() { return state_; }
   const ProgramState& state() const { return state_; }
   FileSystem& files() { return files_; }
+  const FileSystem& files() const { return files_; }
   UserData& data() { return data_; }
+  const UserData& data() const { return data_; }
   PreferenceFile& preferences() { return preferences_; }
   GameUi& ui() { return ui_; }
   std::mt19937& random() { return random_; }

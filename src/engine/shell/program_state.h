@@ -22,7 +22,8 @@ inline constexpr int EndOfGameSeen = 9;  // autoplay stops when it sees it
 
 namespace word {
 inline constexpr int CloseAfterAnimation = 71;
-inline constexpr int PassCounter = 73;  // passes through the stock, 1 after a deal
+inline constexpr int PassCounter = 73;
+inline constexpr int DealChoice = 74;  // 2 until the first game of the run is chosen  // passes through the stock, 1 after a deal
 inline constexpr int StockPressed = 89;
 inline constexpr int StartPhase = 91;  // 0 after a deal, raised by each move to at most 2
 inline constexpr int FoundationHighlightMark = 103;
