@@ -47,7 +47,8 @@ void Quit(MainWindow& window, TMainGame& game) {
   window.action(Command::OpenGame)->trigger();
 }
 
-// The same deal from its start; `ask` is false once the game is over.
+// The same deal from its start. Asked, it acts only on a game in progress;
+// unasked (the game-won dialog), also on a game just ended.
 void Restart(MainWindow& window, TMainGame& game, bool ask) {
   if (RestartGame(game, ask) == LeaveOutcome::Done) ShowDealtGame(window, game);
 }
@@ -88,9 +89,7 @@ void ConnectGameCommands(MainWindow& window, TMainGame& game) {
   game.seams().applyCardSettings = [&window, &game] { PrepareCurrentGame(game, ScreenFacts(window)); };
   window.connectCommand(Command::NewGame, [&window, &game] { NewDeal(window, game); });
   window.connectCommand(Command::QuitGame, [&window, &game] { Quit(window, game); });
-  window.connectCommand(Command::RestartGame, [&window, &game] {
-    if (game.state().on(flag::GameInProgress)) Restart(window, game, true);
-  });
+  window.connectCommand(Command::RestartGame, [&window, &game] { Restart(window, game, true); });
   window.connectCommand(Command::Undo, [&window, &game] { StepThroughHistory(window, game, HistorySide::Undo); });
   window.connectCommand(Command::Redo, [&window, &game] { StepThroughHistory(window, game, HistorySide::Redo); });
   window.connectCommand(Command::InsertBookmark, [&window, &game] {

@@ -285,7 +285,7 @@ void MainWindow::buildStatusBar() {
 void MainWindow::connectOwnCommands() {
   connectCommand(Command::Exit, [this] { close(); });
   connectCommand(Command::HoldAndExit, [this] {
-    game_.state().set(flag::HoldOnClose, true);  // a refused close clears it
+    game_.state().set(flag::HoldOnClose, true);
     close();
   });
   connectCommand(Command::About, [this] { showAbout(); });
@@ -634,8 +634,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   if (paused_) setPaused(false);  // the pause does not count in the time of a held game
-  if (!settleUnfinishedGame()) {
-    game_.state().set(flag::HoldOnClose, false);
+  const bool settled = settleUnfinishedGame();
+  game_.state().set(flag::HoldOnClose, false);  // "Hold and exit..." asks for one close only
+  if (!settled) {
     event->ignore();
     return;
   }

@@ -17,7 +17,6 @@ constexpr std::string_view kSaveFilter = "Game (*.gam)";
 constexpr std::string_view kOpenFilter = "Game (*.gam *.GAM)";  // files of older versions have upper-case names
 constexpr std::string_view kReplaceQuestion = "This file already exists.\nReplace existing file?";
 constexpr std::string_view kNotSaved = "The game could not be saved: ";
-constexpr std::string_view kNotFound = "File not found: ";
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -73,14 +72,10 @@ void SavedGameCommands::save() {
 }
 
 OpenOutcome SavedGameCommands::open() {
-  if (game_.state().on(flag::AnimationRuns)) return OpenOutcome::Declined;
+  if (game_.state().on(flag::AnimationRuns)) return OpenOutcome::Declined;  // not even the file dialog
   const FileRequest request{FileRequest::Purpose::Open, Text(kOpenTitle), SavedGameFolder(game_), Text(kOpenFilter), {}};
   const std::optional<fs::path> file = chooser_(request);
   if (!file) return OpenOutcome::Declined;
-  if (!Exists(*file)) {
-    game_.ui().showMessage(kProgramName, std::string(kNotFound) + file->string(), GameUi::Icon::Warning);
-    return OpenOutcome::Refused;
-  }
   const OpenOutcome outcome = OpenSavedGame(game_, *file, {ScreenFacts(window_), true});
   if (outcome == OpenOutcome::Opened) {
     RememberSavedGameFolder(game_, file->parent_path());

@@ -26,8 +26,8 @@ class SavedGameCommands final : public QObject {
   // ("No" chooses again); the folder of a written file is where both
   // dialogs start next time.
   void save();
-  // "Open a saved game...": the file chosen and opened. Cancelling the
-  // choice is Declined, a file that is not there Refused (the player is told).
+  // "Open a saved game...": the file chosen and opened; cancelling the
+  // choice is Declined.
   OpenOutcome open();
 
  private:

@@ -120,9 +120,10 @@ TEST_F(MainWindowTest, NoTwoCommandsShareAShortcut) {
 
 TEST_F(MainWindowTest, AtStartUpOnlyCommandsThatWorkAreEnabled) {
   const auto window = makeWindow();
-  // Without a game: the program can be left and told about; the rest waits
-  // for its handler, a game in progress or the rules of a game.
-  const std::set<Command> enabled = {Command::Exit, Command::About};
+  // Without a game: the program can be left ("Hold and exit..." holds
+  // nothing then) and told about; the rest waits for its handler, a game in
+  // progress or the rules of a game.
+  const std::set<Command> enabled = {Command::Exit, Command::HoldAndExit, Command::About};
   for (const CommandRow& row : kCommands)
     EXPECT_EQ(window->action(row.command)->isEnabled(), enabled.count(row.command) == 1) << row.caption;
   for (Menu submenu : {Menu::Tutor, Menu::RandomGame})

@@ -19,7 +19,7 @@
 #include "hold_and_exit_dialog.h"
 #include "main_window.h"
 #include "play/end_game.h"
-#include "play/player_actions.h"
+#include "play/execute_move.h"
 #include "records/statistics_record.h"
 #include "shell/startup.h"
 #include "table/prepare_game.h"
@@ -74,10 +74,11 @@ class SavedGamesTest : public ::testing::Test, protected GameFixture {
     ShowDealtGame(window, game);
   }
 
-  // A card of the first tableau pile sent to a free cell: one step to undo.
+  // The top card of the first tableau pile moved to the first free cell: one
+  // step to undo.
   void move() {
     const CardId card = game.piles().topCard({PileGroup::Tableau, 0});
-    ASSERT_TRUE(SendCard(game, card, false, false));
+    ASSERT_TRUE(ExecuteMove(game, card, "Appogg1"));
   }
 
   StatisticsRecord freeCellRecord() {
@@ -367,6 +368,7 @@ TEST_F(SavedGamesTest, TheCloseAsksAndHoldsExitsOrStays) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.answer));
+    window.show();  // shown again after the close of the case before
     deal();
     move();
     const std::int64_t lostBefore = freeCellRecord().lost;
