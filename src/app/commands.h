@@ -15,6 +15,7 @@ enum class Command {
   // File
   NewGame,
   OpenGame,
+  OpenSavedGame,
   FastSearch,
   RestartGame,
   SelectGameNumber,
@@ -121,12 +122,13 @@ struct CommandRow {
 inline constexpr CommandRow kCommands[] = {
     {Command::NewGame, Menu::File, "&New game", "F2"},
     {Command::OpenGame, Menu::File, "&Open a game...", "Ctrl+F12"},
+    {Command::OpenSavedGame, Menu::File, "Open a sa&ved game...", ""},
     {Command::FastSearch, Menu::File, "Games &Fast Search...", ""},
     {Command::RestartGame, Menu::File, "&Restart game", "Ctrl+F2", true},
     {Command::SelectGameNumber, Menu::File, "S&elect a game number...", "F3"},
     {Command::RandomFromFavorites, Menu::RandomGame, "From &favorite games", "Ctrl+Shift+F"},
     {Command::RandomFromAll, Menu::RandomGame, "From &all games", "Ctrl+Shift+A"},
-    {Command::Save, Menu::File, "&Save...", "Ctrl+Shift+F12", true, false, RuleGate::SaveAndHold},
+    {Command::Save, Menu::File, "&Save...", "Ctrl+Shift+F12", true, false, RuleGate::SaveAndHold, false},
     {Command::Players, Menu::File, "&Players...", "Ctrl+L", true},
     {Command::HoldAndExit, Menu::File, "&Hold and exit...", "", true, false, RuleGate::SaveAndHold},
     {Command::Exit, Menu::File, "E&xit", ""},

@@ -5,6 +5,7 @@
 
 #include "catalogue/play_game.h"
 #include "game_commands.h"
+#include "history/held_game.h"
 #include "main_window.h"
 #include "shell/main_game.h"
 
@@ -13,7 +14,8 @@ namespace velmora {
 GameChoice::GameChoice(MainWindow& window, TMainGame& game, const ResourceStore* resources,
                        OpenGameDialog::MarkSource marks, PlayerRecords records)
     : QObject(&window), window_(window), game_(game), records_(std::move(records)),
-      dialog_(new OpenGameDialog(game, resources, std::move(marks), &window)) {
+      dialog_(new OpenGameDialog(game, resources, std::move(marks), &window)),
+      savedGames_(new SavedGameCommands(window, game)) {
   dialog_->setPlayersEditor([this] { runPlayersDialog(dialog_); });
   game.catalogue().hooks().endRunningGame = [this] {
     if (game_.state().on(flag::GameInProgress) && game_.playSeams().endGame) game_.playSeams().endGame();
@@ -27,24 +29,38 @@ GameChoice::GameChoice(MainWindow& window, TMainGame& game, const ResourceStore*
   window.connectCommand(Command::OpenGame, [this] { openGame(); });
   window.connectCommand(Command::Players, [this] { editPlayers(); });
   // Looked at from the event loop, after a game named on the command line was dealt.
-  connect(&window, &MainWindow::firstActivated, this, [this] {
-    QTimer::singleShot(0, this, [this] {
-      if (!game_.state().on(flag::GameInProgress)) openGame();
-    });
-  });
+  connect(&window, &MainWindow::firstActivated, this, [this] { QTimer::singleShot(0, this, [this] { begin(); }); });
+}
+
+void GameChoice::begin() {
+  if (game_.state().on(flag::GameInProgress)) return;  // named on the command line: a held game waits
+  if (ResumeHeldGame(game_, ScreenFacts(window_)) == ResumeOutcome::Resumed)
+    ShowDealtGame(window_, game_);
+  else
+    openGame();
 }
 
 void GameChoice::openGame() {
   if (dialog_->isVisible()) return;
-  const std::string player = game_.store().playerName();
-  const auto choice = dialog_->choose();
-  game_.store().write(store::UserDefault, player);
-  if (!choice) return;
+  for (;;) {
+    const std::string player = game_.store().playerName();
+    const auto choice = dialog_->choose();
+    game_.store().write(store::UserDefault, player);
+    if (!dialog_->savedGameWanted()) {
+      if (choice) play(*choice);
+      return;
+    }
+    const OpenOutcome opened = savedGames_->open();
+    if (opened == OpenOutcome::Opened || opened == OpenOutcome::Won) return;
+  }
+}
+
+void GameChoice::play(const OpenGameDialog::Choice& choice) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const bool dealt = PlayGame(game_,
-                              {.number = choice->number,
-                               .name = choice->name,
-                               .player = choice->player,
+                              {.number = choice.number,
+                               .name = choice.name,
+                               .player = choice.player,
                                .mode = DealMode::NewDealNumber,
                                .remember = false},
                               ScreenFacts(window_));

@@ -7,6 +7,7 @@
 #include "history/bookmark.h"
 #include "history/undo.h"
 #include "play/end_game.h"
+#include "play/leave_game.h"
 #include "records/keyed_file.h"
 #include "records/statistics_record.h"
 #include "scoring/score.h"
@@ -30,12 +31,26 @@ void NewDeal(MainWindow& window, TMainGame& game) {
     window.action(Command::OpenGame)->trigger();
     return;
   }
+  if (!ConfirmQuitGame(game)) return;
   EndGame(game);  // a game left in progress counts as lost
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (game.store().isOn(store::SoundsEnabled) && game.store().isOn(store::SoundsNewGame)) game.ui().playSound("New");
   StartNewGame(game, {.deal = true, .animate = true, .mode = DealMode::NewDealNumber});
   QApplication::restoreOverrideCursor();
   ShowDealtGame(window, game);
+}
+
+// "Quit game": the game counts as lost and another one is chosen.
+void Quit(MainWindow& window, TMainGame& game) {
+  if (QuitGame(game) != LeaveOutcome::Done) return;
+  game.ui().showTable(GameUi::TableChange::Piles);
+  window.action(Command::OpenGame)->trigger();
+}
+
+// The same deal from its start. Asked, it acts only on a game in progress;
+// unasked (the game-won dialog), also on a game just ended.
+void Restart(MainWindow& window, TMainGame& game, bool ask) {
+  if (RestartGame(game, ask) == LeaveOutcome::Done) ShowDealtGame(window, game);
 }
 
 // After the table was put back as it was: the piles, the score, the commands.
@@ -73,6 +88,8 @@ void ConnectGameCommands(MainWindow& window, TMainGame& game) {
   // A deal finds the rule record empty only before the current game was prepared.
   game.seams().applyCardSettings = [&window, &game] { PrepareCurrentGame(game, ScreenFacts(window)); };
   window.connectCommand(Command::NewGame, [&window, &game] { NewDeal(window, game); });
+  window.connectCommand(Command::QuitGame, [&window, &game] { Quit(window, game); });
+  window.connectCommand(Command::RestartGame, [&window, &game] { Restart(window, game, true); });
   window.connectCommand(Command::Undo, [&window, &game] { StepThroughHistory(window, game, HistorySide::Undo); });
   window.connectCommand(Command::Redo, [&window, &game] { StepThroughHistory(window, game, HistorySide::Redo); });
   window.connectCommand(Command::InsertBookmark, [&window, &game] {
@@ -85,8 +102,8 @@ void ConnectGameCommands(MainWindow& window, TMainGame& game) {
 }
 
 void ShowDealtGame(MainWindow& window, TMainGame& game) {
-  window.setCommandAllowed(Command::Pause, game.state().on(flag::GameInProgress));
-  window.setCommandAllowed(Command::InsertBookmark, game.state().on(flag::GameInProgress));
+  for (Command command : {Command::Pause, Command::QuitGame, Command::Save, Command::InsertBookmark})
+    window.setCommandAllowed(command, game.state().on(flag::GameInProgress));
   window.setCommandAllowed(Command::GoToBookmark, HasBookmark(game));
   ShowHistoryCommands(window, game);
   window.gameChanged();
@@ -101,7 +118,8 @@ void ShowHistoryCommands(MainWindow& window, const TMainGame& game) {
 }
 
 void ShowEndedGame(MainWindow& window, std::int64_t seconds) {
-  for (Command command : {Command::Pause, Command::QuitGame, Command::InsertBookmark, Command::GoToBookmark})
+  for (Command command :
+       {Command::Pause, Command::QuitGame, Command::Save, Command::InsertBookmark, Command::GoToBookmark})
     window.setCommandAllowed(command, false);
   window.hidePileSize();
   window.showElapsedTime(seconds);
@@ -110,6 +128,7 @@ void ShowEndedGame(MainWindow& window, std::int64_t seconds) {
 void ShowGameWonDialog(MainWindow& window, TMainGame& game) {
   GameWonDialog dialog(ToDisplayText(game.store().read(store::GameName)), PlayerTotals(game), &window);
   dialog.setHandler(GameWonDialog::Way::NewGame, [&window, &game] { NewDeal(window, game); });
+  dialog.setHandler(GameWonDialog::Way::Restart, [&window, &game] { Restart(window, game, false); });
   if (dialog.exec() == QDialog::Rejected && !game.state().on(flag::GameInProgress))
     game.ui().showTable(GameUi::TableChange::Piles);
 }

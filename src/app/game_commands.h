@@ -1,7 +1,7 @@
 #pragma once
 // The commands of play that reach the engine: a new deal of the current game,
-// the state of the window's commands after a deal and after the end of a game,
-// and the dialog that follows a win.
+// quitting and restarting it, the state of the window's commands after a deal
+// and after the end of a game, and the dialog that follows a win.
 #include <cstdint>
 
 #include "table/card_size.h"
@@ -15,7 +15,9 @@ class TMainGame;
 
 // With no current game (none chosen yet), "New game" opens the game
 // selection; a current game whose rules are not loaded yet (the game of an
-// earlier session) has them loaded before its deal.
+// earlier session) has them loaded before its deal. "New game" and "Quit
+// game" leave a game in progress only when the player agrees; "Restart game"
+// acts only while a game is in progress.
 void ConnectGameCommands(MainWindow& window, TMainGame& game);
 
 // What a game's card size is settled for: the screen the window is on.

@@ -16,10 +16,13 @@
 #include "about_box.h"
 #include "colours.h"
 #include "dialog_base.h"
+#include "hold_and_exit_dialog.h"
+#include "history/held_game.h"
 #include "pause_screen.h"
 #include "play/end_game.h"
 #include "resource_store.h"
 #include "autoplay/autoplay.h"
+#include "shell/close_hold.h"
 #include "shell/game_clock.h"
 #include "shell/main_game.h"
 #include "shell/preference_keys.h"
@@ -281,6 +284,10 @@ void MainWindow::buildStatusBar() {
 
 void MainWindow::connectOwnCommands() {
   connectCommand(Command::Exit, [this] { close(); });
+  connectCommand(Command::HoldAndExit, [this] {
+    game_.state().set(flag::HoldOnClose, true);
+    close();
+  });
   connectCommand(Command::About, [this] { showAbout(); });
   connectCommand(Command::Pause, [this] { setPaused(!paused_); });
   connectCommand(Command::Autoplay, [this] { switchAutoplay(action(Command::Autoplay)->isChecked()); });
@@ -626,10 +633,32 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (paused_) setPaused(false);
+  if (paused_) setPaused(false);  // the pause does not count in the time of a held game
+  const bool settled = settleUnfinishedGame();
+  game_.state().set(flag::HoldOnClose, false);  // "Hold and exit..." asks for one close only
+  if (!settled) {
+    event->ignore();
+    return;
+  }
   EndGame(game_);  // a game left in progress counts as lost
   WriteExitPreferences(game_);
   event->accept();
+}
+
+bool MainWindow::settleUnfinishedGame() {
+  const bool holdAllowed = action(Command::HoldAndExit)->isEnabled();
+  switch (DecideCloseWithGame(game_.state(), holdAllowed, game_.preferences().open())) {
+    case CloseWithGame::Leave: return true;
+    case CloseWithGame::Hold: return HoldGame(game_);  // a failed hold was told to the player
+    case CloseWithGame::Ask: break;
+  }
+  TfrmHoldAndExit question(this);
+  switch (question.ask()) {
+    case TfrmHoldAndExit::Answer::Hold: return HoldGame(game_);
+    case TfrmHoldAndExit::Answer::Exit: return true;
+    case TfrmHoldAndExit::Answer::Cancel: break;
+  }
+  return false;
 }
 
 }  // namespace velmora

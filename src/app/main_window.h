@@ -152,6 +152,9 @@ class MainWindow final : public QMainWindow {
   void placeOverlays();
   // Runs once, on the first activation.
   void firstActivation();
+  // At the close: a game in progress is held, or left to be counted as lost,
+  // as the player wants. False when the close is cancelled.
+  bool settleUnfinishedGame();
 
   TMainGame& game_;
   const ResourceStore* resources_;

@@ -120,7 +120,10 @@ OpenGameDialog::OpenGameDialog(TMainGame& game, const ResourceStore* resources, 
   ok_->setDefault(true);
   buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
   auto* openSaved = buttons->addButton(QStringLiteral("Open a sa&ved game..."), QDialogButtonBox::ActionRole);
-  openSaved->setEnabled(false);  // saved games are opened from the main menu once they exist
+  connect(openSaved, &QPushButton::clicked, this, [this] {
+    savedGameWanted_ = true;
+    reject();  // the dialog makes way for the file dialog
+  });
 
   auto* panel = new QWidget(this);
   panel->setFixedWidth(kPreviewSize.width() + 60);  // longer texts wrap instead of moving the dialog's edge
@@ -371,6 +374,7 @@ void OpenGameDialog::keyPressEvent(QKeyEvent* event) {
 
 std::optional<OpenGameDialog::Choice> OpenGameDialog::choose() {
   choice_.reset();
+  savedGameWanted_ = false;
   const IniDocument file = game_.preferences().open();
   {
     const QSignalBlocker quietPreview(showPreview_), quietMarks(showMarks_);  // both are shown below

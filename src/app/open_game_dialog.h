@@ -44,6 +44,8 @@ class OpenGameDialog final : public DialogBase {
   // Shows the dialog at the stored folder and the current game; the choice
   // when the player pressed OK.
   std::optional<Choice> choose();
+  // Whether the dialog last closed through "Open a saved game...".
+  bool savedGameWanted() const { return savedGameWanted_; }
 
   // The players dialog, opened from the pop-up menu.
   void setPlayersEditor(std::function<void()> edit) { editPlayers_ = std::move(edit); }
@@ -103,6 +105,7 @@ class OpenGameDialog final : public DialogBase {
   QMenu* popup_ = nullptr;
   QAction* delete_ = nullptr;
   std::optional<Choice> choice_;
+  bool savedGameWanted_ = false;
 };
 
 }  // namespace velmora

@@ -22,7 +22,10 @@ namespace velmora::testing {
 class QuietUi final : public GameUi {
  public:
   void showMessage(std::string_view, std::string_view text, Icon) override { messages.emplace_back(text); }
-  bool askQuestion(std::string_view, std::string_view) override { return true; }
+  bool askQuestion(std::string_view, std::string_view text) override {
+    questions.emplace_back(text);
+    return answer;
+  }
   void playSound(std::string_view name) override { sounds.emplace_back(name); }
   void stopSound() override {}
   void showTable(TableChange) override {}
@@ -32,6 +35,8 @@ class QuietUi final : public GameUi {
 
   std::vector<std::string> messages;
   std::vector<std::string> sounds;
+  std::vector<std::string> questions;
+  bool answer = true;  // to every question: OK, or Cancel
 };
 
 // A game object whose data folder is a fresh scratch folder.
@@ -72,6 +77,27 @@ class ModalDriver {
   std::function<void(QWidget&)> act_;
   bool saw_ = false;
   int polls_ = 0;
+};
+
+// Runs each step on the next modal dialog that opens, in order; a step must
+// close its dialog. Records the title of each dialog it acted on.
+class ModalSteps {
+ public:
+  explicit ModalSteps(std::vector<std::function<void(QWidget&)>> steps) : steps_(std::move(steps)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (!dialog || titles.size() >= static_cast<qsizetype>(steps_.size())) return;
+      titles << dialog->windowTitle();
+      steps_[static_cast<std::size_t>(titles.size() - 1)](*dialog);
+    });
+    timer_.start(10);
+  }
+
+  QStringList titles;
+
+ private:
+  std::vector<std::function<void(QWidget&)>> steps_;
+  QTimer timer_;
 };
 
 // Reads and closes every modal dialog that opens while it lives, however many

@@ -51,6 +51,7 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandWithItsCaptionAndShortcut) {
   } cases[] = {
       {Command::NewGame, "&File", "&New game", "F2"},
       {Command::OpenGame, "&File", "&Open a game...", "Ctrl+F12"},
+      {Command::OpenSavedGame, "&File", "Open a sa&ved game...", ""},
       {Command::FastSearch, "&File", "Games &Fast Search...", ""},
       {Command::RestartGame, "&File", "&Restart game", "Ctrl+F2"},
       {Command::SelectGameNumber, "&File", "S&elect a game number...", "F3"},
@@ -119,9 +120,10 @@ TEST_F(MainWindowTest, NoTwoCommandsShareAShortcut) {
 
 TEST_F(MainWindowTest, AtStartUpOnlyCommandsThatWorkAreEnabled) {
   const auto window = makeWindow();
-  // Without a game: the program can be left and told about; the rest waits
-  // for its handler, a game in progress or the rules of a game.
-  const std::set<Command> enabled = {Command::Exit, Command::About};
+  // Without a game: the program can be left ("Hold and exit..." holds
+  // nothing then) and told about; the rest waits for its handler, a game in
+  // progress or the rules of a game.
+  const std::set<Command> enabled = {Command::Exit, Command::HoldAndExit, Command::About};
   for (const CommandRow& row : kCommands)
     EXPECT_EQ(window->action(row.command)->isEnabled(), enabled.count(row.command) == 1) << row.caption;
   for (Menu submenu : {Menu::Tutor, Menu::RandomGame})
@@ -134,6 +136,7 @@ TEST_F(MainWindowTest, TheRulesOfTheGameSwitchCommandsOff) {
                           Command::Demo, Command::NewGame})
     window->connectCommand(command, [] {});
   window->setCommandAllowed(Command::InsertBookmark, true);
+  window->setCommandAllowed(Command::Save, true);
 
   struct Case {
     const char* what;

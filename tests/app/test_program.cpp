@@ -14,6 +14,8 @@
 #include "commands.h"
 #include "piles/pile_names.h"
 #include "play/player_actions.h"
+#include "history/held_game.h"
+#include "records/statistics_record.h"
 #include "main_window.h"
 #include "program.h"
 #include "shell/main_game.h"
@@ -74,8 +76,35 @@ class ProgramTest : public ::testing::Test {
     return program;
   }
 
+  // A program that deals this deal of FreeCell at start-up.
+  std::unique_ptr<Program> startFreeCell(const char* deal) {
+    ProgramOptions options{programFolder().toStdString(), dataFolder().toStdString(), "FreeCell", deal};
+    auto program = std::make_unique<Program>(
+        options, [this](const QString& caption, const QString& text) { fatal.push_back({caption, text}); });
+    EXPECT_FALSE(program->start().has_value());
+    for (int wait = 0; wait < 50 && !program->game().state().on(flag::GameInProgress); ++wait) QTest::qWait(10);
+    EXPECT_TRUE(program->game().state().on(flag::GameInProgress));
+    return program;
+  }
+
+  // Deal 1 of FreeCell with one card moved, held by "Hold and exit...": the
+  // first tableau pile as it was left.
+  std::string holdAGame() {
+    const auto program = startFreeCell("1");
+    TMainGame& game = program->game();
+    EXPECT_TRUE(SendCard(game, game.piles().topCard(kFirstPile), false, false));
+    const std::string pile = game.piles().pileString(kFirstPile);
+    program->mainWindow().action(Command::HoldAndExit)->trigger();
+    EXPECT_FALSE(program->mainWindow().isVisible()) << "the window closed";
+    heldFile = HeldGameFile(game, kFirstHoldSlot);
+    EXPECT_TRUE(fs::exists(heldFile));
+    return pile;
+  }
+
+  static constexpr PileRef kFirstPile{PileGroup::Tableau, 0};
   QTemporaryDir scratch;
   std::vector<FatalMessage> fatal;
+  fs::path heldFile;
 };
 
 TEST_F(ProgramTest, OpensTheMainWindowOnAnEmptyDataFolder) {
@@ -225,6 +254,40 @@ TEST_F(ProgramTest, NewGameDealsTheGameOfAnEarlierSession) {
   EXPECT_EQ(game.store().gameName(), "FreeCell");
   for (int pile = 0; pile < 8; ++pile)
     EXPECT_FALSE(game.piles().pile({PileGroup::Tableau, pile}).empty()) << "tableau pile " << pile + 1;
+}
+
+// A held game records nothing, and the next start continues it where it was
+// left, with the move that can be undone, instead of opening the selection.
+TEST_F(ProgramTest, AHeldGameComesBackAtTheNextStartWithItsHistory) {
+  writePreferences("[Preference]\r\nAutoPlay=N\r\n");
+  const std::string pile = holdAGame();
+  const StatisticsRecord record = FindStatistics(dataFile("STAT.DAT").toStdString(), 3, "Player 1").record;
+  EXPECT_EQ(record.won + record.lost, 0) << "neither a win nor a loss";
+
+  const testing::ModalCloser closer;
+  auto program = makeProgram();
+  ASSERT_FALSE(program->start().has_value());
+  program->mainWindow().activateWindow();
+  const TMainGame& game = program->game();
+  for (int wait = 0; wait < 50 && !game.state().on(flag::GameInProgress); ++wait) QTest::qWait(10);
+  ASSERT_TRUE(game.state().on(flag::GameInProgress));
+  EXPECT_TRUE(closer.titles.isEmpty()) << "no game selection: " << closer.titles.join('|').toStdString();
+  EXPECT_EQ(game.store().gameName(), "FreeCell");
+  EXPECT_EQ(game.store().dealNumber(), "0000000000001");
+  EXPECT_EQ(game.piles().pileString(kFirstPile), pile);
+  EXPECT_EQ(game.history().undo().steps(), 1);
+  EXPECT_TRUE(program->mainWindow().action(Command::Undo)->isEnabled());
+  EXPECT_FALSE(fs::exists(heldFile)) << "a resumed game is no longer held";
+}
+
+TEST_F(ProgramTest, AGameNamedOnTheCommandLineLeavesTheHeldGameForTheNextStart) {
+  writePreferences("[Preference]\r\nAutoPlay=N\r\n");
+  holdAGame();
+  const auto program = startFreeCell("2");
+  program->mainWindow().activateWindow();
+  QTest::qWait(100);
+  EXPECT_EQ(program->game().store().dealNumber(), "0000000000002");
+  EXPECT_TRUE(fs::exists(heldFile));
 }
 
 TEST_F(ProgramTest, UndoAndRedoAreEnabledOnlyWithAStepToTake) {
