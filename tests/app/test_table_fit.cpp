@@ -66,13 +66,17 @@ TEST_F(TableFitTest, EveryGameIsShownWholeAndCentred) {
                                 .arg(window.width())
                                 .arg(window.height())
                                 .arg(table.scale());
-      EXPECT_TRUE(viewport.contains(shown)) << where.toStdString() << " " << shown.left() << "," << shown.top() << "," << shown.right() << "," << shown.bottom() << " in " << viewport.width() << "x" << viewport.height();
+      EXPECT_TRUE(viewport.contains(shown)) << where.toStdString() << ": the table at " << shown.left() << ","
+                                            << shown.top() << " to " << shown.right() << "," << shown.bottom()
+                                            << " in " << viewport.width() << "x" << viewport.height();
       EXPECT_EQ(table.verticalScrollBar()->maximum(), 0) << where.toStdString() << ": the dealt table needs no scroll";
       const qreal left = shown.left();
       const qreal right = table.width() - table.verticalScrollBar()->sizeHint().width() - shown.right();
       EXPECT_LE(std::abs(left - right), table.pictures().cardSize().width() * table.scale())
           << where.toStdString() << ": margins " << left << " and " << right;
-      if (window.width() >= 1400) EXPECT_GT(table.scale(), 1) << where.toStdString() << ": a large window shows larger cards";
+      if (window.width() >= 1400) {
+        EXPECT_GT(table.scale(), 1) << where.toStdString() << ": a large window shows larger cards";
+      }
     }
   }
 }
