@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "catalogue/catalogue_startup.h"
 #include "game/rule_index.h"
@@ -18,26 +17,12 @@
 namespace velmora {
 namespace {
 
+using testing::JoinedLines;
 using testing::ReadAll;
 using testing::RecordingUi;
 using testing::TempFolder;
+using testing::TextLines;
 using testing::WriteAll;
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
 
 class BookmarkTest : public ::testing::Test {
  protected:
@@ -114,7 +99,7 @@ TEST_F(BookmarkTest, GoingBackToTheBookmark) {
 TEST_F(BookmarkTest, TheFileLayout) {
   pressStock();
   ASSERT_TRUE(InsertBookmark(game));
-  const std::vector<std::string> lines = Lines(ReadAll(bookmarkFile()));
+  const std::vector<std::string> lines = TextLines(ReadAll(bookmarkFile()));
   ASSERT_EQ(lines.size(), 81u + 1 + 3 + 1 + 16 + 1 + 40 + 1 + 10 + 2);
   EXPECT_EQ(lines[0].size(), 95u);
   EXPECT_EQ(lines[0].substr(0, 12), "[S-0530]" + FormatNumber(game.store().gameNumber(), 4));
@@ -218,14 +203,14 @@ TEST_F(BookmarkTest, ADamagedFileChangesNothing) {
   pressStock();
   ASSERT_TRUE(InsertBookmark(game));
   const std::string file = bookmarkFile();
-  const std::vector<std::string> good = Lines(ReadAll(file));
+  const std::vector<std::string> good = TextLines(ReadAll(file));
   pressStock();
   const PileSnapshot before = table();
   const HistoryStack::Lists undoBefore = game.history().undo().lists();
   for (const Case& c : cases) {
     std::vector<std::string> lines = good;
     c.damage(lines);
-    WriteAll(file, Joined(lines));
+    WriteAll(file, JoinedLines(lines));
     ui.messages.clear();
     EXPECT_FALSE(GoToBookmark(game)) << c.what;
     ASSERT_EQ(ui.messages.size(), 1u) << c.what;
@@ -247,12 +232,12 @@ TEST(GameFile, AnOlderLayoutGainsTheNewPileSlots) {
   game.piles().pile({PileGroup::Tableau, 27}) = {4};
   const std::string current = GameFileText(game);
 
-  std::vector<std::string> lines = Lines(current);
+  std::vector<std::string> lines = TextLines(current);
   lines[0].replace(3, 4, "0520");
   lines.erase(lines.begin() + 59, lines.begin() + 71);  // tableau 29-40
   const auto piles = std::find(lines.begin(), lines.end(), "[UNDO - Piles]") - lines.begin();
   lines.erase(lines.begin() + piles + 1 + 28, lines.begin() + piles + 1 + 40);
-  const GameFileRead older = ReadGameFile(Joined(lines));
+  const GameFileRead older = ReadGameFile(JoinedLines(lines));
   const GameFileRead now = ReadGameFile(current);
   ASSERT_TRUE(older.contents) << older.fault;
   ASSERT_TRUE(now.contents) << now.fault;

@@ -101,7 +101,7 @@ TEST_F(RenamePlayerFiles, AFailedWriteLeavesEveryFileAsItWas) {
 }
 
 TEST_F(RenamePlayerFiles, ANameTheRecordsCannotHoldIsRefused) {
-  for (const std::string to : {Repeat("z", 31), Repeat("Ж", 31), std::string("Zoe\xFF")}) {
+  for (const std::string& to : {Repeat("z", 31), Repeat("Ж", 31), std::string("Zoe\xFF")}) {
     EXPECT_EQ(RenamePlayerRecords(data, "Anna", to), PlayerNameProblem(to)) << to;
     EXPECT_EQ(ReadAll(dir / "data" / "STAT.DAT"), statistics);
     EXPECT_EQ(ReadAll(dir / "data" / "STAT_LOG.DAT"), log);

@@ -7,7 +7,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <sstream>
 
 #include "catalogue/find_game.h"
 #include "catalogue/play_game.h"
@@ -30,29 +29,15 @@
 namespace velmora {
 namespace {
 
+using testing::JoinedLines;
 using testing::ReadAll;
 using testing::RecordingUi;
 using testing::TempFolder;
+using testing::TextLines;
 using testing::WriteAll;
 
 const DisplayFacts kScreen{1280, true};
 constexpr std::int64_t kAnHourAndMore = 3725;  // 1:02:05
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
 
 // Every file of a folder and its bytes.
 std::map<std::string, std::string> FolderContents(const fs::path& folder) {
@@ -269,7 +254,7 @@ TEST_F(SavedGameTest, ADamagedFileIsRefusedAndChangesNothing) {
   deal("Klondike (draw one)");
   move({PileGroup::Stock, 0}, {PileGroup::Stock, 1});
   move({PileGroup::Stock, 0}, {PileGroup::Stock, 1});
-  const Text good = Lines(ReadAll(save()));
+  const Text good = TextLines(ReadAll(save()));
   const fs::path file = dir / "damaged.gam";
   game.store().write(store::ConfirmQuitGame, "Y");
   const PileSnapshot running = table();
@@ -279,7 +264,7 @@ TEST_F(SavedGameTest, ADamagedFileIsRefusedAndChangesNothing) {
     SCOPED_TRACE(c.what);
     Text lines = good;
     c.damage(lines);
-    WriteAll(file, Joined(lines));
+    WriteAll(file, JoinedLines(lines));
     ui.messages.clear();
     ui.questions.clear();
     EXPECT_EQ(open(file), OpenOutcome::Refused);
@@ -302,9 +287,9 @@ TEST_F(SavedGameTest, TheFilesPlayerIsTakenOnlyWhenRegistered) {
   ASSERT_EQ(OpenSavedGame(game, file, {kScreen, false}), OpenOutcome::Opened);
   EXPECT_EQ(game.store().playerName(), "Player 2");
 
-  std::vector<std::string> lines = Lines(ReadAll(file));
+  std::vector<std::string> lines = TextLines(ReadAll(file));
   lines[1].replace(0, 8, "Stranger");
-  WriteAll(file, Joined(lines));
+  WriteAll(file, JoinedLines(lines));
   game.store().write(store::UserDefault, "Player 1");
   ASSERT_EQ(OpenSavedGame(game, file, {kScreen, false}), OpenOutcome::Opened);
   EXPECT_EQ(game.store().playerName(), "Player 1");
@@ -369,7 +354,7 @@ TEST_F(SavedGameTest, OlderLayoutsAreConverted) {
   ASSERT_TRUE(now.contents);
   for (std::string_view version : {"0520", "0303", "0302", "0301"}) {
     SCOPED_TRACE(version);
-    const GameFileRead older = ReadGameFile(Joined(OlderLayout(Lines(ReadAll(dir / "game.gam")), version)));
+    const GameFileRead older = ReadGameFile(JoinedLines(OlderLayout(TextLines(ReadAll(dir / "game.gam")), version)));
     ASSERT_TRUE(older.contents) << older.fault;
     EXPECT_EQ(older.contents->version, version);
     EXPECT_EQ(older.contents->table, now.contents->table);
@@ -385,7 +370,7 @@ TEST_F(SavedGameTest, TheOldestLayoutOpensWithoutItsHistory) {
   move({PileGroup::Tableau, 0}, {PileGroup::Reserves, 1});
   const PileSnapshot saved = table();
   const fs::path file = dir / "old.gam";
-  WriteAll(file, Joined(OlderLayout(Lines(ReadAll(save())), "0300")));
+  WriteAll(file, JoinedLines(OlderLayout(TextLines(ReadAll(save())), "0300")));
   ASSERT_EQ(OpenSavedGame(game, file, {kScreen, false}), OpenOutcome::Opened);
   EXPECT_EQ(table(), saved);
   EXPECT_TRUE(game.history().undo().empty());
