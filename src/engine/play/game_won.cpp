@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "families/game_family.h"
 #include "game/rule_index.h"
 #include "scoring/score.h"
 #include "shell/main_game.h"
@@ -10,56 +11,6 @@
 namespace velmora {
 namespace {
 
-// What a won table looks like, by game family.
-enum class WonRule {
-  Cleared,                      // stock, waste, tableau and reserves empty
-  EveryTableauPileHoldsCards,   // the table is filled (poker squares)
-  StockOutFirstPileUpToFour,
-  EveryTableauPileOneCard,
-  StockOutAnAceOnEveryPile,
-  RunsFromTwoInSuit,
-  ScoreToWinReached,
-  OnlyFirstFoundationHoldsCards,
-  NineDownToOne,
-  SequenceOfNinetyOne,
-  FourPilesHoldCards,
-  FamilyScoreReached,
-  StockOutOneCardLeft,
-  FourOnEachOfTwentyFour,
-  EightOnFirstReserve,
-  StockOut,
-  FamilyTest,
-};
-
-struct FamilyWonRule {
-  int family;
-  WonRule rule;
-};
-
-// Every family not listed is won when the table is cleared.
-constexpr std::array kFamilyWonRules{
-    FamilyWonRule{9, WonRule::EveryTableauPileHoldsCards},   FamilyWonRule{59, WonRule::EveryTableauPileHoldsCards},
-    FamilyWonRule{21, WonRule::StockOutFirstPileUpToFour},   FamilyWonRule{22, WonRule::StockOutFirstPileUpToFour},
-    FamilyWonRule{27, WonRule::EveryTableauPileOneCard},     FamilyWonRule{31, WonRule::StockOutAnAceOnEveryPile},
-    FamilyWonRule{32, WonRule::RunsFromTwoInSuit},           FamilyWonRule{34, WonRule::ScoreToWinReached},
-    FamilyWonRule{35, WonRule::ScoreToWinReached},           FamilyWonRule{36, WonRule::ScoreToWinReached},
-    FamilyWonRule{37, WonRule::ScoreToWinReached},           FamilyWonRule{39, WonRule::ScoreToWinReached},
-    FamilyWonRule{40, WonRule::ScoreToWinReached},           FamilyWonRule{42, WonRule::ScoreToWinReached},
-    FamilyWonRule{47, WonRule::ScoreToWinReached},           FamilyWonRule{41, WonRule::OnlyFirstFoundationHoldsCards},
-    FamilyWonRule{43, WonRule::NineDownToOne},               FamilyWonRule{44, WonRule::SequenceOfNinetyOne},
-    FamilyWonRule{45, WonRule::FourPilesHoldCards},          FamilyWonRule{46, WonRule::FamilyScoreReached},
-    FamilyWonRule{48, WonRule::StockOutOneCardLeft},         FamilyWonRule{49, WonRule::FourOnEachOfTwentyFour},
-    FamilyWonRule{52, WonRule::EightOnFirstReserve},         FamilyWonRule{55, WonRule::StockOut},
-    FamilyWonRule{57, WonRule::FamilyTest},                  FamilyWonRule{58, WonRule::FamilyTest},
-};
-
-constexpr WonRule RuleOfFamily(int family) {
-  for (const FamilyWonRule& entry : kFamilyWonRules)
-    if (entry.family == family) return entry.rule;
-  return WonRule::Cleared;
-}
-
-constexpr int kPyramidFamily = 4;
 constexpr int kPilesOfFour = 24;
 
 int InUse(const TMainGame& game, PileGroup group) {
@@ -80,24 +31,26 @@ bool EveryTableauPile(const TMainGame& game, Test test) {
 
 bool ScoreReaches(const TMainGame& game, std::int64_t score) { return score >= game.rules()[rule::ScoreToWin]; }
 
-// The pyramid (family 4) keeps "000" in the places of removed cards: a row
-// of gaps alone is an empty row.
-bool TableauPileEmpty(const TMainGame& game, int i) {
+// The families that keep "000" in the places of removed cards (the
+// pyramid) count a row of gaps alone as an empty row.
+enum class Gaps { AreCards, CountEmpty };
+
+bool TableauPileEmpty(const TMainGame& game, int i, Gaps gaps) {
   const Pile& pile = Tableau(game, i);
-  if (game.rules()[rule::Family] != kPyramidFamily) return pile.empty();
+  if (gaps == Gaps::AreCards) return pile.empty();
   return std::all_of(pile.begin(), pile.end(), [](CardId card) { return card == kNoCard; });
 }
 
-bool StockWasteAndTableauEmpty(const TMainGame& game) {
+bool StockWasteAndTableauEmpty(const TMainGame& game, Gaps gaps = Gaps::AreCards) {
   if (!Empty(game, kStock) || !Empty(game, kWaste)) return false;
   for (int i = 0; i < kTableauPiles; ++i)
-    if (!TableauPileEmpty(game, i)) return false;
+    if (!TableauPileEmpty(game, i, gaps)) return false;
   return true;
 }
 
 // Foundations and the third stock slot (the discard pile) are not looked at.
-bool Cleared(const TMainGame& game) {
-  if (!StockWasteAndTableauEmpty(game)) return false;
+bool Cleared(const TMainGame& game, Gaps gaps = Gaps::AreCards) {
+  if (!StockWasteAndTableauEmpty(game, gaps)) return false;
   for (int j = 0; j < kReserves; ++j)
     if (!Empty(game, {PileGroup::Reserves, j})) return false;
   return true;
@@ -175,8 +128,9 @@ bool AnAceOnEveryPile(const TMainGame& game) {
 bool GameWonTest(TMainGame& game) {
   const FamilyWonHooks& hooks = game.playSeams().familyWon;
   const bool stockOut = Empty(game, kStock);
-  switch (RuleOfFamily(game.rules()[rule::Family])) {
+  switch (game.family().facts().won) {
     case WonRule::Cleared: return Cleared(game);
+    case WonRule::ClearedGapsCountEmpty: return Cleared(game, Gaps::CountEmpty);
     case WonRule::EveryTableauPileHoldsCards:
       return EveryTableauPile(game, [](const Pile& pile) { return !pile.empty(); });
     case WonRule::StockOutFirstPileUpToFour: return stockOut && Cards(game, {PileGroup::Tableau, 0}) <= 4;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "families/game_family.h"
 #include "game/rule_index.h"
 #include "shell/main_game.h"
 
@@ -13,9 +14,6 @@ constexpr char kStandardMode[] = "01";
 constexpr int kMemoryDeck = 52;  // the memory games score against one deck, whatever rule 371 says
 
 bool StandardMode(const TMainGame& game) { return game.store().read(store::ScoringMode) == kStandardMode; }
-
-// The poker squares families keep a score of their own (hands, not cards).
-bool KeepsOwnScore(int family) { return family == 9 || family == 59; }
 
 int CardsIn(const TMainGame& game, PileRef pile) { return static_cast<int>(game.piles().pile(pile).size()); }
 
@@ -131,29 +129,26 @@ std::int64_t TableauCardsScore(const TMainGame& game, int firstPiles) {
 // until that routine joins them.
 std::int64_t FamilyBase(const TMainGame& game) { return -DeckCards(game); }
 
-std::int64_t FamilyScore(const TMainGame& game, int family) {
-  switch (family) {
-    case 32: return GapRowsScore(game);
-    case 34: return NumberedPilesScore(game);
-    case 35: return -DeckCards(game) + 10 * CardsIn(game, kThirdStockSlot);
-    case 37: return 10 * DiscardedPairs(game) - kMemoryDeck - 2 * Misses(game);
-    case 39: return 7 * DiscardedPairs(game) - kMemoryDeck - Misses(game);
-    case 40: return ClockScore(game);
-    case 41: return EmptiedFoundationsScore(game);
-    case 42: return RisingRunsScore(game);
-    case 43: return NineRunsScore(game);
-    case 47: return DiscardScore(game);
-    case 48: return BaseWithBonus(game) + kPointsPerCard * CardsIn(game, {PileGroup::Foundations, 1});
-    case 49: return BaseWithBonus(game) + TableauCardsScore(game, 24);
-    case 55: return -DeckCards(game) + TableauCardsScore(game, kTableauPiles);
-    case 36:
-    case 38:
-    case 44:
-    case 46:
-    case 57:
-    case 58: return FamilyBase(game);
-    default: return StandardScore(game);
+std::int64_t FamilyScore(const TMainGame& game, ScoreRule rule) {
+  switch (rule) {
+    case ScoreRule::Standard: return StandardScore(game);
+    case ScoreRule::GapRows: return GapRowsScore(game);
+    case ScoreRule::NumberedPiles: return NumberedPilesScore(game);
+    case ScoreRule::DiscardTimesTen: return -DeckCards(game) + 10 * CardsIn(game, kThirdStockSlot);
+    case ScoreRule::MemoryPairs: return 10 * DiscardedPairs(game) - kMemoryDeck - 2 * Misses(game);
+    case ScoreRule::MemoryPairsSeven: return 7 * DiscardedPairs(game) - kMemoryDeck - Misses(game);
+    case ScoreRule::Clock: return ClockScore(game);
+    case ScoreRule::EmptiedFoundations: return EmptiedFoundationsScore(game);
+    case ScoreRule::RisingRuns: return RisingRunsScore(game);
+    case ScoreRule::NineRuns: return NineRunsScore(game);
+    case ScoreRule::Discard: return DiscardScore(game);
+    case ScoreRule::SecondFoundationBonus:
+      return BaseWithBonus(game) + kPointsPerCard * CardsIn(game, {PileGroup::Foundations, 1});
+    case ScoreRule::TwentyFourPilesBonus: return BaseWithBonus(game) + TableauCardsScore(game, 24);
+    case ScoreRule::TableauCards: return -DeckCards(game) + TableauCardsScore(game, kTableauPiles);
+    case ScoreRule::FamilyBase: return FamilyBase(game);
   }
+  return StandardScore(game);
 }
 
 // Rule 47's base: minus the cards a stripped deck keeps.
@@ -168,7 +163,6 @@ int StandardBase(const TMainGame& game) {
 
 // The clock family is lost once all four Kings lie face up on pile 13,
 // unless the score is the game's complete score (rule 49).
-constexpr int kClockFamily = 40;
 constexpr int kKingsPile = 12;
 constexpr int kKings = 4;
 
@@ -199,17 +193,17 @@ std::int64_t StandardScore(const TMainGame& game) {
 }
 
 std::int64_t RecomputeScore(TMainGame& game) {
-  const int family = game.rules()[rule::Family];
-  if (KeepsOwnScore(family)) return StoredScore(game);
-  const std::int64_t score = FamilyScore(game, family);
+  const FamilyFacts& family = game.family().facts();
+  if (family.keepsOwnScore) return StoredScore(game);
+  const std::int64_t score = FamilyScore(game, family.score);
   game.store().writeNumber(store::Score, score);
   game.ui().showScore(score);
-  if (family == kClockFamily) LostWhenTheKingsAreOut(game, score);
+  if (family.losesWhenKingsAreOut) LostWhenTheKingsAreOut(game, score);
   return score;
 }
 
 void AddScore(TMainGame& game, int units) {
-  if (KeepsOwnScore(game.rules()[rule::Family])) return;
+  if (game.family().facts().keepsOwnScore) return;
   if (StandardMode(game)) game.store().writeNumber(store::Score, StoredScore(game) + kPointsPerCard * units);
   ShowStoredScore(game);
 }

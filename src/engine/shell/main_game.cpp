@@ -1,6 +1,8 @@
 #include "shell/main_game.h"
 
 #include "autoplay/autoplay.h"
+#include "families/game_family.h"
+#include "game/rule_index.h"
 #include "play/end_game.h"
 #include "play/game_won.h"
 #include "scoring/score.h"
@@ -24,5 +26,11 @@ TMainGame::TMainGame(Folders folders, GameUi& ui)
   seams_.afterDeal = [this] { AutoplayAfterDeal(*this); };
   playSeams_.autoplay = [this] { AutoplayAfterRelease(*this); };
 }
+
+}  // namespace velmora
+
+namespace velmora {
+
+const GameFamily& TMainGame::family() const { return FamilyFor(rules_[rule::Family]); }
 
 }  // namespace velmora

@@ -30,6 +30,8 @@
 
 namespace velmora {
 
+class GameFamily;
+
 class TMainGame {
  public:
   TMainGame(Folders folders, GameUi& ui);
@@ -58,6 +60,9 @@ class TMainGame {
   const CardTable& cards() const { return cards_; }
   PileStore& piles() { return piles_; }
   const PileStore& piles() const { return piles_; }
+  // The current game's family, looked up from its rule 51: the rules change
+  // only when a game is loaded, so the family is chosen with them.
+  const GameFamily& family() const;
   // The moves the hint engine showed lately.
   HintMemory& hintMemory() { return hintMemory_; }
   const HintMemory& hintMemory() const { return hintMemory_; }

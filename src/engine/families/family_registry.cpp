@@ -1,0 +1,83 @@
+// The one table of game families: each family number a game's rule 51 may
+// hold, with the facts that set it apart from the plain game. A number the
+// table leaves out is the plain game: won when the table is cleared, scored
+// by the standard score.
+#include <array>
+#include <map>
+
+#include "families/game_family.h"
+
+namespace velmora {
+namespace {
+
+struct FamilyRow {
+  int number;
+  FamilyFacts facts;
+};
+
+constexpr FamilyFacts Won(WonRule won, ScoreRule score = ScoreRule::Standard) { return {.won = won, .score = score}; }
+constexpr FamilyFacts Scored(ScoreRule score) { return {.score = score}; }
+
+constexpr FamilyFacts kPokerSquares{.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true};
+constexpr FamilyFacts kClock{
+    .won = WonRule::ScoreToWinReached, .score = ScoreRule::Clock, .losesWhenKingsAreOut = true};
+
+constexpr std::array kFamilyRows{
+    FamilyRow{4, Won(WonRule::ClearedGapsCountEmpty)},
+    FamilyRow{9, kPokerSquares},
+    FamilyRow{21, Won(WonRule::StockOutFirstPileUpToFour)},
+    FamilyRow{22, Won(WonRule::StockOutFirstPileUpToFour)},
+    FamilyRow{27, Won(WonRule::EveryTableauPileOneCard)},
+    FamilyRow{31, Won(WonRule::StockOutAnAceOnEveryPile)},
+    FamilyRow{32, Won(WonRule::RunsFromTwoInSuit, ScoreRule::GapRows)},
+    FamilyRow{34, Won(WonRule::ScoreToWinReached, ScoreRule::NumberedPiles)},
+    FamilyRow{35, Won(WonRule::ScoreToWinReached, ScoreRule::DiscardTimesTen)},
+    FamilyRow{36, Won(WonRule::ScoreToWinReached, ScoreRule::FamilyBase)},
+    FamilyRow{37, Won(WonRule::ScoreToWinReached, ScoreRule::MemoryPairs)},
+    FamilyRow{38, Scored(ScoreRule::FamilyBase)},
+    FamilyRow{39, Won(WonRule::ScoreToWinReached, ScoreRule::MemoryPairsSeven)},
+    FamilyRow{40, kClock},
+    FamilyRow{41, Won(WonRule::OnlyFirstFoundationHoldsCards, ScoreRule::EmptiedFoundations)},
+    FamilyRow{42, Won(WonRule::ScoreToWinReached, ScoreRule::RisingRuns)},
+    FamilyRow{43, Won(WonRule::NineDownToOne, ScoreRule::NineRuns)},
+    FamilyRow{44, Won(WonRule::SequenceOfNinetyOne, ScoreRule::FamilyBase)},
+    FamilyRow{45, Won(WonRule::FourPilesHoldCards)},
+    FamilyRow{46, Won(WonRule::FamilyScoreReached, ScoreRule::FamilyBase)},
+    FamilyRow{47, Won(WonRule::ScoreToWinReached, ScoreRule::Discard)},
+    FamilyRow{48, Won(WonRule::StockOutOneCardLeft, ScoreRule::SecondFoundationBonus)},
+    FamilyRow{49, Won(WonRule::FourOnEachOfTwentyFour, ScoreRule::TwentyFourPilesBonus)},
+    FamilyRow{52, Won(WonRule::EightOnFirstReserve)},
+    FamilyRow{55, Won(WonRule::StockOut, ScoreRule::TableauCards)},
+    FamilyRow{57, Won(WonRule::FamilyTest, ScoreRule::FamilyBase)},
+    FamilyRow{58, Won(WonRule::FamilyTest, ScoreRule::FamilyBase)},
+    FamilyRow{59, kPokerSquares},
+};
+
+constexpr bool NumbersAreUnique() {
+  for (std::size_t a = 0; a < kFamilyRows.size(); ++a)
+    for (std::size_t b = a + 1; b < kFamilyRows.size(); ++b)
+      if (kFamilyRows[a].number == kFamilyRows[b].number) return false;
+  return true;
+}
+static_assert(NumbersAreUnique(), "each family has one row");
+
+// Built once from the table; the objects live as long as the program.
+const std::map<int, GameFamily>& Families() {
+  static const std::map<int, GameFamily> families = [] {
+    std::map<int, GameFamily> built;
+    for (const FamilyRow& row : kFamilyRows) built.try_emplace(row.number, row.facts);
+    return built;
+  }();
+  return families;
+}
+
+}  // namespace
+
+const GameFamily& FamilyFor(int number) {
+  static const GameFamily kPlainGame;
+  const auto& families = Families();
+  const auto found = families.find(number);
+  return found == families.end() ? kPlainGame : found->second;
+}
+
+}  // namespace velmora

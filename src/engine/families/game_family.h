@@ -1,0 +1,74 @@
+#pragma once
+// A game family (rule 51): the facts and procedures a family brings to the
+// rules its games share. Every family has one `GameFamily`, chosen by its
+// number from the one table in family_registry.cpp; the base class is the
+// plain game, so a family states only where it differs. The family objects
+// hold no state: what a family keeps lies in the piles, the state words and
+// the step log, so undo, saved games and held games keep it with the rest.
+namespace velmora {
+
+// What a won table looks like.
+enum class WonRule {
+  Cleared,                      // stock, waste, tableau and reserves empty
+  ClearedGapsCountEmpty,        // the same, with a row of "000" gaps counted as empty
+  EveryTableauPileHoldsCards,   // the table is filled (poker squares)
+  StockOutFirstPileUpToFour,
+  EveryTableauPileOneCard,
+  StockOutAnAceOnEveryPile,
+  RunsFromTwoInSuit,
+  ScoreToWinReached,
+  OnlyFirstFoundationHoldsCards,
+  NineDownToOne,
+  SequenceOfNinetyOne,
+  FourPilesHoldCards,
+  FamilyScoreReached,
+  StockOutOneCardLeft,
+  FourOnEachOfTwentyFour,
+  EightOnFirstReserve,
+  StockOut,
+  FamilyTest,
+};
+
+// How the score is counted when it is recomputed.
+enum class ScoreRule {
+  Standard,          // the standard score of the scoring mode
+  GapRows,           // the runs from Two in the rows of a gap game
+  NumberedPiles,
+  DiscardTimesTen,   // minus the deck, ten per card on the discard pile
+  MemoryPairs,       // ten per discarded pair, two off per miss
+  MemoryPairsSeven,  // seven per discarded pair, one off per miss
+  Clock,
+  EmptiedFoundations,
+  RisingRuns,
+  NineRuns,
+  Discard,
+  SecondFoundationBonus,
+  TwentyFourPilesBonus,
+  TableauCards,
+  FamilyBase,        // minus the deck, until the family's own routine counts
+};
+
+struct FamilyFacts {
+  WonRule won = WonRule::Cleared;
+  ScoreRule score = ScoreRule::Standard;
+  bool keepsOwnScore = false;           // the score is the family's own tally (hands, not cards)
+  bool losesWhenKingsAreOut = false;    // lost once the four Kings lie face up on the thirteenth pile
+};
+
+class GameFamily {
+ public:
+  explicit GameFamily(const FamilyFacts& facts = {}) : facts_(facts) {}
+  virtual ~GameFamily() = default;
+  GameFamily(const GameFamily&) = delete;
+  GameFamily& operator=(const GameFamily&) = delete;
+
+  const FamilyFacts& facts() const { return facts_; }
+
+ private:
+  FamilyFacts facts_;
+};
+
+// The family with this number; a number no family uses gets the plain game.
+const GameFamily& FamilyFor(int number);
+
+}  // namespace velmora
