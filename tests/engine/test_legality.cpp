@@ -53,7 +53,7 @@ struct Table {
   void setAllTableau(int index, int value) {
     for (int i = 0; i < 8; ++i) rules[index + i] = static_cast<std::int16_t>(value);
   }
-  MoveRules moves(GameUi* ui = nullptr) const { return MoveRules(rules, piles, cards, MoveRules::NoFamily(), ui); }
+  MoveRules moves(GameUi* ui = nullptr) const { return MoveRules(rules, piles, cards, nullptr, ui); }
 
   RuleRecord rules;
   PileStore piles;
@@ -630,8 +630,9 @@ TEST(CanPlace, NamesOutsideTheBuildingPilesRefuse) {
 // --- Family procedures -------------------------------------------------------------
 
 // Answers yes and notes what it was asked.
-class AgreeingFamily : public FamilyTests {
+class AgreeingFamily : public GameFamily {
  public:
+  AgreeingFamily() : GameFamily({.asksTableauToFoundation = true}) {}
   bool mayGoFromTableauToFoundation(int k, CardId card) const override { return note("foundation", k, card); }
   bool mayPlaceWasteCard(CardId card, int wasteFirst, int i) const override {
     return note("waste card " + std::to_string(wasteFirst), i, card);
@@ -677,7 +678,7 @@ TEST(FamilyProcedures, TheirQuestionsReachTheFamily) {
     t.put(Res(0), {C(6)});
     c.rules(t);
     AgreeingFamily family;
-    const MoveRules moves(t.rules, t.piles, t.cards, family);
+    const MoveRules moves(t.rules, t.piles, t.cards, &family);
     EXPECT_TRUE(c.question(moves)) << c.what;
     EXPECT_EQ(family.asked, std::vector<std::string>{c.asked}) << c.what;
     EXPECT_FALSE(c.question(t.moves())) << c.what << ": without the family's procedure";

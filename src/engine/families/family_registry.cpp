@@ -19,14 +19,17 @@ constexpr FamilyFacts Won(WonRule won, ScoreRule score = ScoreRule::Standard) { 
 constexpr FamilyFacts Scored(ScoreRule score) { return {.score = score}; }
 
 constexpr FamilyFacts kPokerSquares{.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true};
-constexpr FamilyFacts kClock{
-    .won = WonRule::ScoreToWinReached, .score = ScoreRule::Clock, .losesWhenKingsAreOut = true};
+constexpr FamilyFacts kClock{.won = WonRule::ScoreToWinReached,
+                             .score = ScoreRule::Clock,
+                             .losesWhenKingsAreOut = true,
+                             .buildsOnFaceDown = true};
 
 constexpr std::array kFamilyRows{
     FamilyRow{4, Won(WonRule::ClearedGapsCountEmpty)},
     FamilyRow{9, kPokerSquares},
     FamilyRow{21, Won(WonRule::StockOutFirstPileUpToFour)},
     FamilyRow{22, Won(WonRule::StockOutFirstPileUpToFour)},
+    FamilyRow{23, {.asksTableauToFoundation = true}},
     FamilyRow{27, Won(WonRule::EveryTableauPileOneCard)},
     FamilyRow{31, Won(WonRule::StockOutAnAceOnEveryPile)},
     FamilyRow{32, Won(WonRule::RunsFromTwoInSuit, ScoreRule::GapRows)},

@@ -5,6 +5,7 @@
 // plain game, so a family states only where it differs. The family objects
 // hold no state: what a family keeps lies in the piles, the state words and
 // the step log, so undo, saved games and held games keep it with the rest.
+#include "cards/card.h"
 namespace velmora {
 
 // What a won table looks like.
@@ -53,6 +54,10 @@ struct FamilyFacts {
   ScoreRule score = ScoreRule::Standard;
   bool keepsOwnScore = false;           // the score is the family's own tally (hands, not cards)
   bool losesWhenKingsAreOut = false;    // lost once the four Kings lie face up on the thirteenth pile
+  bool asksTableauToFoundation = false; // a tableau card goes up only when `mayGoFromTableauToFoundation`
+  bool buildsOnFaceDown = false;        // a face-down top card takes cards like a face-up one
+
+  bool operator==(const FamilyFacts&) const = default;
 };
 
 class GameFamily {
@@ -63,6 +68,23 @@ class GameFamily {
   GameFamily& operator=(const GameFamily&) = delete;
 
   const FamilyFacts& facts() const { return facts_; }
+
+  // The questions the move rules hand to the family. The plain game has no
+  // procedure of its own and refuses.
+
+  // A card from a tableau pile offered to foundation k, in a family that asks.
+  virtual bool mayGoFromTableauToFoundation(int /*k*/, CardId /*card*/) const { return false; }
+  // Waste priority 2 (`wasteFirst` 1) or 3 (0): the waste card offered to tableau pile i.
+  virtual bool mayPlaceWasteCard(CardId /*card*/, int /*wasteFirst*/, int /*i*/) const { return false; }
+  // Reserve take rule -14: whether the card may be taken from reserve j (0-based).
+  virtual bool mayTakeFromReserve(int /*j*/, CardId /*card*/) const { return false; }
+  // Grid games: whether the card may be taken from tableau pile i.
+  virtual bool mayTakeFromGrid(int /*i*/, CardId /*card*/) const { return false; }
+  // A building code decided by the family (5, 62, 67, 113) for pile p;
+  // `top` is 0 on an empty pile.
+  virtual bool mayBuild(int /*code*/, CardId /*top*/, CardId /*card*/, int /*p*/, bool /*toFoundation*/) const {
+    return false;
+  }
 
  private:
   FamilyFacts facts_;

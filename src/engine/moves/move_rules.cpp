@@ -16,8 +16,6 @@ constexpr int kRankAce = 1;
 int TopRank(CardId top) { return top == kNoCard ? -1 : CardRank(top); }
 
 // Family whose face-down tableau cards may still be built on.
-constexpr int kFamilyBuildsOnFaceDown = 40;
-constexpr int kFamilyTableauToFoundationTest = 23;
 
 // Foundation codes with a rule of their own before the capacity check.
 constexpr int kQueensOnlyCode = 10;
@@ -29,14 +27,13 @@ constexpr int kSingleOnBuiltPileCode = 34;
 
 }  // namespace
 
-const FamilyTests& MoveRules::NoFamily() {
-  static const FamilyTests kRefusesEverything;
-  return kRefusesEverything;
-}
-
 MoveRules::MoveRules(const RuleRecord& rules, const PileStore& piles, const CardTable& cards,
-                     const FamilyTests& family, GameUi* reportTo)
-    : rules_(rules), piles_(piles), cards_(cards), family_(family), reportTo_(reportTo) {
+                     const GameFamily* family, GameUi* reportTo)
+    : rules_(rules),
+      piles_(piles),
+      cards_(cards),
+      family_(family != nullptr ? *family : FamilyFor(rules[rule::Family])),
+      reportTo_(reportTo) {
   refresh();
 }
 
@@ -91,7 +88,7 @@ bool MoveRules::foundationAccepts(int k, const MovingUnit& unit) const {
   if (k < 0 || k >= foundations_) return false;
   if (unit.size() != 1) return false;  // only single cards go to a foundation
   const CardId card = unit.bottom;
-  if (rule(rule::Family) == kFamilyTableauToFoundationTest && location::IsTableau(locationOf(card)) &&
+  if (family_.facts().asksTableauToFoundation && location::IsTableau(locationOf(card)) &&
       !family_.mayGoFromTableauToFoundation(k, card))
     return false;
   const PileRef ref{PileGroup::Foundations, k};
@@ -135,7 +132,7 @@ bool MoveRules::tableauAccepts(int i, const MovingUnit& unit) const {
   const int held = cardsIn(ref);
   const CardId top = topOf(ref);
   if (held > 0) {
-    if (cards_.isFaceDown(top) && rule(rule::Family) != kFamilyBuildsOnFaceDown) return false;
+    if (cards_.isFaceDown(top) && !family_.facts().buildsOnFaceDown) return false;
     // 0 and -1 both leave a pile unlimited: no pile that holds cards holds 0 of them.
     const int capacity = rule(rule::TableauCapacity);
     if (capacity > 0 && held >= capacity) return false;

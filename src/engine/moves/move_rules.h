@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "cards/card_table.h"
+#include "families/game_family.h"
 #include "moves/card_places.h"
-#include "moves/family_tests.h"
 #include "piles/pile_store.h"
 #include "rules/rule_record.h"
 #include "shell/game_ui.h"
@@ -49,9 +49,10 @@ struct BuildCase {
 class MoveRules {
  public:
   // `reportTo` receives the messages of refusals the player must be told of;
-  // hints and tools leave it out and get the same answers quietly.
+  // hints and tools leave it out and get the same answers quietly. Without a
+  // `family` the rules' own family (rule 51) answers the family's questions.
   MoveRules(const RuleRecord& rules, const PileStore& piles, const CardTable& cards,
-            const FamilyTests& family = NoFamily(), GameUi* reportTo = nullptr);
+            const GameFamily* family = nullptr, GameUi* reportTo = nullptr);
 
   // Reads the piles again after they changed.
   void refresh();
@@ -92,8 +93,6 @@ class MoveRules {
   int reservesInUse() const { return reserves_; }
   int emptyTableauPiles() const { return emptyTableau_; }
   int emptyReserves() const { return emptyReserves_; }
-
-  static const FamilyTests& NoFamily();
 
  private:
   enum class Ruling { Accept, Refuse, Standard };
@@ -136,7 +135,7 @@ class MoveRules {
   const RuleRecord& rules_;
   const PileStore& piles_;
   const CardTable& cards_;
-  const FamilyTests& family_;
+  const GameFamily& family_;
   GameUi* reportTo_;
   CardPlaces places_;
   int foundations_ = 0, tableau_ = 0, reserves_ = 0;
