@@ -33,7 +33,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The plain game: numbers no family row names, and families that
         // differ from it only in procedures not yet written.
-        Case{0, kPlain}, Case{5, kPlain}, Case{99, kPlain}, Case{-1, kPlain}, Case{2, kPlain}, Case{15, kPlain},
+        Case{0, kPlain}, Case{5, kPlain}, Case{99, kPlain}, Case{-1, kPlain}, Case{29, kPlain}, Case{60, kPlain},
+        Case{2, {.endsAfterStockPress = true}}, Case{15, {.endsAfterStockPress = true}},
+        Case{28, {.countsTurns = true}},
         Case{4, Won(WonRule::ClearedGapsCountEmpty)},
         Case{9, {.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true}},
         Case{59, {.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true}},

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "families/game_family.h"
 #include "scoring/score.h"
 #include "stock/stock_commands.h"
 #include "test_stock_support.h"
@@ -346,25 +347,40 @@ TEST_F(StockDealTest, FillTheEmptyPilesBelongsToTheStepThatEmptiedThem) {
   EXPECT_FALSE(ExecuteStockCommand(game, "Add_Tableau_09")) << "a pile the game does not use";
 }
 
-TEST_F(StockDealTest, FamilyRoutinesAreAskedInTheirFamiliesOnly) {
+// Takes the stock press or leaves it to the rules, and counts what it is told.
+class StockFamily : public GameFamily {
+ public:
+  explicit StockFamily(bool takesPress) : takesPress_(takesPress) {}
+  bool pressStock(TMainGame&) const override {
+    ++presses;
+    return takesPress_;
+  }
+  void dealtTo(TMainGame&, PileRef) const override { ++piles; }
+  mutable int presses = 0;
+  mutable int piles = 0;
+
+ private:
+  bool takesPress_;
+};
+
+TEST_F(StockDealTest, TheFamilyIsAskedFirstAndToldOfEveryPileDealtTo) {
   struct Case {
-    int family;
-    bool familyAsked;
-    int dealtToCalls;
-  } cases[] = {{0, false, 0}, {51, true, 0}, {29, false, 4}};
+    bool takesPress;
+    int stockLeft;
+    int pilesDealtTo;
+  } cases[] = {{true, 5, 0}, {false, 1, 4}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.family);
-    dealingGame({{rule::Family, c.family}});
+    SCOPED_TRACE(c.takesPress);
+    dealingGame({});
     tableauStyles({1, 1, 1, 1});
     lay(kStock, "030031032033034", Face::Down);
-    bool asked = false;
-    int dealtTo = 0;
-    game.stockSeams().familyPress = [&] { return asked = true; };
-    game.stockSeams().familyDealtTo = [&](PileRef) { ++dealtTo; };
+    const StockFamily family(c.takesPress);
+    game.useFamily(&family);
     click();
-    EXPECT_EQ(asked, c.familyAsked);
-    EXPECT_EQ(size(kStock), c.familyAsked ? 5 : 1) << "a press the family took deals nothing of its own";
-    EXPECT_EQ(dealtTo, c.dealtToCalls);
+    game.useFamily(nullptr);
+    EXPECT_EQ(family.presses, 1);
+    EXPECT_EQ(size(kStock), c.stockLeft) << "a press the family took deals nothing of its own";
+    EXPECT_EQ(family.piles, c.pilesDealtTo);
   }
 }
 

@@ -24,13 +24,18 @@ constexpr FamilyFacts kClock{.won = WonRule::ScoreToWinReached,
                              .losesWhenKingsAreOut = true,
                              .buildsOnFaceDown = true};
 
+constexpr FamilyFacts kEndsAfterStockPress{.endsAfterStockPress = true};
+
 constexpr std::array kFamilyRows{
+    FamilyRow{2, kEndsAfterStockPress},
     FamilyRow{4, Won(WonRule::ClearedGapsCountEmpty)},
     FamilyRow{9, kPokerSquares},
+    FamilyRow{15, kEndsAfterStockPress},
     FamilyRow{21, Won(WonRule::StockOutFirstPileUpToFour)},
     FamilyRow{22, Won(WonRule::StockOutFirstPileUpToFour)},
     FamilyRow{23, {.asksTableauToFoundation = true}},
     FamilyRow{27, Won(WonRule::EveryTableauPileOneCard)},
+    FamilyRow{28, {.countsTurns = true}},
     FamilyRow{31, Won(WonRule::StockOutAnAceOnEveryPile)},
     FamilyRow{32, Won(WonRule::RunsFromTwoInSuit, ScoreRule::GapRows)},
     FamilyRow{34, Won(WonRule::ScoreToWinReached, ScoreRule::NumberedPiles)},

@@ -6,7 +6,10 @@
 // hold no state: what a family keeps lies in the piles, the state words and
 // the step log, so undo, saved games and held games keep it with the rest.
 #include "cards/card.h"
+#include "piles/pile_names.h"
 namespace velmora {
+
+class TMainGame;
 
 // What a won table looks like.
 enum class WonRule {
@@ -56,6 +59,8 @@ struct FamilyFacts {
   bool losesWhenKingsAreOut = false;    // lost once the four Kings lie face up on the thirteenth pile
   bool asksTableauToFoundation = false; // a tableau card goes up only when `mayGoFromTableauToFoundation`
   bool buildsOnFaceDown = false;        // a face-down top card takes cards like a face-up one
+  bool countsTurns = false;             // every stock turn raises the deal count and tags its step
+  bool endsAfterStockPress = false;     // a stock press that wins the game ends it at once
 
   bool operator==(const FamilyFacts&) const = default;
 };
@@ -85,6 +90,15 @@ class GameFamily {
   virtual bool mayBuild(int /*code*/, CardId /*top*/, CardId /*card*/, int /*p*/, bool /*toFoundation*/) const {
     return false;
   }
+
+  // A press on the stock, asked before the rules deal: true when the family
+  // took the press (selected the stock card, refused with its own message, or
+  // dealt its own way). The plain game leaves the press to the rules.
+  virtual bool pressStock(TMainGame& /*game*/) const { return false; }
+  // Whether the stock may turn its cards now.
+  virtual bool mayTurn(TMainGame& /*game*/) const { return true; }
+  // After every pile a dealing command dealt a card to.
+  virtual void dealtTo(TMainGame& /*game*/, PileRef /*pile*/) const {}
 
  private:
   FamilyFacts facts_;

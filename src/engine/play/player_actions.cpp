@@ -25,7 +25,7 @@ constexpr int kWasteNeverTarget = 4;      // rule 354
 enum class SendKind { RightClick, DoubleClick };
 
 MoveRules RulesOf(TMainGame& game, bool tellPlayer) {
-  return MoveRules(game.rules(), game.piles(), game.cards(), nullptr, tellPlayer ? &game.ui() : nullptr);
+  return MoveRules(game.rules(), game.piles(), game.cards(), &game.family(), tellPlayer ? &game.ui() : nullptr);
 }
 
 void PlayIfOn(TMainGame& game, StoreItem sound, std::string_view name) {

@@ -31,6 +31,8 @@ TMainGame::TMainGame(Folders folders, GameUi& ui)
 
 namespace velmora {
 
-const GameFamily& TMainGame::family() const { return FamilyFor(rules_[rule::Family]); }
+const GameFamily& TMainGame::family() const {
+  return familyInUse_ != nullptr ? *familyInUse_ : FamilyFor(rules_[rule::Family]);
+}
 
 }  // namespace velmora

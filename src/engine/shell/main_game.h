@@ -63,6 +63,8 @@ class TMainGame {
   // The current game's family, looked up from its rule 51: the rules change
   // only when a game is loaded, so the family is chosen with them.
   const GameFamily& family() const;
+  // Tests put a family of their own in the place of rule 51's; null gives it back.
+  void useFamily(const GameFamily* family) { familyInUse_ = family; }
   // The moves the hint engine showed lately.
   HintMemory& hintMemory() { return hintMemory_; }
   const HintMemory& hintMemory() const { return hintMemory_; }
@@ -117,6 +119,7 @@ class TMainGame {
   RecordSeams recordSeams_;
   CardSizeNoticesShown cardSizeNotices_;
   bool autoplay_ = false;
+  const GameFamily* familyInUse_ = nullptr;
 };
 
 }  // namespace velmora

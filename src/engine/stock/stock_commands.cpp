@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "families/game_family.h"
 #include "history/undo.h"
 #include "play/first_move.h"
 #include "scoring/score.h"
@@ -57,11 +58,6 @@ constexpr int kFourEach = 4;
 constexpr std::size_t kThreeEach = 3;
 constexpr int kEightPiles = 8;
 
-// Families whose routines look at a press on the stock before it deals.
-constexpr std::array kFamiliesWithOwnPress{4, 49, 51, 56};
-constexpr int kFamilyTurnRefused = 60;
-constexpr int kFamilyDealtTo = 29;
-constexpr int kFamilyCountingTurns = 28;
 
 bool InDealStyles(int style) { return style >= deal_style::First && style <= deal_style::Last; }
 
@@ -134,8 +130,7 @@ bool ClassicTurnOver(const TMainGame& game) { return Rule(game, rule::RedealStyl
 // time; on an empty stock the waste is turned over (or the cards
 // redistributed) first, within the passes allowed.
 bool TurnCards(TMainGame& game, PileRef to) {
-  const auto& mayTurn = game.stockSeams().familyMayTurn;
-  if (Rule(game, rule::Family) == kFamilyTurnRefused && mayTurn && !mayTurn()) return false;
+  if (!game.family().mayTurn(game)) return false;
   bool changed = false;
   bool recorded = false;
   if (ClassicTurnOver(game)) {
@@ -164,7 +159,7 @@ bool TurnCards(TMainGame& game, PileRef to) {
     }
     changed = true;
   }
-  if (changed && Rule(game, rule::Family) == kFamilyCountingTurns) {
+  if (changed && game.family().facts().countsTurns) {
     RaiseDealCount(game);
     TagStep(game, step_tag::DealCountRaised);
   }
@@ -234,8 +229,7 @@ bool DealOnto(TMainGame& game, const std::vector<Target>& targets, bool byStyle)
     FlyCard(game, card, kStock, target.pile, store::CardsAnimate);
     MoveTopCard(game, kStock, target.pile, target.face);
     PlaySoundIf(game, store::SoundsShuffle, "Shuffle");
-    const auto& dealtTo = game.stockSeams().familyDealtTo;
-    if (Rule(game, rule::Family) == kFamilyDealtTo && dealtTo) dealtTo(target.pile);
+    game.family().dealtTo(game, target.pile);
     dealt = true;
   }
   if (dealt) TestGameWon(game);
@@ -432,17 +426,8 @@ bool Press(TMainGame& game) {
   return PressWithWaste(game);
 }
 
-bool FamilyTookThePress(TMainGame& game) {
-  const auto& familyPress = game.stockSeams().familyPress;
-  const int family = Rule(game, rule::Family);
-  const bool ownPress =
-      std::find(kFamiliesWithOwnPress.begin(), kFamiliesWithOwnPress.end(), family) != kFamiliesWithOwnPress.end();
-  return ownPress && familyPress && familyPress();
-}
-
 void EndGameIfOver(TMainGame& game) {
-  const int family = Rule(game, rule::Family);
-  if ((family == 2 || family == 15) && game.state().on(flag::GameWon) && game.playSeams().endGame)
+  if (game.family().facts().endsAfterStockPress && game.state().on(flag::GameWon) && game.playSeams().endGame)
     game.playSeams().endGame();
 }
 
@@ -464,7 +449,7 @@ bool ExecuteStockCommand(TMainGame& game, std::string_view command) {
 
 void PressStock(TMainGame& game) {
   if (!game.state().on(flag::GameInProgress)) return;
-  if (FamilyTookThePress(game)) return;
+  if (game.family().pressStock(game)) return;
   if (Press(game)) AfterChange(game);
   EndGameIfOver(game);
 }
