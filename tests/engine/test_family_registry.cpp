@@ -27,6 +27,10 @@ TEST_P(FamilyRegistryTest, GivesTheFamilysFacts) {
 constexpr FamilyFacts kPlain{};
 
 constexpr FamilyFacts Won(WonRule won, ScoreRule score = ScoreRule::Standard) { return {.won = won, .score = score}; }
+constexpr FamilyFacts Memory(WonRule won, ScoreRule score) { return {.won = won, .score = score, .showsResult = true}; }
+constexpr FamilyFacts AskedAgain(WonRule won, ScoreRule score = ScoreRule::Standard) {
+  return {.won = won, .score = score, .wonTestAfterFollowUps = true};
+}
 
 INSTANTIATE_TEST_SUITE_P(
     EveryFamily, FamilyRegistryTest,
@@ -35,20 +39,24 @@ INSTANTIATE_TEST_SUITE_P(
         // differ from it only in procedures not yet written.
         Case{0, kPlain}, Case{5, kPlain}, Case{99, kPlain}, Case{-1, kPlain}, Case{29, kPlain}, Case{60, kPlain},
         Case{2, {.endsAfterStockPress = true}}, Case{15, {.endsAfterStockPress = true}},
-        Case{28, {.countsTurns = true}},
-        Case{4, Won(WonRule::ClearedGapsCountEmpty)},
+        Case{3, {.selects = true, .leavesFirstFoundationOut = true}},
+        Case{4, {.won = WonRule::ClearedGapsCountEmpty, .selects = true, .leavesFirstFoundationOut = true}},
+        Case{8, {.stockShowsNoPasses = true}},
         Case{9, {.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true}},
         Case{59, {.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true}},
+        Case{12, {.eddySound = true}},
         Case{21, Won(WonRule::StockOutFirstPileUpToFour)}, Case{22, Won(WonRule::StockOutFirstPileUpToFour)},
-        Case{23, {.asksTableauToFoundation = true}},
-        Case{27, Won(WonRule::EveryTableauPileOneCard)}, Case{31, Won(WonRule::StockOutAnAceOnEveryPile)},
-        Case{32, Won(WonRule::RunsFromTwoInSuit, ScoreRule::GapRows)},
-        Case{34, Won(WonRule::ScoreToWinReached, ScoreRule::NumberedPiles)},
-        Case{35, Won(WonRule::ScoreToWinReached, ScoreRule::DiscardTimesTen)},
-        Case{36, Won(WonRule::ScoreToWinReached, ScoreRule::FamilyBase)},
-        Case{37, Won(WonRule::ScoreToWinReached, ScoreRule::MemoryPairs)},
-        Case{38, Won(WonRule::Cleared, ScoreRule::FamilyBase)},
-        Case{39, Won(WonRule::ScoreToWinReached, ScoreRule::MemoryPairsSeven)},
+        Case{23, {.asksTableauToFoundation = true}}, Case{27, Won(WonRule::EveryTableauPileOneCard)},
+        Case{28, {.countsTurns = true}},
+        Case{31, AskedAgain(WonRule::StockOutAnAceOnEveryPile)},
+        Case{32, {.won = WonRule::RunsFromTwoInSuit, .score = ScoreRule::GapRows, .rightPressIsPlain = true}},
+        Case{33, {.selects = true, .rightPressIsPlain = true}},
+        Case{34, AskedAgain(WonRule::ScoreToWinReached, ScoreRule::NumberedPiles)},
+        Case{35, AskedAgain(WonRule::ScoreToWinReached, ScoreRule::DiscardTimesTen)},
+        Case{36, Memory(WonRule::ScoreToWinReached, ScoreRule::FamilyBase)},
+        Case{37, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairs)},
+        Case{38, Memory(WonRule::Cleared, ScoreRule::FamilyBase)},
+        Case{39, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairsSeven)},
         Case{40, {.won = WonRule::ScoreToWinReached,
                   .score = ScoreRule::Clock,
                   .losesWhenKingsAreOut = true,
@@ -56,13 +64,14 @@ INSTANTIATE_TEST_SUITE_P(
         Case{41, Won(WonRule::OnlyFirstFoundationHoldsCards, ScoreRule::EmptiedFoundations)},
         Case{42, Won(WonRule::ScoreToWinReached, ScoreRule::RisingRuns)},
         Case{43, Won(WonRule::NineDownToOne, ScoreRule::NineRuns)},
-        Case{44, Won(WonRule::SequenceOfNinetyOne, ScoreRule::FamilyBase)},
-        Case{45, Won(WonRule::FourPilesHoldCards)},
-        Case{46, Won(WonRule::FamilyScoreReached, ScoreRule::FamilyBase)},
+        Case{44, {.won = WonRule::SequenceOfNinetyOne, .score = ScoreRule::FamilyBase, .wonTestAfterDeal = true}},
+        Case{45, {.won = WonRule::FourPilesHoldCards, .stockShowsNoPasses = true}},
+        Case{46, {.won = WonRule::FamilyScoreReached, .score = ScoreRule::FamilyBase, .rightPressIsPlain = true}},
         Case{47, Won(WonRule::ScoreToWinReached, ScoreRule::Discard)},
         Case{48, Won(WonRule::StockOutOneCardLeft, ScoreRule::SecondFoundationBonus)},
         Case{49, Won(WonRule::FourOnEachOfTwentyFour, ScoreRule::TwentyFourPilesBonus)},
-        Case{52, Won(WonRule::EightOnFirstReserve)}, Case{55, Won(WonRule::StockOut, ScoreRule::TableauCards)},
+        Case{52, {.won = WonRule::EightOnFirstReserve, .wonTestAfterReserveMove = true}},
+        Case{55, Won(WonRule::StockOut, ScoreRule::TableauCards)},
         Case{57, Won(WonRule::FamilyTest, ScoreRule::FamilyBase)},
         Case{58, Won(WonRule::FamilyTest, ScoreRule::FamilyBase)}));
 

@@ -16,7 +16,6 @@ struct FamilyRow {
 };
 
 constexpr FamilyFacts Won(WonRule won, ScoreRule score = ScoreRule::Standard) { return {.won = won, .score = score}; }
-constexpr FamilyFacts Scored(ScoreRule score) { return {.score = score}; }
 
 constexpr FamilyFacts kPokerSquares{.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true};
 constexpr FamilyFacts kClock{.won = WonRule::ScoreToWinReached,
@@ -25,36 +24,48 @@ constexpr FamilyFacts kClock{.won = WonRule::ScoreToWinReached,
                              .buildsOnFaceDown = true};
 
 constexpr FamilyFacts kEndsAfterStockPress{.endsAfterStockPress = true};
+constexpr FamilyFacts kStockWithoutPasses{.stockShowsNoPasses = true};
+
+// The memory games: won at the game's score, their result shown at the end.
+constexpr FamilyFacts Memory(WonRule won, ScoreRule score) { return {.won = won, .score = score, .showsResult = true}; }
+// Games whose last cards may be won only once a move's follow-ups are done.
+constexpr FamilyFacts AskedAgain(WonRule won, ScoreRule score = ScoreRule::Standard) {
+  return {.won = won, .score = score, .wonTestAfterFollowUps = true};
+}
 
 constexpr std::array kFamilyRows{
     FamilyRow{2, kEndsAfterStockPress},
-    FamilyRow{4, Won(WonRule::ClearedGapsCountEmpty)},
+    FamilyRow{3, {.selects = true, .leavesFirstFoundationOut = true}},
+    FamilyRow{4, {.won = WonRule::ClearedGapsCountEmpty, .selects = true, .leavesFirstFoundationOut = true}},
+    FamilyRow{8, kStockWithoutPasses},
     FamilyRow{9, kPokerSquares},
+    FamilyRow{12, {.eddySound = true}},
     FamilyRow{15, kEndsAfterStockPress},
     FamilyRow{21, Won(WonRule::StockOutFirstPileUpToFour)},
     FamilyRow{22, Won(WonRule::StockOutFirstPileUpToFour)},
     FamilyRow{23, {.asksTableauToFoundation = true}},
     FamilyRow{27, Won(WonRule::EveryTableauPileOneCard)},
     FamilyRow{28, {.countsTurns = true}},
-    FamilyRow{31, Won(WonRule::StockOutAnAceOnEveryPile)},
-    FamilyRow{32, Won(WonRule::RunsFromTwoInSuit, ScoreRule::GapRows)},
-    FamilyRow{34, Won(WonRule::ScoreToWinReached, ScoreRule::NumberedPiles)},
-    FamilyRow{35, Won(WonRule::ScoreToWinReached, ScoreRule::DiscardTimesTen)},
-    FamilyRow{36, Won(WonRule::ScoreToWinReached, ScoreRule::FamilyBase)},
-    FamilyRow{37, Won(WonRule::ScoreToWinReached, ScoreRule::MemoryPairs)},
-    FamilyRow{38, Scored(ScoreRule::FamilyBase)},
-    FamilyRow{39, Won(WonRule::ScoreToWinReached, ScoreRule::MemoryPairsSeven)},
+    FamilyRow{31, AskedAgain(WonRule::StockOutAnAceOnEveryPile)},
+    FamilyRow{32, {.won = WonRule::RunsFromTwoInSuit, .score = ScoreRule::GapRows, .rightPressIsPlain = true}},
+    FamilyRow{33, {.selects = true, .rightPressIsPlain = true}},
+    FamilyRow{34, AskedAgain(WonRule::ScoreToWinReached, ScoreRule::NumberedPiles)},
+    FamilyRow{35, AskedAgain(WonRule::ScoreToWinReached, ScoreRule::DiscardTimesTen)},
+    FamilyRow{36, Memory(WonRule::ScoreToWinReached, ScoreRule::FamilyBase)},
+    FamilyRow{37, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairs)},
+    FamilyRow{38, Memory(WonRule::Cleared, ScoreRule::FamilyBase)},
+    FamilyRow{39, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairsSeven)},
     FamilyRow{40, kClock},
     FamilyRow{41, Won(WonRule::OnlyFirstFoundationHoldsCards, ScoreRule::EmptiedFoundations)},
     FamilyRow{42, Won(WonRule::ScoreToWinReached, ScoreRule::RisingRuns)},
     FamilyRow{43, Won(WonRule::NineDownToOne, ScoreRule::NineRuns)},
-    FamilyRow{44, Won(WonRule::SequenceOfNinetyOne, ScoreRule::FamilyBase)},
-    FamilyRow{45, Won(WonRule::FourPilesHoldCards)},
-    FamilyRow{46, Won(WonRule::FamilyScoreReached, ScoreRule::FamilyBase)},
+    FamilyRow{44, {.won = WonRule::SequenceOfNinetyOne, .score = ScoreRule::FamilyBase, .wonTestAfterDeal = true}},
+    FamilyRow{45, {.won = WonRule::FourPilesHoldCards, .stockShowsNoPasses = true}},
+    FamilyRow{46, {.won = WonRule::FamilyScoreReached, .score = ScoreRule::FamilyBase, .rightPressIsPlain = true}},
     FamilyRow{47, Won(WonRule::ScoreToWinReached, ScoreRule::Discard)},
     FamilyRow{48, Won(WonRule::StockOutOneCardLeft, ScoreRule::SecondFoundationBonus)},
     FamilyRow{49, Won(WonRule::FourOnEachOfTwentyFour, ScoreRule::TwentyFourPilesBonus)},
-    FamilyRow{52, Won(WonRule::EightOnFirstReserve)},
+    FamilyRow{52, {.won = WonRule::EightOnFirstReserve, .wonTestAfterReserveMove = true}},
     FamilyRow{55, Won(WonRule::StockOut, ScoreRule::TableauCards)},
     FamilyRow{57, Won(WonRule::FamilyTest, ScoreRule::FamilyBase)},
     FamilyRow{58, Won(WonRule::FamilyTest, ScoreRule::FamilyBase)},

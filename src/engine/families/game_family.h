@@ -61,6 +61,15 @@ struct FamilyFacts {
   bool buildsOnFaceDown = false;        // a face-down top card takes cards like a face-up one
   bool countsTurns = false;             // every stock turn raises the deal count and tags its step
   bool endsAfterStockPress = false;     // a stock press that wins the game ends it at once
+  bool selects = false;                 // presses select cards, held in foundation 1, for removal
+  bool leavesFirstFoundationOut = false;  // foundation 1 (the selection) is left out of undo
+  bool rightPressIsPlain = false;       // a right press does what any other press does
+  bool stockShowsNoPasses = false;      // the empty stock's mark never offers another pass
+  bool eddySound = false;               // a card onto the discard pile sounds the eddy
+  bool wonTestAfterFollowUps = false;   // the won test is asked again once a move's follow-ups are done
+  bool wonTestAfterReserveMove = false; // the same, after a move onto a reserve only
+  bool wonTestAfterDeal = false;        // a game that may be won as dealt
+  bool showsResult = false;             // the end of a game shows the memory result
 
   bool operator==(const FamilyFacts&) const = default;
 };

@@ -1,6 +1,7 @@
 #include "game/new_game.h"
 
 #include "cards/deal_generator.h"
+#include "families/game_family.h"
 #include "game/rule_index.h"
 #include "shell/main_game.h"
 #include "text/fixed_text.h"
@@ -84,7 +85,7 @@ bool StartNewGame(TMainGame& game, const NewGameRequest& request) {
   game.irregularPiles().refill(game.random());
   if (!request.quiet) game.ui().showTable(GameUi::TableChange::Layout);
   Run(game.seams().afterDeal);
-  if (game.rules()[rule::Family] == 44) Run(game.seams().familyWonTest);
+  if (game.family().facts().wonTestAfterDeal) Run(game.seams().familyWonTest);
   return true;
 }
 

@@ -1,15 +1,15 @@
 #include "history/undo.h"
 
+#include "families/game_family.h"
 #include "game/rule_index.h"
 #include "shell/main_game.h"
 
 namespace velmora {
 namespace {
 
-// Removal games keep their discards on foundation 1, which undo leaves empty.
+// Removal games keep their selection on foundation 1, which undo leaves empty.
 bool FirstFoundationLeftOut(const RuleRecord& rules) {
-  const int family = rules[rule::Family];
-  return rules[rule::RemovalTargetSum] != 0 || family == 3 || family == 4;
+  return rules[rule::RemovalTargetSum] != 0 || FamilyFor(rules[rule::Family]).facts().leavesFirstFoundationOut;
 }
 
 namespace undo_option {

@@ -1,5 +1,6 @@
 #include "play/end_game.h"
 
+#include "families/game_family.h"
 #include "game/rule_index.h"
 #include "history/bookmark.h"
 #include "records/record_clock.h"
@@ -10,8 +11,6 @@
 namespace velmora {
 namespace {
 
-constexpr int kFirstMemoryFamily = 36;
-constexpr int kLastMemoryFamily = 39;
 constexpr int kWonPauseMs = 200;
 
 // The seconds of play the game clock shows now.
@@ -36,9 +35,8 @@ std::int64_t StopClock(TMainGame& game) {
 }
 
 void ShowMemoryResult(TMainGame& game) {
-  const int family = game.rules()[rule::Family];
   const auto& result = game.playSeams().memoryResult;
-  if (family >= kFirstMemoryFamily && family <= kLastMemoryFamily && result) result();
+  if (game.family().facts().showsResult && result) result();
 }
 
 void MarkEnded(TMainGame& game) {

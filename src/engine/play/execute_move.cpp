@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "autoplay/autoplay.h"
+#include "families/game_family.h"
 #include "game/rule_index.h"
 #include "history/undo.h"
 #include "play/first_move.h"
@@ -53,7 +54,7 @@ void PlayMoveSound(TMainGame& game, const CardTarget& to) {
     case PileGroup::Tableau:
     case PileGroup::Reserves: PlayIfOn(game, store::SoundsTableau, "Tableau"); break;
     case PileGroup::Stock:
-      if (to.pile == kThirdStockSlot && game.rules()[rule::Family] == 12) PlayIfOn(game, store::SoundsFoundation, "Eddy");
+      if (to.pile == kThirdStockSlot && game.family().facts().eddySound) PlayIfOn(game, store::SoundsFoundation, "Eddy");
       break;
   }
 }
@@ -129,8 +130,8 @@ void AfterEveryMove(TMainGame& game, PileRef from) {
 // Families whose last cards may be won only once the move's follow-ups are
 // done ask the won test again.
 bool WonTestAfterFollowUps(const TMainGame& game, PileRef to) {
-  const int family = game.rules()[rule::Family];
-  return family == 31 || family == 34 || family == 35 || (family == 52 && to.group == PileGroup::Reserves);
+  const FamilyFacts& family = game.family().facts();
+  return family.wonTestAfterFollowUps || (family.wonTestAfterReserveMove && to.group == PileGroup::Reserves);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "families/game_family.h"
 #include "game/rule_index.h"
 #include "history/undo.h"
 #include "moves/move_rules.h"
@@ -213,10 +214,7 @@ bool SendFromPoint(TMainGame& game, TablePoint point, SendKind kind) {
 
 // The gap games and the families that select with either button take a
 // right press as any other press.
-bool RightPressIsPlain(const TMainGame& game) {
-  constexpr int kFamilies[] = {32, 33, 46};
-  return std::ranges::find(kFamilies, game.rules()[rule::Family]) != std::end(kFamilies);
-}
+bool RightPressIsPlain(const TMainGame& game) { return game.family().facts().rightPressIsPlain; }
 
 // --- Releasing ------------------------------------------------------------
 

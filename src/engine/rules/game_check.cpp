@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "families/game_family.h"
+
 namespace velmora {
 namespace {
 
@@ -19,8 +21,6 @@ constexpr int ReserveCards = 456, ReserveFaceUp = 466;
 constexpr int kDealTypesPlacingTheRest[] = {2, 4, 5, 6, 17, 18, 19};
 // Deck types that thin the deck before the deal, so the counts cannot be checked.
 constexpr int kDealTypesThinningTheDeck[] = {9, 11, 12, 14, 16};
-// Families whose removal clicks use foundation 1 as the selection.
-constexpr int kRemovalFamilies[] = {3, 4, 33};
 constexpr int kPrefillPlacingNothing[] = {0, 92, 96, 97};
 constexpr int kPrefillAllEightBaseCards = 97;
 
@@ -40,7 +40,7 @@ int CardsInDeck(const RuleValues& rules) {
 }
 
 bool IsRemovalGame(const RuleValues& rules) {
-  return Rule(rules, rule::RemovalTargetSum) != 0 || OneOf(Rule(rules, rule::Family), kRemovalFamilies);
+  return Rule(rules, rule::RemovalTargetSum) != 0 || FamilyFor(Rule(rules, rule::Family)).facts().selects;
 }
 
 void CheckDeck(const RuleValues& rules, std::vector<std::string>& problems) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "families/game_family.h"
 #include "game/rule_index.h"
 #include "rules/rule_record.h"
 #include "text/fixed_text.h"
@@ -24,7 +25,6 @@ constexpr std::array<CodeMark, 7> kReserveMarks{{
 
 constexpr int kBuildFromQueenCode = 10;
 constexpr int kUnmarkedCode = 94;  // a pile whose starting card is shown some other way
-constexpr int kFamilyStockWithoutPasses[] = {8, 45};
 
 bool AnotherPassAllowed(const RuleRecord& rules, StockPassState passes) {
   const int passLimit = rules[rule::DealsInAll];
@@ -32,8 +32,7 @@ bool AnotherPassAllowed(const RuleRecord& rules, StockPassState passes) {
 }
 
 std::string StockMark(const RuleRecord& rules, StockPassState passes) {
-  for (const int family : kFamilyStockWithoutPasses)
-    if (rules[rule::Family] == family) return "021";
+  if (FamilyFor(rules[rule::Family]).facts().stockShowsNoPasses) return "021";
   return AnotherPassAllowed(rules, passes) ? "022" : "008";
 }
 
