@@ -42,6 +42,7 @@
 #include "moves/legal_moves.h"
 
 #include "autoplay/autoplay.h"
+#include "families/game_family.h"
 #include "game/rule_index.h"
 #include "command_options.h"
 #include "headless_game.h"
@@ -50,7 +51,6 @@
 #include "files/ini_document.h"
 #include "history/game_history.h"
 #include "history/undo.h"
-#include "play/discard_families.h"
 #include "play/end_game.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
@@ -122,11 +122,11 @@ Refusal ClickCard(TMainGame& game, CardId card) {
 // The cards a click sends to the discard pile.
 std::vector<CardId> DiscardableCards(const TMainGame& game, const MoveRules& rules) {
   std::vector<CardId> cards;
-  if (!TakenCardsAreDiscarded(game)) return cards;
+  if (!game.family().facts().discardsTakenCard) return cards;
   for (int i = 0; i < rules.tableauInUse(); ++i) {
     const PileRef pile{PileGroup::Tableau, i};
     const CardId top = game.piles().topCard(pile);
-    if (top != kNoCard && rules.canTake(top, pile) == TakeAnswer::Take && DiscardTakes(game, top)) cards.push_back(top);
+    if (top != kNoCard && rules.canTake(top, pile) == TakeAnswer::Take && game.family().discardTakes(game, top)) cards.push_back(top);
   }
   return cards;
 }

@@ -38,13 +38,14 @@ INSTANTIATE_TEST_SUITE_P(
         // The plain game: numbers no family row names, and families that
         // differ from it only in procedures not yet written.
         Case{0, kPlain}, Case{5, kPlain}, Case{99, kPlain}, Case{-1, kPlain}, Case{29, kPlain}, Case{60, kPlain},
-        Case{2, {.endsAfterStockPress = true}}, Case{15, {.endsAfterStockPress = true}},
+        Case{2, {.discardsTakenCard = true, .endsAfterStockPress = true}},
+        Case{15, {.discardsTakenCard = true, .endsAfterStockPress = true}},
         Case{3, {.selects = true, .leavesFirstFoundationOut = true}},
         Case{4, {.won = WonRule::ClearedGapsCountEmpty, .selects = true, .leavesFirstFoundationOut = true}},
         Case{8, {.stockShowsNoPasses = true}},
         Case{9, {.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true}},
         Case{59, {.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true}},
-        Case{12, {.eddySound = true}},
+        Case{12, {.discardsTakenCard = true, .eddySound = true}},
         Case{21, Won(WonRule::StockOutFirstPileUpToFour)}, Case{22, Won(WonRule::StockOutFirstPileUpToFour)},
         Case{23, {.asksTableauToFoundation = true}}, Case{27, Won(WonRule::EveryTableauPileOneCard)},
         Case{28, {.countsTurns = true}},

@@ -4,15 +4,21 @@
 // by the standard score.
 #include <array>
 #include <map>
+#include <memory>
 
-#include "families/game_family.h"
+#include "families/family_kinds.h"
 
 namespace velmora {
 namespace {
 
+using MakeFamily = std::unique_ptr<GameFamily> (*)(const FamilyFacts&);
+
+// A family number, its facts, and what makes the object that serves it
+// when its procedures are its own (the plain game's otherwise).
 struct FamilyRow {
   int number;
   FamilyFacts facts;
+  MakeFamily make = nullptr;
 };
 
 constexpr FamilyFacts Won(WonRule won, ScoreRule score = ScoreRule::Standard) { return {.won = won, .score = score}; }
@@ -23,7 +29,7 @@ constexpr FamilyFacts kClock{.won = WonRule::ScoreToWinReached,
                              .losesWhenKingsAreOut = true,
                              .buildsOnFaceDown = true};
 
-constexpr FamilyFacts kEndsAfterStockPress{.endsAfterStockPress = true};
+constexpr FamilyFacts kEndsAfterStockPress{.discardsTakenCard = true, .endsAfterStockPress = true};
 constexpr FamilyFacts kStockWithoutPasses{.stockShowsNoPasses = true};
 
 // The memory games: won at the game's score, their result shown at the end.
@@ -34,12 +40,12 @@ constexpr FamilyFacts AskedAgain(WonRule won, ScoreRule score = ScoreRule::Stand
 }
 
 constexpr std::array kFamilyRows{
-    FamilyRow{2, kEndsAfterStockPress},
+    FamilyRow{2, kEndsAfterStockPress, MakeRankNeighboursFamily},
     FamilyRow{3, {.selects = true, .leavesFirstFoundationOut = true}},
     FamilyRow{4, {.won = WonRule::ClearedGapsCountEmpty, .selects = true, .leavesFirstFoundationOut = true}},
     FamilyRow{8, kStockWithoutPasses},
     FamilyRow{9, kPokerSquares},
-    FamilyRow{12, {.eddySound = true}},
+    FamilyRow{12, {.discardsTakenCard = true, .eddySound = true}},
     FamilyRow{15, kEndsAfterStockPress},
     FamilyRow{21, Won(WonRule::StockOutFirstPileUpToFour)},
     FamilyRow{22, Won(WonRule::StockOutFirstPileUpToFour)},
@@ -81,10 +87,11 @@ constexpr bool NumbersAreUnique() {
 static_assert(NumbersAreUnique(), "each family has one row");
 
 // Built once from the table; the objects live as long as the program.
-const std::map<int, GameFamily>& Families() {
-  static const std::map<int, GameFamily> families = [] {
-    std::map<int, GameFamily> built;
-    for (const FamilyRow& row : kFamilyRows) built.try_emplace(row.number, row.facts);
+const std::map<int, std::unique_ptr<const GameFamily>>& Families() {
+  static const auto families = [] {
+    std::map<int, std::unique_ptr<const GameFamily>> built;
+    for (const FamilyRow& row : kFamilyRows)
+      built[row.number] = row.make != nullptr ? row.make(row.facts) : std::make_unique<GameFamily>(row.facts);
     return built;
   }();
   return families;
@@ -96,7 +103,7 @@ const GameFamily& FamilyFor(int number) {
   static const GameFamily kPlainGame;
   const auto& families = Families();
   const auto found = families.find(number);
-  return found == families.end() ? kPlainGame : found->second;
+  return found == families.end() ? kPlainGame : *found->second;
 }
 
 }  // namespace velmora

@@ -60,6 +60,7 @@ struct FamilyFacts {
   bool asksTableauToFoundation = false; // a tableau card goes up only when `mayGoFromTableauToFoundation`
   bool buildsOnFaceDown = false;        // a face-down top card takes cards like a face-up one
   bool countsTurns = false;             // every stock turn raises the deal count and tags its step
+  bool discardsTakenCard = false;       // a press on a card sends it to the discard pile, nothing is carried
   bool endsAfterStockPress = false;     // a stock press that wins the game ends it at once
   bool selects = false;                 // presses select cards, held in foundation 1, for removal
   bool leavesFirstFoundationOut = false;  // foundation 1 (the selection) is left out of undo
@@ -99,6 +100,10 @@ class GameFamily {
   virtual bool mayBuild(int /*code*/, CardId /*top*/, CardId /*card*/, int /*p*/, bool /*toFoundation*/) const {
     return false;
   }
+
+  // Whether the card may go onto the discard pile (the third stock slot) in
+  // a family that discards the taken card. The plain game takes nothing.
+  virtual bool discardTakes(const TMainGame& /*game*/, CardId /*card*/) const { return false; }
 
   // A press on the stock, asked before the rules deal: true when the family
   // took the press (selected the stock card, refused with its own message, or

@@ -6,8 +6,8 @@
 // The move rules' card places come before the layout's function of that name.
 #include "moves/move_rules.h"
 
+#include "families/game_family.h"
 #include "game/rule_index.h"
-#include "play/discard_families.h"
 #include "play/execute_move.h"
 #include "shell/main_game.h"
 #include "stock/stock_table.h"
@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kOnlyTopInReach = 3;                        // fan style of tableau and reserves: only the top card is taken
 constexpr std::array kPreferredPileCodes = {17, 18, 19};  // building codes whose stock cards go to one preferred pile
-constexpr std::array kPressFamilies = {2, 12, 15};        // a press on a tableau pile discards its top card
 constexpr int kDealsWhenNoGap = 2;                        // tableau deal style: a press deals only onto a full tableau
 
 // Which piles a send offers a card to.
@@ -131,11 +130,12 @@ class HintSearch {
   }
 
   bool discardPress() {
-    if (std::ranges::find(kPressFamilies, rule(rule::Family)) == kPressFamilies.end()) return false;
+    const GameFamily& family = game_.family();
+    if (!family.facts().discardsTakenCard) return false;
     for (int i = 0; i < rules_.tableauInUse(); ++i) {
       const PileRef from{PileGroup::Tableau, i};
       const CardId top = game_.piles().topCard(from);
-      if (top != kNoCard && rules_.canTake(top, from) == TakeAnswer::Take && DiscardTakes(game_, top) &&
+      if (top != kNoCard && rules_.canTake(top, from) == TakeAnswer::Take && family.discardTakes(game_, top) &&
           offer({.kind = HintKind::Discard, .card = top, .from = from, .to = kThirdStockSlot}))
         return true;
     }

@@ -6,7 +6,6 @@
 #include "game/rule_index.h"
 #include "history/undo.h"
 #include "moves/move_rules.h"
-#include "play/discard_families.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
 #include "play/play_rules.h"
@@ -81,7 +80,7 @@ void TurnFaceUp(TMainGame& game, CardId card) {
 // A card the family lets onto the discard pile goes there at once.
 void Discard(TMainGame& game, CardId card) {
   PlayIfOn(game, store::SoundsCardUp, "card_up");
-  if (!DiscardTakes(game, card) || !ExecuteMove(game, card, "Waste")) game.ui().beep();
+  if (!game.family().discardTakes(game, card) || !ExecuteMove(game, card, "Waste")) game.ui().beep();
 }
 
 void PressOnWaste(TMainGame& game, TablePoint point) {
@@ -102,7 +101,7 @@ void PressOnPile(TMainGame& game, const PileHit& hit, TablePoint point) {
   if (hit.card == kNoCard) return game.ui().beep();
   switch (RulesOf(game, true).canTake(hit.card, hit.pile)) {
     case TakeAnswer::Take:
-      if (TakenCardsAreDiscarded(game)) return Discard(game, hit.card);
+      if (game.family().facts().discardsTakenCard) return Discard(game, hit.card);
       return TakeUp(game, hit.pile, hit.index, point);
     case TakeAnswer::TurnFaceUp: return TurnFaceUp(game, hit.card);
     case TakeAnswer::Refused: return game.ui().beep();

@@ -1,0 +1,31 @@
+// The families whose taken cards go to the discard pile (the third stock
+// slot) at once instead of being carried: 2, 12 and 15. The routines of
+// families 12 and 15 are not known to the engine: their discard pile takes
+// nothing, which the plain game already answers.
+#include "families/family_kinds.h"
+#include "shell/main_game.h"
+
+namespace velmora {
+namespace {
+
+// A card one rank above or below the discard pile's top card, whatever its
+// suit; a King and an Ace do not follow each other.
+class RankNeighbours : public GameFamily {
+ public:
+  using GameFamily::GameFamily;
+
+  bool discardTakes(const TMainGame& game, CardId card) const override {
+    const CardId top = game.piles().topCard(kThirdStockSlot);
+    if (top == kNoCard || !IsNormalCard(card)) return false;
+    const int difference = CardRank(card) - CardRank(top);
+    return difference == 1 || difference == -1;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<GameFamily> MakeRankNeighboursFamily(const FamilyFacts& facts) {
+  return std::make_unique<RankNeighbours>(facts);
+}
+
+}  // namespace velmora
