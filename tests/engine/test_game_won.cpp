@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "families/game_family.h"
 #include "play/execute_move.h"
 #include "play/game_won.h"
 #include "scoring/score.h"
@@ -105,11 +106,23 @@ TEST_F(GameWonTestTest, FortyNineWantsFourCardsOnEachOfTwentyFourPiles) {
   EXPECT_FALSE(GameWonTest(game));
 }
 
-TEST_F(GameWonTestTest, FamiliesWithTheirOwnPartsAskTheirHooks) {
-  FamilyWonHooks& hooks = game.playSeams().familyWon;
+// A family whose own parts of the won test all agree, with a score of its own.
+class OwnPartsFamily : public GameFamily {
+ public:
+  OwnPartsFamily(WonRule won, std::int64_t score) : GameFamily({.won = won}), score_(score) {}
+  bool sequenceComplete(const TMainGame&) const override { return true; }
+  std::optional<std::int64_t> ownScore(const TMainGame&) const override { return score_; }
+  bool ownWonTest(const TMainGame&) const override { return true; }
 
+ private:
+  std::int64_t score_;
+};
+
+TEST_F(GameWonTestTest, FamiliesWithTheirOwnPartsAskThem) {
   synthetic({{rule::Family, 44}});
-  hooks.sequenceComplete = [] { return true; };
+  EXPECT_FALSE(GameWonTest(game)) << "without its own part the family never wins";
+  const OwnPartsFamily sequence(WonRule::SequenceOfNinetyOne, 0);
+  game.useFamily(&sequence);
   ui.messages.clear();
   EXPECT_TRUE(GameWonTest(game));
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -117,15 +130,20 @@ TEST_F(GameWonTestTest, FamiliesWithTheirOwnPartsAskTheirHooks) {
   EXPECT_EQ(ui.messages[0].text, "Your sequence is equal to 91.\rThe game is won.");
 
   synthetic({{rule::Family, 46}, {rule::ScoreToWin, 300}});
-  std::int64_t familyScore = 299;
-  hooks.familyScore = [&] { return familyScore; };
+  const OwnPartsFamily below(WonRule::FamilyScoreReached, 299);
+  game.useFamily(&below);
   EXPECT_FALSE(GameWonTest(game));
-  familyScore = 300;
+  const OwnPartsFamily reached(WonRule::FamilyScoreReached, 300);
+  game.useFamily(&reached);
   EXPECT_TRUE(GameWonTest(game));
 
   synthetic({{rule::Family, 58}});
-  hooks.ownTest = [] { return true; };
+  game.useFamily(nullptr);
+  EXPECT_FALSE(GameWonTest(game));
+  const OwnPartsFamily ownTest(WonRule::FamilyTest, 0);
+  game.useFamily(&ownTest);
   EXPECT_TRUE(GameWonTest(game));
+  game.useFamily(nullptr);
 }
 
 TEST_F(GameWonTestTest, TheLastCardUpWinsWithoutAnySetUp) {

@@ -5,6 +5,9 @@
 // plain game, so a family states only where it differs. The family objects
 // hold no state: what a family keeps lies in the piles, the state words and
 // the step log, so undo, saved games and held games keep it with the rest.
+#include <cstdint>
+#include <optional>
+
 #include "cards/card.h"
 #include "piles/pile_names.h"
 namespace velmora {
@@ -104,6 +107,14 @@ class GameFamily {
   // Whether the card may go onto the discard pile (the third stock slot) in
   // a family that discards the taken card. The plain game takes nothing.
   virtual bool discardTakes(const TMainGame& /*game*/, CardId /*card*/) const { return false; }
+
+  // The family's own parts of the won test, for the won rules that name them:
+  // the sequence of the table adds up to 91 (SequenceOfNinetyOne), the
+  // family's own score (FamilyScoreReached), the family's whole test
+  // (FamilyTest). The plain game has none of them, so never wins by them.
+  virtual bool sequenceComplete(const TMainGame& /*game*/) const { return false; }
+  virtual std::optional<std::int64_t> ownScore(const TMainGame& /*game*/) const { return std::nullopt; }
+  virtual bool ownWonTest(const TMainGame& /*game*/) const { return false; }
 
   // A press on the stock, asked before the rules deal: true when the family
   // took the press (selected the stock card, refused with its own message, or

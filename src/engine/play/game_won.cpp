@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 #include "families/game_family.h"
 #include "game/rule_index.h"
@@ -82,8 +84,7 @@ bool NineDownToOne(const Pile& pile) {
 }
 
 bool SequenceOfNinetyOne(TMainGame& game) {
-  const auto& sequence = game.playSeams().familyWon.sequenceComplete;
-  if (!sequence || !sequence()) return false;
+  if (!game.family().sequenceComplete(game)) return false;
   game.ui().showMessage("Game won", "Your sequence is equal to 91.\rThe game is won.", GameUi::Icon::Information);
   return true;
 }
@@ -126,9 +127,9 @@ bool AnAceOnEveryPile(const TMainGame& game) {
 }  // namespace
 
 bool GameWonTest(TMainGame& game) {
-  const FamilyWonHooks& hooks = game.playSeams().familyWon;
+  const GameFamily& family = game.family();
   const bool stockOut = Empty(game, kStock);
-  switch (game.family().facts().won) {
+  switch (family.facts().won) {
     case WonRule::Cleared: return Cleared(game);
     case WonRule::ClearedGapsCountEmpty: return Cleared(game, Gaps::CountEmpty);
     case WonRule::EveryTableauPileHoldsCards:
@@ -143,13 +144,16 @@ bool GameWonTest(TMainGame& game) {
     case WonRule::NineDownToOne: return SomePileNineDownToOne(game);
     case WonRule::SequenceOfNinetyOne: return SequenceOfNinetyOne(game);
     case WonRule::FourPilesHoldCards: return FourPilesHoldCards(game);
-    case WonRule::FamilyScoreReached: return hooks.familyScore && ScoreReaches(game, hooks.familyScore());
+    case WonRule::FamilyScoreReached: {
+      const std::optional<std::int64_t> score = family.ownScore(game);
+      return score && ScoreReaches(game, *score);
+    }
     case WonRule::StockOutOneCardLeft: return StockOutOneCardLeft(game);
     case WonRule::FourOnEachOfTwentyFour: return FourOnEachOfTwentyFour(game);
     case WonRule::EightOnFirstReserve:
       return StockWasteAndTableauEmpty(game) && Cards(game, {PileGroup::Reserves, 0}) == 8;
     case WonRule::StockOut: return stockOut;
-    case WonRule::FamilyTest: return hooks.ownTest && hooks.ownTest();
+    case WonRule::FamilyTest: return family.ownWonTest(game);
   }
   return false;
 }

@@ -5,15 +5,12 @@
 // others in their place.
 #include <functional>
 
-#include "play/game_won.h"
-
 namespace velmora {
 
 struct PlaySeams {
   std::function<bool()> gameWonTest;  // after every move: program flag 8
   std::function<void()> endGame;      // after a drop that ended the game
   std::function<void()> autoplay;     // after every release: autoplay's steps
-  FamilyWonHooks familyWon;           // the families' own parts of the won test
   std::function<void()> memoryResult;  // memory families: their result window, before the records
 };
 
