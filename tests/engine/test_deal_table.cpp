@@ -190,6 +190,51 @@ TEST_F(DealTableTest, ReservesAndTheThirdSlot) {
   EXPECT_TRUE(cards.isFaceDown(second[3]));
 }
 
+// Families 11, 22 and 50 deal part of the table their own way; every card
+// still lies on the table once.
+TEST_F(DealTableTest, FamiliesWithAPartOfTheDealOfTheirOwn) {
+  constexpr CardId kQueenOfHearts = MakeCard(Hearts, 12), kKingOfHearts = MakeCard(Hearts, 13);
+  klondike();
+  rules[rule::Family] = 22;
+  deal();
+  EXPECT_EQ(piles.topCard(Tableau(0)), kQueenOfHearts) << "the Queen of hearts starts the first pile";
+  EXPECT_EQ(piles.pile(kStock).front(), kKingOfHearts) << "the King of hearts lies at the bottom of the stock";
+  const std::vector<CardId> deck = order();
+  EXPECT_EQ(allCards(), std::multiset<CardId>(deck.begin(), deck.end()));
+}
+
+TEST_F(DealTableTest, FamilyFiftyCountsTheSecondHalfOfTheFoundationsByTwos) {
+  rules[rule::Foundations] = 8;
+  rules[rule::Family] = 50;
+  const int firstHalf[] = {1, 7, 13, 4};
+  for (int k = 0; k < 4; ++k) rules[rule::FoundationBaseRank + k] = static_cast<std::int16_t>(firstHalf[k]);
+  deal();
+  const int secondHalf[] = {2, 1, 13, 8};
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(rules[rule::FoundationBaseRank + 4 + k], secondHalf[k]) << k;
+}
+
+TEST_F(DealTableTest, FamilyElevenOpensTheFoundationsWithTheAcesOfTheReserveAndTheWaste) {
+  rules[rule::Foundations] = 8;
+  rules[rule::Family] = 11;
+  rules[rule::Reserves] = 1;
+  rules[rule::ReserveCards] = 26;
+  rules[rule::WasteCards] = 26;
+  deal();
+  const Pile& reserve = piles.pile({PileGroup::Reserves, 0});
+  EXPECT_EQ(reserve.size(), 26u) << "waste cards refill the reserve";
+  EXPECT_TRUE(std::none_of(reserve.begin(), reserve.end(), [](CardId c) { return CardRank(c) == 1; }));
+  EXPECT_TRUE(std::all_of(reserve.begin(), reserve.end(), [&](CardId c) { return cards.isFaceUp(c); }));
+  int aces = 0;
+  for (int k = 0; k < 8; ++k)
+    for (CardId card : piles.pile(Foundation(k))) {
+      EXPECT_EQ(CardRank(card), 1) << k;
+      ++aces;
+    }
+  EXPECT_GE(aces, 1);
+  const std::vector<CardId> deck = order();
+  EXPECT_EQ(allCards(), std::multiset<CardId>(deck.begin(), deck.end()));
+}
+
 TEST_F(DealTableTest, SpecialPilesComeFirst) {
   rules[rule::TableauPiles] = 3;
   rules[rule::TableauCards] = 1013;      // a King, dealt before everything

@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The plain game: numbers no family row names, and families that
         // differ from it only in procedures not yet written.
         Case{0, kPlain}, Case{5, kPlain}, Case{99, kPlain}, Case{-1, kPlain}, Case{29, kPlain}, Case{60, kPlain},
+        Case{11, kPlain}, Case{50, kPlain},
         Case{2, {.discardsTakenCard = true, .endsAfterStockPress = true}},
         Case{15, {.discardsTakenCard = true, .endsAfterStockPress = true}},
         Case{3, {.selects = true, .leavesFirstFoundationOut = true}},

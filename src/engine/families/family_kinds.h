@@ -10,4 +10,11 @@ namespace velmora {
 // Family 2: the discard pile takes a card one rank above or below its top.
 std::unique_ptr<GameFamily> MakeRankNeighboursFamily(const FamilyFacts& facts);
 
+// Family 11: the Aces of the first reserve and the waste open the foundations.
+std::unique_ptr<GameFamily> MakeAcesFromReserveAndWasteFamily(const FamilyFacts& facts);
+// Family 22: the Queen of hearts starts the first pile, the King of hearts ends the stock.
+std::unique_ptr<GameFamily> MakeHeartsRoyalsFamily(const FamilyFacts& facts);
+// Family 50: the second half of the foundations counts by twos.
+std::unique_ptr<GameFamily> MakeDoubledBasesFamily(const FamilyFacts& facts);
+
 }  // namespace velmora

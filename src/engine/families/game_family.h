@@ -12,7 +12,16 @@
 #include "piles/pile_names.h"
 namespace velmora {
 
+class RemainingDeck;
 class TMainGame;
+struct DealContext;
+
+// The places in a deal where a family does its own part.
+enum class DealStage {
+  BaseRanksSet,    // the foundations' base ranks are read from the rules and the prefill is laid
+  ExtraCardDealt,  // the piles are dealt and the extra card is on foundation 1
+  BeforeDealType,  // the family set-up is done; the deal type's own step follows
+};
 
 // What a won table looks like.
 enum class WonRule {
@@ -115,6 +124,9 @@ class GameFamily {
   virtual bool sequenceComplete(const TMainGame& /*game*/) const { return false; }
   virtual std::optional<std::int64_t> ownScore(const TMainGame& /*game*/) const { return std::nullopt; }
   virtual bool ownWonTest(const TMainGame& /*game*/) const { return false; }
+
+  // The family's part of a new deal at this stage; the plain game has none.
+  virtual void dealStep(DealStage /*stage*/, DealContext& /*deal*/, RemainingDeck& /*deck*/) const {}
 
   // A press on the stock, asked before the rules deal: true when the family
   // took the press (selected the stock card, refused with its own message, or

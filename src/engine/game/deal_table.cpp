@@ -5,10 +5,10 @@
 
 #include "cards/deal_generator.h"
 #include "cards/deck_types.h"
+#include "families/game_family.h"
 #include "game/deal_type_steps.h"
 #include "game/remaining_deck.h"
 #include "game/rule_index.h"
-#include "text/rounding.h"
 
 namespace velmora {
 namespace {
@@ -104,17 +104,6 @@ void OpenFoundationsTwoToNine(DealContext& deal, RemainingDeck& deck) {
   for (int k = 0; k < 8; ++k)
     if (const auto card = deck.takeFirst([k](CardId c) { return CardRank(c) == k + 2; }))
       PlaceOnFoundation(deal, k, *card);
-}
-
-// The second half of the foundations counts by twos from the first half's bases.
-void DoubleBaseRanks(RuleRecord& rules) {
-  const int used = InUse(rules, rule::Foundations, kFoundations);
-  const int half = DivideRounded(used, 2);
-  for (int k = half; k < used; ++k) {
-    int rank = 2 * rules[rule::FoundationBaseRank + k - half];
-    if (rank > kRanks) rank -= kRanks;
-    SetBaseRank(rules, k, rank == 0 ? kRanks : rank);
-  }
 }
 
 // The first card and every card of its rank open the foundations in turn.
@@ -215,61 +204,6 @@ void SettleTableauFillRanks(RuleRecord& rules) {
       rules[rule::TableauFill + k] = static_cast<std::int16_t>(base >= 1 && base <= kRanks ? RankBelow(base) : kRanks);
 }
 
-// Family 11: the Aces dealt to the first reserve open foundations 2, 3...; the
-// first Ace of the waste opens foundation 1, and waste cards refill the reserve.
-void OpenFromReserveAndWaste(DealContext& deal) {
-  Pile& reserve = deal.piles.pile(Reserve(0));
-  int acesTaken = 0;
-  for (auto it = reserve.begin(); it != reserve.end();) {
-    if (CardRank(*it) != 1 || 1 + acesTaken >= kFoundations) {
-      ++it;
-      continue;
-    }
-    deal.piles.addCard(Foundation(1 + acesTaken++), *it, Face::Up, deal.cards);
-    it = reserve.erase(it);
-  }
-  Pile& waste = deal.piles.pile(kWaste);
-  bool acePlaced = false;
-  int replaced = 0;
-  for (auto it = waste.begin(); it != waste.end() && !(acePlaced && replaced == acesTaken);) {
-    if (CardRank(*it) == 1 && !acePlaced) {
-      deal.piles.addCard(Foundation(0), *it, Face::Up, deal.cards);
-      acePlaced = true;
-    } else if (CardRank(*it) != 1 && replaced < acesTaken) {
-      reserve.push_back(*it);
-      ++replaced;
-    } else {
-      ++it;
-      continue;
-    }
-    it = waste.erase(it);
-  }
-  for (CardId card : reserve) deal.cards.setFace(card, Face::Up);
-}
-
-// Takes a card from wherever it lies on the table.
-bool TakeFromTable(PileStore& piles, CardId card) {
-  for (PileGroup group : {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves})
-    for (int i = 0; i < GroupSize(group); ++i) {
-      Pile& pile = piles.pile({group, i});
-      if (const auto it = std::find(pile.begin(), pile.end(), card); it != pile.end()) {
-        pile.erase(it);
-        return true;
-      }
-    }
-  return false;
-}
-
-// Family 22: the Queen of hearts starts the first pile; the King of hearts lies at the bottom of the stock.
-void SetOutQueenAndKingOfHearts(DealContext& deal, RemainingDeck& deck) {
-  constexpr CardId queen = MakeCard(Hearts, 12), king = MakeCard(Hearts, 13);
-  if (deck.take(queen) || TakeFromTable(deal.piles, queen)) deal.piles.addCard(Tableau(0), queen, Face::Up, deal.cards);
-  if (deck.take(king) || TakeFromTable(deal.piles, king)) {
-    Pile& stock = deal.piles.pile(kStock);
-    stock.insert(stock.begin(), king);
-  }
-}
-
 void Run(const std::function<void(DealContext&)>& step, DealContext& deal) {
   if (step) step(deal);
 }
@@ -278,6 +212,7 @@ void Run(const std::function<void(DealContext&)>& step, DealContext& deal) {
 
 bool DealTable(DealContext& deal, const DealFollowUps& followUps) {
   RuleRecord& rules = deal.rules;
+  const GameFamily& family = FamilyFor(rules[rule::Family]);
   const DeckMakeup makeup{rules[rule::DeckCards], rules[rule::JokersInDeck] == 1 ? rules[rule::Jokers] : 0,
                       rules[rule::StrippedDeck]};
   DealList list = BuildDealList(deal.dealDigits, makeup);
@@ -287,7 +222,7 @@ bool DealTable(DealContext& deal, const DealFollowUps& followUps) {
   PrefillFoundations(deal, deck);
   const int prefill = rules[rule::FoundationPrefill];
   if (prefill == 97) OpenFoundationsTwoToNine(deal, deck);
-  if (rules[rule::Family] == 50) DoubleBaseRanks(rules);
+  family.dealStep(DealStage::BaseRanksSet, deal, deck);
   if (rules[rule::FoundationBaseCardRule] == 5) OpenWithFirstRank(deal, deck);
   if (const int fixed = rules[rule::ThirdSlotFixedCard]; fixed != 0)
     if (const auto card = deck.take(fixed > 100 ? fixed - 100 : fixed))
@@ -299,11 +234,11 @@ bool DealTable(DealContext& deal, const DealFollowUps& followUps) {
   SettleBaseCards(deal, deck);
   SettleTableauFillRanks(rules);
   if (rules[rule::ExtraCardToFoundation] == 1) DealFaceUp(deal, deck, Foundation(0), 1);
-  if (rules[rule::Family] == 11) OpenFromReserveAndWaste(deal);
+  family.dealStep(DealStage::ExtraCardDealt, deal, deck);
   if (prefill == 93 || prefill == 94 || prefill == 95) Run(followUps.baseCardSweep, deal);
   if (prefill == 96) Run(followUps.acesToFoundations, deal);
   if (rules[rule::FamilySetup] == 1) Run(followUps.familySetup, deal);
-  if (rules[rule::Family] == 22) SetOutQueenAndKingOfHearts(deal, deck);
+  family.dealStep(DealStage::BeforeDealType, deal, deck);
 
   RunDealTypeStep(deal, deck, followUps);
   Run(followUps.openingScore, deal);
