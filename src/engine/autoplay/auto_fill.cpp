@@ -7,6 +7,7 @@
 
 #include "autoplay/follow_up_step.h"
 #include "game/rule_index.h"
+#include "history/step_log.h"
 #include "history/undo.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
@@ -18,7 +19,6 @@ namespace velmora {
 namespace {
 
 constexpr int kAutoFillStyle = 23;                // rule: how empty piles are filled
-constexpr int kFamilyTableauMoveTag = 1;          // undo tag of a family's tableau move
 constexpr int kGapPlacesFilled = 10;              // style 16 looks at each pile's first places
 constexpr int kPauseBeforeSuitFill = 300;         // style 15, milliseconds
 constexpr int kPauseAfterLastSuitFill = 1000;
@@ -113,7 +113,7 @@ bool FillMove(TMainGame& game, CardId card, PileRef to) {
 bool ConditionHolds(const TMainGame& game, Condition condition) {
   switch (condition) {
     case Condition::None: return true;
-    case Condition::NoFamilyTableauMove: return game.history().undoLog().countCode(kFamilyTableauMoveTag) == 0;
+    case Condition::NoFamilyTableauMove: return game.history().undoLog().countCode(step_tag::FamilyTableauMove) == 0;
     case Condition::ReservesEmpty:
       for (int j = 0; j < InUse(game, PileGroup::Reserves); ++j)
         if (!PileOf(game, {PileGroup::Reserves, j}).empty()) return false;
