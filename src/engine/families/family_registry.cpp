@@ -29,10 +29,11 @@ constexpr FamilyFacts kClock{.won = WonRule::ScoreToWinReached,
                              .losesWhenKingsAreOut = true,
                              .buildsOnFaceDown = true};
 
-constexpr FamilyFacts kEndsAfterStockPress{.discardsTakenCard = true, .endsAfterStockPress = true};
+// A taken card goes to the discard pile; a stock press may end the game.
+constexpr FamilyFacts kDiscardGame{.discardsTakenCard = true, .endsAfterStockPress = true};
 constexpr FamilyFacts kStockWithoutPasses{.stockShowsNoPasses = true};
 
-// The memory games: won at the game's score, their result shown at the end.
+// The memory games show their result at the end.
 constexpr FamilyFacts Memory(WonRule won, ScoreRule score) { return {.won = won, .score = score, .showsResult = true}; }
 // Games whose last cards may be won only once a move's follow-ups are done.
 constexpr FamilyFacts AskedAgain(WonRule won, ScoreRule score = ScoreRule::Standard) {
@@ -40,14 +41,14 @@ constexpr FamilyFacts AskedAgain(WonRule won, ScoreRule score = ScoreRule::Stand
 }
 
 constexpr std::array kFamilyRows{
-    FamilyRow{2, kEndsAfterStockPress, MakeRankNeighboursFamily},
+    FamilyRow{2, kDiscardGame, MakeRankNeighboursFamily},
     FamilyRow{3, {.selects = true, .leavesFirstFoundationOut = true}},
     FamilyRow{4, {.won = WonRule::ClearedGapsCountEmpty, .selects = true, .leavesFirstFoundationOut = true}},
     FamilyRow{8, kStockWithoutPasses},
     FamilyRow{9, kPokerSquares},
     FamilyRow{11, {}, MakeAcesFromReserveAndWasteFamily},
     FamilyRow{12, {.discardsTakenCard = true, .eddySound = true}},
-    FamilyRow{15, kEndsAfterStockPress},
+    FamilyRow{15, kDiscardGame},
     FamilyRow{21, Won(WonRule::StockOutFirstPileUpToFour)},
     FamilyRow{22, Won(WonRule::StockOutFirstPileUpToFour), MakeHeartsRoyalsFamily},
     FamilyRow{23, {.asksTableauToFoundation = true}},

@@ -10,6 +10,7 @@
 
 #include "cards/card.h"
 #include "piles/pile_names.h"
+
 namespace velmora {
 
 class RemainingDeck;
