@@ -61,7 +61,6 @@ INSTANTIATE_TEST_SUITE_P(
         Case{39, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairsSeven)},
         Case{40, {.won = WonRule::ScoreToWinReached,
                   .score = ScoreRule::Clock,
-                  .losesWhenKingsAreOut = true,
                   .buildsOnFaceDown = true}},
         Case{41, Won(WonRule::OnlyFirstFoundationHoldsCards, ScoreRule::EmptiedFoundations)},
         Case{42, Won(WonRule::ScoreToWinReached, ScoreRule::RisingRuns)},

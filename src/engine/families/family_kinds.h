@@ -10,6 +10,8 @@ namespace velmora {
 // Family 2: the discard pile takes a card one rank above or below its top.
 std::unique_ptr<GameFamily> MakeRankNeighboursFamily(const FamilyFacts& facts);
 
+// Family 40, the clock: lost once the four Kings lie face up on the thirteenth pile.
+std::unique_ptr<GameFamily> MakeClockFamily(const FamilyFacts& facts);
 // Family 11: the Aces of the first reserve and the waste open the foundations.
 std::unique_ptr<GameFamily> MakeAcesFromReserveAndWasteFamily(const FamilyFacts& facts);
 // Family 22: the Queen of hearts starts the first pile, the King of hearts ends the stock.

@@ -26,7 +26,6 @@ constexpr FamilyFacts Won(WonRule won, ScoreRule score = ScoreRule::Standard) { 
 constexpr FamilyFacts kPokerSquares{.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true};
 constexpr FamilyFacts kClock{.won = WonRule::ScoreToWinReached,
                              .score = ScoreRule::Clock,
-                             .losesWhenKingsAreOut = true,
                              .buildsOnFaceDown = true};
 
 // A taken card goes to the discard pile; a stock press may end the game.
@@ -63,7 +62,7 @@ constexpr std::array kFamilyRows{
     FamilyRow{37, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairs)},
     FamilyRow{38, Memory(WonRule::Cleared, ScoreRule::FamilyBase)},
     FamilyRow{39, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairsSeven)},
-    FamilyRow{40, kClock},
+    FamilyRow{40, kClock, MakeClockFamily},
     FamilyRow{41, Won(WonRule::OnlyFirstFoundationHoldsCards, ScoreRule::EmptiedFoundations)},
     FamilyRow{42, Won(WonRule::ScoreToWinReached, ScoreRule::RisingRuns)},
     FamilyRow{43, Won(WonRule::NineDownToOne, ScoreRule::NineRuns)},

@@ -69,7 +69,6 @@ struct FamilyFacts {
   WonRule won = WonRule::Cleared;
   ScoreRule score = ScoreRule::Standard;
   bool keepsOwnScore = false;           // the score is the family's own tally (hands, not cards)
-  bool losesWhenKingsAreOut = false;    // lost once the four Kings lie face up on the thirteenth pile
   bool asksTableauToFoundation = false; // a tableau card goes up only when `mayGoFromTableauToFoundation`
   bool buildsOnFaceDown = false;        // a face-down top card takes cards like a face-up one
   bool countsTurns = false;             // every stock turn raises the deal count and tags its step
@@ -128,6 +127,10 @@ class GameFamily {
 
   // The family's part of a new deal at this stage; the plain game has none.
   virtual void dealStep(DealStage /*stage*/, DealContext& /*deal*/, RemainingDeck& /*deck*/) const {}
+
+  // After the score is recomputed (not for a family that keeps its own score):
+  // a family whose game may be lost by it looks here.
+  virtual void afterScore(TMainGame& /*game*/, std::int64_t /*score*/) const {}
 
   // A press on the stock, asked before the rules deal: true when the family
   // took the press (selected the stock card, refused with its own message, or

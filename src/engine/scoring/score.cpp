@@ -161,24 +161,6 @@ int StandardBase(const TMainGame& game) {
   }
 }
 
-// The clock family is lost once all four Kings lie face up on pile 13,
-// unless the score is the game's complete score (rule 49).
-constexpr int kKingsPile = 12;
-constexpr int kKings = 4;
-
-void LostWhenTheKingsAreOut(TMainGame& game, std::int64_t score) {
-  if (!game.state().on(flag::GameInProgress) || score == game.rules()[rule::CompleteScore]) return;
-  const Pile& pile = Tableau(game, kKingsPile);
-  const auto kings = std::count_if(pile.begin(), pile.end(), [&](CardId card) {
-    return CardRank(card) == kRanks && game.cards().isFaceUp(card);
-  });
-  if (kings < kKings) return;
-  game.ui().showMessage("Velmora 2001", "The game is lost.", GameUi::Icon::Information);
-  game.state().set(flag::GameWon, false);
-  if (game.playSeams().endGame) game.playSeams().endGame();
-  game.ui().showTable(GameUi::TableChange::Piles);
-}
-
 void ShowStoredScore(TMainGame& game) { game.ui().showScore(StoredScore(game)); }
 
 }  // namespace
@@ -193,12 +175,12 @@ std::int64_t StandardScore(const TMainGame& game) {
 }
 
 std::int64_t RecomputeScore(TMainGame& game) {
-  const FamilyFacts& family = game.family().facts();
-  if (family.keepsOwnScore) return StoredScore(game);
-  const std::int64_t score = FamilyScore(game, family.score);
+  const GameFamily& family = game.family();
+  if (family.facts().keepsOwnScore) return StoredScore(game);
+  const std::int64_t score = FamilyScore(game, family.facts().score);
   game.store().writeNumber(store::Score, score);
   game.ui().showScore(score);
-  if (family.losesWhenKingsAreOut) LostWhenTheKingsAreOut(game, score);
+  family.afterScore(game, score);
   return score;
 }
 
