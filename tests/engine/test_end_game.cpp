@@ -142,6 +142,22 @@ TEST_F(EndGameTest, ALostGameHasNoCelebration) {
   EXPECT_EQ(wonAndLost(), std::make_pair(0, 1)) << "a game left in progress counts as lost";
 }
 
+TEST_F(EndGameTest, OnlyTheMemoryFamiliesShowTheirResult) {
+  struct Case {
+    int family;
+    bool shown;
+  } cases[] = {{0, false}, {35, false}, {36, true}, {39, true}, {40, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.family);
+    ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
+    game.rules()[rule::Family] = static_cast<std::int16_t>(c.family);
+    bool shown = false;
+    game.playSeams().memoryResult = [&] { shown = true; };
+    EndGame(game);
+    EXPECT_EQ(shown, c.shown);
+  }
+}
+
 TEST_F(EndGameTest, TheScoreToWinDecides) {
   struct Case {
     const char* what;
