@@ -131,6 +131,15 @@ std::vector<CardId> DiscardableCards(const TMainGame& game, const MoveRules& rul
   return cards;
 }
 
+// A family's move as the list shows it: "legal move CARD PILE", "legal
+// press CARD", or "legal select CARD CARD..." for a group pressed in turn.
+std::string ActionLine(const FamilyAction& action) {
+  if (action.to) return "legal move " + CardText(action.presses.front()) + " " + PileName(*action.to);
+  std::string line = action.presses.size() == 1 ? "legal press" : "legal select";
+  for (CardId card : action.presses) line += " " + CardText(card);
+  return line;
+}
+
 // A turn of the waste that deals the same cards again leaves the piles as
 // they were but uses a pass: it is a step all the same.
 Refusal PressTheStock(TMainGame& game) {
@@ -210,13 +219,15 @@ void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::
   const MoveRules rules(game.rules(), game.piles(), game.cards());
   const std::vector<LegalMove> moves = LegalMoves(rules);
   const std::vector<CardId> discards = DiscardableCards(game, rules);
+  const std::vector<FamilyAction> actions = game.family().actions(game);
   const bool stock = StockPressChanges(headless);
   out << "score " << RecomputeScore(game) << "\n";
   out << "moves " << game.history().undo().steps() << "\n";
-  out << "state " << StateOf(game, end, stock || !moves.empty() || !discards.empty()) << "\n";
+  out << "state " << StateOf(game, end, stock || !moves.empty() || !discards.empty() || !actions.empty()) << "\n";
   if (!list) return;
   for (const LegalMove& move : moves) out << "legal move " << CardText(move.card) << " " << PileName(move.to) << "\n";
   for (CardId card : discards) out << "legal press " << CardText(card) << "\n";
+  for (const FamilyAction& action : actions) out << ActionLine(action) << "\n";
   if (stock) out << "legal stock\n";
 }
 

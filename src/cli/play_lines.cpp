@@ -8,7 +8,8 @@ std::string PlayLineOf(const Hint& hint) {
   switch (hint.kind) {
     case HintKind::Card: return "move " + CardIdText(hint.card) + " " + PileName(hint.to);
     case HintKind::TurnUp:
-    case HintKind::Discard: return "press " + CardIdText(hint.card);
+    case HintKind::Discard:
+    case HintKind::Press: return "press " + CardIdText(hint.card);
     case HintKind::Stock: return "stock";
   }
   return {};

@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "families/family_kinds.h"
+#include "game/rule_index.h"
+#include "rules/rule_record.h"
 
 namespace velmora {
 namespace {
@@ -106,6 +108,10 @@ const GameFamily& FamilyFor(int number) {
   const auto& families = Families();
   const auto found = families.find(number);
   return found == families.end() ? kPlainGame : *found->second;
+}
+
+bool HoldsSelection(const RuleRecord& rules) {
+  return rules[rule::RemovalTargetSum] != 0 || FamilyFor(rules[rule::Family]).facts().selects;
 }
 
 }  // namespace velmora

@@ -7,6 +7,7 @@
 // the step log, so undo, saved games and held games keep it with the rest.
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "cards/card.h"
 #include "piles/pile_names.h"
@@ -14,8 +15,23 @@
 namespace velmora {
 
 class RemainingDeck;
+class RuleRecord;
 class TMainGame;
 struct DealContext;
+struct PileHit;
+struct TableRect;
+enum class MouseButton;
+
+// A move of a family's own, as hints, the demonstration and the command line
+// offer it: the cards still to press, in order (the rest of a group that
+// completes the selection, a card to turn), or one card moved onto a pile (a
+// gap filled).
+struct FamilyAction {
+  std::vector<CardId> presses;
+  std::optional<PileRef> to;  // set for a move: presses holds the one card moved
+
+  bool operator==(const FamilyAction&) const = default;
+};
 
 // The places in a deal where a family does its own part.
 enum class DealStage {
@@ -140,6 +156,26 @@ class GameFamily {
   virtual bool mayTurn(TMainGame& /*game*/) const { return true; }
   // After every pile a dealing command dealt a card to.
   virtual void dealtTo(TMainGame& /*game*/, PileRef /*pile*/) const {}
+  // Whether a press on the stock would change the table, for a family whose
+  // `pressStock` takes presses the rules alone would not; none leaves the
+  // answer to the rules.
+  virtual std::optional<bool> stockPressMayChange(const TMainGame& /*game*/) const { return std::nullopt; }
+
+  // A press of either button on a card or a pile other than the stock, asked
+  // before the rules take cards up: true when the family took it (selected a
+  // card, turned one, filled a gap). A right press with Ctrl opens the
+  // window's menu and never comes here, unless `rightPressIsPlain`.
+  virtual bool press(TMainGame& /*game*/, const PileHit& /*hit*/, MouseButton /*button*/) const { return false; }
+  // A card dropped on a pile (the rectangle is where it was let go), asked
+  // before the rules: true when the family moved it, false when it refused,
+  // none to leave the drop to the rules.
+  virtual std::optional<bool> dropOn(TMainGame& /*game*/, CardId /*card*/, const TableRect& /*carried*/,
+                                     PileRef /*pile*/) const {
+    return std::nullopt;
+  }
+  // The family's own moves open in this position, in the order a player
+  // would look for them; the plain game has none beyond the rules' moves.
+  virtual std::vector<FamilyAction> actions(const TMainGame& /*game*/) const { return {}; }
 
  private:
   FamilyFacts facts_;
@@ -147,5 +183,10 @@ class GameFamily {
 
 // The family with this number; a number no family uses gets the plain game.
 const GameFamily& FamilyFor(int number);
+
+// Whether the game holds its selection in foundation 1 (a removal game that
+// selects, or one with a target sum): the cards there then lie elsewhere too,
+// and searches for a card, and the score, pass foundation 1 over.
+bool HoldsSelection(const RuleRecord& rules);
 
 }  // namespace velmora

@@ -34,7 +34,8 @@ class HintSearch {
   std::optional<Hint> run() {
     if (autoplayMove() || wasteMove() || reserveMoves({.reserves = false}) || tableauMoves({.reserves = false}) ||
         reserveMoves({.foundations = false, .tableau = false, .reserves = true}) ||
-        tableauMoves({.foundations = false, .tableau = false, .reserves = true}) || discardPress() || stockPress())
+        tableauMoves({.foundations = false, .tableau = false, .reserves = true}) || discardPress() ||
+        familyMove() || stockPress())
       return found_;
     return std::nullopt;
   }
@@ -142,6 +143,20 @@ class HintSearch {
     return false;
   }
 
+  // The first of the family's moves: a card moved, or the first card still
+  // to press of a group (the family lists only the cards not yet selected).
+  bool familyMove() {
+    for (const FamilyAction& action : game_.family().actions(game_)) {
+      if (action.presses.empty()) continue;
+      const CardId card = action.presses.front();
+      const auto from = FindCard(game_, card);
+      if (!from) continue;
+      if (action.to && offer({.card = card, .from = from->pile, .to = *action.to})) return true;
+      if (!action.to && offer({.kind = HintKind::Press, .card = card, .from = from->pile, .to = from->pile})) return true;
+    }
+    return false;
+  }
+
   bool stockPress() {
     if (!StockPressMayChange(game_)) return false;
     found_ = Hint{.kind = HintKind::Stock, .from = kStock, .to = kStock};
@@ -243,6 +258,7 @@ std::optional<Hint> FindHint(const TMainGame& game, const HintMemory& memory) {
 
 bool StockPressMayChange(const TMainGame& game) {
   using namespace stock;
+  if (const auto familyAnswer = game.family().stockPressMayChange(game)) return *familyAnswer;
   if (!StockEmpty(game)) {
     if (Rule(game, rule::WasteShown) != 1 && TableauStyleIs(game, kDealsWhenNoGap))
       for (int i = 0; i < TableauInUse(game); ++i)

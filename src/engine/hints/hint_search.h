@@ -3,7 +3,8 @@
 // move of the position, looked for in a fixed order - what autoplay would
 // move, the waste's top card, the reserves, the tableau from the bottom card
 // of each pile up, the same with the reserves as targets, a press on a
-// tableau pile in the discard families, and last a press on the stock.
+// tableau pile in the discard families, the family's own moves, and last a
+// press on the stock.
 // Pointless moves and the moves the hint memory holds are passed over.
 #include <optional>
 
@@ -19,6 +20,7 @@ enum class HintKind {
   Card,     // the card and the cards above it go to a pile
   TurnUp,   // a face-down top card of the tableau is turned face up
   Discard,  // a press on the card sends it to the discard pile
+  Press,    // a press on the card that the family takes (a selection, a memory card)
   Stock,    // a press on the stock
 };
 

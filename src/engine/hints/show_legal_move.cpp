@@ -24,6 +24,7 @@ bool IsHintMode(int mode) { return mode == play_mode::HintShown || mode == play_
 std::string_view DescriptionOf(const TMainGame& game, const Hint& hint) {
   if (hint.kind == HintKind::Stock)
     return game.piles().pile(kStock).empty() ? "Click to redeal" : "Click to turn up a card(s)";
+  if (hint.kind == HintKind::Press) return "Click the card";
   return hint.cards > 1 ? "Move the group of cards" : "Move the card";
 }
 
@@ -131,6 +132,7 @@ bool MakeHintMove(TMainGame& game, const Hint& hint) {
     case HintKind::Card: moved = MoveCard(game, hint); break;
     case HintKind::TurnUp: moved = TurnUp(game, hint.card); break;
     case HintKind::Discard: moved = ExecuteMove(game, hint.card, "Waste"); break;
+    case HintKind::Press: moved = PressCard(game, hint.card); break;
     case HintKind::Stock: moved = PressTheStock(game); break;
   }
   if (moved && game.state().on(flag::GameInProgress)) {

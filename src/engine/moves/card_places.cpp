@@ -2,11 +2,12 @@
 
 namespace velmora {
 
-void CardPlaces::rebuild(const PileStore& piles) {
+void CardPlaces::rebuild(const PileStore& piles, bool holdsSelection) {
   places_.fill(CardPlace{});
   for (PileGroup group : {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves}) {
     for (int index = 0; index < GroupSize(group); ++index) {
       const PileRef ref{group, index};
+      if (holdsSelection && ref == kSelection) continue;
       const Pile& pile = piles.pile(ref);
       for (std::size_t at = 0; at < pile.size(); ++at) {
         const CardId card = pile[at];

@@ -35,7 +35,9 @@ class CardPlaces {
  public:
   // Every card nowhere until the first rebuild.
   CardPlaces() = default;
-  void rebuild(const PileStore& piles);
+  // A game that holds its selection in foundation 1 passes it over: the
+  // cards there lie elsewhere too.
+  void rebuild(const PileStore& piles, bool holdsSelection = false);
 
   // Nowhere for ids outside 1-108.
   const CardPlace& of(CardId card) const;

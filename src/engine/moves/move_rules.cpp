@@ -38,7 +38,7 @@ MoveRules::MoveRules(const RuleRecord& rules, const PileStore& piles, const Card
 }
 
 void MoveRules::refresh() {
-  places_.rebuild(piles_);
+  places_.rebuild(piles_, HoldsSelection(rules_));
   foundations_ = std::clamp<int>(rule(rule::Foundations), 0, kFoundations);
   tableau_ = std::clamp<int>(rule(rule::TableauPiles), 0, kTableauPiles);
   reserves_ = std::clamp<int>(rule(rule::Reserves), 0, kReserves);

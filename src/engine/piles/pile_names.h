@@ -36,6 +36,8 @@ struct PileRef {
 inline constexpr PileRef kStock{PileGroup::Stock, 0};
 inline constexpr PileRef kWaste{PileGroup::Stock, 1};
 inline constexpr PileRef kThirdStockSlot{PileGroup::Stock, 2};
+// Foundation 1, where the removal games hold the cards selected so far.
+inline constexpr PileRef kSelection{PileGroup::Foundations, 0};
 
 // The kinds of place a card can be, numbered as the move rules number them.
 // The third stock slot and the place where cards leave play share kind 3.

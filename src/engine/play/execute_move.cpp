@@ -138,8 +138,10 @@ bool WonTestAfterFollowUps(const TMainGame& game, PileRef to) {
 
 std::optional<CardSpot> FindCard(const TMainGame& game, CardId card) {
   if (card == kNoCard) return std::nullopt;
+  const bool selection = HoldsSelection(game.rules());
   for (PileGroup group : {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves}) {
     for (int i = 0; i < GroupSize(group); ++i) {
+      if (selection && PileRef{group, i} == kSelection) continue;
       const Pile& pile = game.piles().pile({group, i});
       const auto at = std::find(pile.begin(), pile.end(), card);
       if (at != pile.end()) return CardSpot{{group, i}, static_cast<int>(at - pile.begin())};

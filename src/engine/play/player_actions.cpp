@@ -215,6 +215,12 @@ bool SendFromPoint(TMainGame& game, TablePoint point, SendKind kind) {
 // right press as any other press.
 bool RightPressIsPlain(const TMainGame& game) { return game.family().facts().rightPressIsPlain; }
 
+// A press the family takes before the rules: never one on the stock, which
+// the stock's own press asks the family about.
+bool FamilyPress(TMainGame& game, const PileHit& hit, MouseButton button) {
+  return !(hit.pile == kStock) && game.family().press(game, hit, button);
+}
+
 // --- Releasing ------------------------------------------------------------
 
 // The carried cards land where the button is let go: on the one pile they
@@ -265,11 +271,13 @@ void PressAt(TMainGame& game, MouseButton button, bool ctrl, bool shift, int x, 
   if (state.on(flag::DoubleClickHandled)) return state.set(flag::DoubleClickHandled, false);
   state.setWord(word::PressX, x);
   state.setWord(word::PressY, y);
+  const bool menuPress = button == MouseButton::Right && ctrl && !RightPressIsPlain(game);
+  const auto hit = HitTest(game, {x, y});
+  if (hit && !menuPress && FamilyPress(game, *hit, button)) return;
   if (button == MouseButton::Right && !RightPressIsPlain(game)) {
     if (!ctrl) RightClickSend(game, x, y);
     return;  // with Ctrl the window opens its pop-up menu
   }
-  const auto hit = HitTest(game, {x, y});
   if (!hit) return;
   const bool stockList = hit->pile.group == PileGroup::Stock && !(hit->pile == kWaste);
   if (game.rules()[rule::OneClickPlay] == 1 && !stockList) {
@@ -303,6 +311,13 @@ void ReleaseOver(TMainGame& game, PileRef pile) { Release(game, pile); }
 void DoubleClickAt(TMainGame& game) {
   const ProgramState& state = game.state();
   DoubleClickSend(game, state.word(word::PressX), state.word(word::PressY));
+}
+
+bool PressCard(TMainGame& game, CardId card) {
+  const auto spot = FindCard(game, card);
+  if (!spot) return false;
+  const PileHit hit{.pile = spot->pile, .card = card, .index = spot->index, .rect = CardRect(game, spot->pile, spot->index)};
+  return FamilyPress(game, hit, MouseButton::Left);
 }
 
 bool RightClickSend(TMainGame& game, int x, int y) { return SendFromPoint(game, {x, y}, SendKind::RightClick); }
@@ -362,6 +377,10 @@ bool TryDrop(TMainGame& game, CardId card, const TableRect& carried, const DropO
 }
 
 bool DropOn(TMainGame& game, CardId card, const TableRect& carried, PileRef pile, const DropOptions& options) {
+  if (const auto familyMoved = game.family().dropOn(game, card, carried, pile)) {
+    if (game.carry().card == card) game.carry().clear();
+    return *familyMoved;
+  }
   const auto from = FindCard(game, card);
   const auto target = PileRect(game, pile);
   if (!from || from->pile == pile || !target || OverlapArea(*target, carried) == 0) return false;

@@ -31,6 +31,10 @@ void ReleaseOver(TMainGame& game, PileRef pile);
 // A double click, at the point of the last press.
 void DoubleClickAt(TMainGame& game);
 
+// A left press on the card where it lies, as the family takes it (a
+// selection, a turn, a gap filled): true when the family took it.
+bool PressCard(TMainGame& game, CardId card);
+
 // Sends the card under the point as a right click (or a double click) does,
 // in the directions the player's preferences choose. True when it moved.
 bool RightClickSend(TMainGame& game, int x, int y);

@@ -168,7 +168,7 @@ void ShowStoredScore(TMainGame& game) { game.ui().showScore(StoredScore(game)); 
 std::int64_t StandardScore(const TMainGame& game) {
   if (!StandardMode(game)) return 0;
   int foundationCards = 0;
-  for (int k = 0; k < kFoundations; ++k) foundationCards += CardsIn(game, {PileGroup::Foundations, k});
+  for (int k = HoldsSelection(game.rules()) ? 1 : 0; k < kFoundations; ++k) foundationCards += CardsIn(game, {PileGroup::Foundations, k});
   return StandardBase(game) + kPointsPerCard * game.rules()[rule::ScoreBonus] +
          kPointsPerCard * CardsIn(game, kThirdStockSlot) - kPointsPerCard * game.rules()[rule::Jokers] +
          kPointsPerCard * foundationCards;
