@@ -151,8 +151,9 @@ class HintSearch {
       const CardId card = action.presses.front();
       const auto from = FindCard(game_, card);
       if (!from) continue;
-      if (action.to && offer({.card = card, .from = from->pile, .to = *action.to})) return true;
-      if (!action.to && offer({.kind = HintKind::Press, .card = card, .from = from->pile, .to = from->pile})) return true;
+      const Hint hint = action.to ? Hint{.card = card, .from = from->pile, .to = *action.to}
+                                  : Hint{.kind = HintKind::Press, .card = card, .from = from->pile, .to = from->pile};
+      if (offer(hint, true)) return true;
     }
     return false;
   }
@@ -165,8 +166,11 @@ class HintSearch {
 
   // --- What is not shown ----------------------------------------------------
 
-  bool offer(const Hint& hint) {
-    if (memory_.holds({hint.card, hint.to}) || otherTargetForLastHint(hint) || pointless(hint)) return false;
+  // A family's own move is never judged pointless: the rules' tests of that
+  // do not know its moves.
+  bool offer(const Hint& hint, bool familyMove = false) {
+    if (memory_.holds({hint.card, hint.to}) || otherTargetForLastHint(hint) || (!familyMove && pointless(hint)))
+      return false;
     found_ = hint;
     return true;
   }
