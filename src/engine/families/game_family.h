@@ -37,6 +37,7 @@ struct FamilyAction {
 enum class DealStage {
   BaseRanksSet,    // the foundations' base ranks are read from the rules and the prefill is laid
   ExtraCardDealt,  // the piles are dealt and the extra card is on foundation 1
+  FamilySetup,     // the family's own set-up, in the games whose rules ask for it
   BeforeDealType,  // the family set-up is done; the deal type's own step follows
 };
 

@@ -237,7 +237,7 @@ bool DealTable(DealContext& deal, const DealFollowUps& followUps) {
   family.dealStep(DealStage::ExtraCardDealt, deal, deck);
   if (prefill == 93 || prefill == 94 || prefill == 95) Run(followUps.baseCardSweep, deal);
   if (prefill == 96) Run(followUps.acesToFoundations, deal);
-  if (rules[rule::FamilySetup] == 1) Run(followUps.familySetup, deal);
+  if (rules[rule::FamilySetup] == 1) family.dealStep(DealStage::FamilySetup, deal, deck);
   family.dealStep(DealStage::BeforeDealType, deal, deck);
 
   RunDealTypeStep(deal, deck, followUps);

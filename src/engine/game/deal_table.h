@@ -29,7 +29,6 @@ struct DealFollowUps {
   std::function<void(DealContext&)> acesToFoundations;
   // The bottom card of each tableau pile goes to the foundation of its number.
   std::function<void(DealContext&)> bottomCardsToFoundations;
-  std::function<void(DealContext&)> familySetup;
   std::function<void(DealContext&)> openingScore;
 };
 
