@@ -19,4 +19,6 @@ std::unique_ptr<GameFamily> MakeHeartsRoyalsFamily(const FamilyFacts& facts);
 // Family 50: the second half of the foundations counts by twos.
 std::unique_ptr<GameFamily> MakeDoubledBasesFamily(const FamilyFacts& facts);
 
+// Families 32 and 46: rows with gaps that a card fitting its neighbour fills.
+std::unique_ptr<GameFamily> MakeGapFamily(const FamilyFacts& facts);
 }  // namespace velmora
