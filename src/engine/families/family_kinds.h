@@ -21,4 +21,7 @@ std::unique_ptr<GameFamily> MakeDoubledBasesFamily(const FamilyFacts& facts);
 
 // Families 32 and 46: rows with gaps that a card fitting its neighbour fills.
 std::unique_ptr<GameFamily> MakeGapFamily(const FamilyFacts& facts);
+// Families 37 and 39: memory games that turn up two face-down cards to find a pair.
+std::unique_ptr<GameFamily> MakePairsFamily(const FamilyFacts& facts);
+
 }  // namespace velmora
