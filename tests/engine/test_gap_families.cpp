@@ -85,6 +85,7 @@ class GapGameTest : public ::testing::Test {
     ASSERT_TRUE(from.has_value());
     PressAt(game, MouseButton::Left, false, false, from->x, from->y);
     ASSERT_TRUE(game.carry().active());
+    EXPECT_TRUE(game.carry().single) << "the cards beside it stay in the row";
     const TableRect landing = CardRect(game, Tab(to.row + 1), to.place);
     const Carry& carry = game.carry();
     PointerAt(game, landing.x + carry.grab.x, landing.y + carry.grab.y);
@@ -197,6 +198,7 @@ TEST_F(GapGameTest, ADroppedCardLandsOnTheGapUnderItWhenItFits) {
       {"a gap it does not fit", D(4), {0, 2}, false},
       {"a card's place", C(4), {0, 3}, false},
   };
+  game.store().write(store::CardsAnimate, "Y");
   for (const Case& c : cases) {
     lay(kOpenRows);
     game.history().clear();
@@ -208,6 +210,10 @@ TEST_F(GapGameTest, ADroppedCardLandsOnTheGapUnderItWhenItFits) {
     EXPECT_EQ(game.piles().pile(home->pile)[static_cast<std::size_t>(home->index)] == Gap, c.lands) << c.name;
     EXPECT_EQ(undoSteps(), c.lands ? 1 : 0) << c.name;
     EXPECT_FALSE(game.carry().active()) << c.name;
+    if (!c.lands) {
+      ASSERT_FALSE(ui.flights.empty()) << c.name;
+      EXPECT_EQ(ui.flights.back(), std::vector<CardId>{c.card}) << c.name << ": only the card flies home";
+    }
   }
 }
 

@@ -378,7 +378,8 @@ bool TryDrop(TMainGame& game, CardId card, const TableRect& carried, const DropO
 
 bool DropOn(TMainGame& game, CardId card, const TableRect& carried, PileRef pile, const DropOptions& options) {
   if (const auto familyMoved = game.family().dropOn(game, card, carried, pile)) {
-    if (game.carry().card == card) game.carry().clear();
+    // A refused card is still carried: the next candidate may take it, or it flies home.
+    if (*familyMoved && game.carry().card == card) game.carry().clear();
     return *familyMoved;
   }
   const auto from = FindCard(game, card);
