@@ -14,11 +14,14 @@
 #include "families/game_family.h"
 #include "families/gap_games.h"
 #include "files/ini_document.h"
+#include "game/rule_index.h"
 #include "history/card_state.h"
 #include "history/undo.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
+#include "play/game_won.h"
 #include "play/player_actions.h"
+#include "scoring/score.h"
 #include "shell/main_game.h"
 #include "shell/startup.h"
 #include "stock/stock_commands.h"
@@ -278,40 +281,155 @@ TEST_F(GapGameTest, TheRedealKeepsEveryRowsRunFromTwoAndIsOneUndoStep) {
   EXPECT_EQ(table(), after);
 }
 
-// Every card of the deck but the Aces (taken out at the deal) lies once on
-// the table and the rows keep their four gaps, whatever fills and redeals a
-// game makes.
+// Every card of the deck but the ones taken out at the deal (the Aces of
+// Gaps, the Kings of Maze) lies once on the table and the rows keep their
+// gaps, whatever fills and redeals a game makes.
 TEST_F(GapGameTest, RandomFillsAndRedealsKeepEveryCardOnceAndTheGaps) {
-  for (unsigned seed = 1; seed <= 20; ++seed) {
-    DealLaidOut(game, "Gaps");
-    std::mt19937 random(seed);
-    for (int step = 0; step < 150; ++step) {
-      const std::vector<FamilyAction> actions = game.family().actions(game);
-      if (actions.empty() || random() % 25 == 0) {
-        PressStock(game);
-        ReleaseStock(game);
-      } else {
-        const FamilyAction& action = actions[random() % actions.size()];
-        const CardId card = action.presses.front();
-        ASSERT_TRUE(FirstFittingGap(game, card).has_value());
-        const auto rect = PileRect(game, *action.to);
-        ASSERT_TRUE(rect.has_value());
-        ASSERT_TRUE(DropOn(game, card, *rect, *action.to, {.target = *action.to}))
-            << "seed " << seed << " step " << step << " " << CardIdText(card);
-      }
-      std::map<CardId, int> seen;
-      int gaps = 0;
-      for (PileGroup group : {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves})
-        for (int i = 0; i < GroupSize(group); ++i)
-          for (CardId card : game.piles().pile({group, i})) card == Gap ? ++gaps : ++seen[card];
-      ASSERT_EQ(gaps, 4) << "seed " << seed << " step " << step;
-      ASSERT_EQ(seen.size(), 48u) << "seed " << seed << " step " << step;
-      for (const auto& [card, times] : seen) {
-        ASSERT_NE(CardRank(card), A) << "seed " << seed << " step " << step;
-        ASSERT_EQ(times, 1) << CardIdText(card) << " seed " << seed << " step " << step;
+  struct Case {
+    const char* game;
+    int takenOut;
+    int gaps;
+  } cases[] = {{"Gaps", A, 4}, {"Maze", K, 6}};
+  for (const Case& c : cases) {
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+      DealLaidOut(game, c.game);
+      std::mt19937 random(seed);
+      for (int step = 0; step < 150; ++step) {
+        const std::vector<FamilyAction> actions = game.family().actions(game);
+        if (actions.empty() || random() % 25 == 0) {
+          PressStock(game);
+          ReleaseStock(game);
+        } else {
+          const FamilyAction& action = actions[random() % actions.size()];
+          const CardId card = action.presses.front();
+          ASSERT_TRUE(FirstFittingGap(game, card).has_value());
+          const auto rect = PileRect(game, *action.to);
+          ASSERT_TRUE(rect.has_value());
+          ASSERT_TRUE(DropOn(game, card, *rect, *action.to, {.target = *action.to}))
+              << c.game << " seed " << seed << " step " << step << " " << CardIdText(card);
+        }
+        std::map<CardId, int> seen;
+        int gaps = 0;
+        for (PileGroup group : {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves})
+          for (int i = 0; i < GroupSize(group); ++i)
+            for (CardId card : game.piles().pile({group, i})) card == Gap ? ++gaps : ++seen[card];
+        ASSERT_EQ(gaps, c.gaps) << c.game << " seed " << seed << " step " << step;
+        ASSERT_EQ(seen.size(), 48u) << c.game << " seed " << seed << " step " << step;
+        for (const auto& [card, times] : seen) {
+          ASSERT_NE(CardRank(card), c.takenOut) << c.game << " seed " << seed << " step " << step;
+          ASSERT_EQ(times, 1) << CardIdText(card) << " " << c.game << " seed " << seed << " step " << step;
+        }
       }
     }
   }
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+using namespace testing;  // the card and pile notation of the play tests
+
+// Maze: six rows of nine places read as one line round the table.
+class GapLineTest : public ::testing::Test {
+ protected:
+  GapLineTest() : game(Folders(VELMORA_PROGRAM_DIR, dir / "data"), ui) {
+    EXPECT_FALSE(LoadCatalogueFiles(game.catalogue(), game.data()).has_value());
+    LoadPreferences(game, IniDocument(), StartupEnvironment{});
+    game.store().write(store::UndoEnabled, "0");
+    DealLaidOut(game, "Maze");
+  }
+
+  void lay(const Rows& rows) {
+    for (int r = 0; r < 6; ++r) {
+      game.piles().pile(Tab(r + 1)) = r < static_cast<int>(rows.size()) ? rows[r] : Pile{};
+      for (CardId card : game.piles().pile(Tab(r + 1)))
+        if (card != Gap) game.cards().setFace(card, Face::Up);
+    }
+  }
+
+  TempFolder dir;
+  RecordingUi ui;
+  TMainGame game;
+};
+
+TEST_F(GapLineTest, TheDealTakesTheKingsOutOfSixRowsOfNine) {
+  int gaps = 0;
+  for (int r = 1; r <= 6; ++r) {
+    const Pile& row = game.piles().pile(Tab(r));
+    ASSERT_EQ(row.size(), 9u) << "row " << r;
+    for (CardId card : row) {
+      gaps += card == Gap;
+      if (card != Gap) EXPECT_NE(CardRank(card), K);
+    }
+  }
+  EXPECT_EQ(gaps, 6);
+  for (int r = 7; r <= kTableauPiles; ++r) EXPECT_TRUE(game.piles().pile(Tab(r)).empty()) << "pile " << r << " is no row";
+}
+
+TEST_F(GapLineTest, ACardFitsBesideItsNeighboursCountingRoundTheTable) {
+  // Row 1 starts with a gap after the last row's 4 of clubs, and row 2
+  // with a gap after row 1's 9 of diamonds.
+  lay({{Gap, H(7), Gap, H(Q), Gap, D(9)}, {Gap, S(3), Gap}, {}, {}, {}, {D(2), C(4)}});
+  struct Case {
+    const char* name;
+    CardId card;
+    RowPlace at;
+    bool fits;
+  } cases[] = {
+      {"one above the last row's last card, counting round", C(5), {0, 0}, true},
+      {"one below its right neighbour", H(6), {0, 0}, true},
+      {"neither", S(5), {0, 0}, false},
+      {"one above its left neighbour", H(8), {0, 2}, true},
+      {"one below its right neighbour in the row", H(11), {0, 2}, true},
+      {"an Ace after a Queen of any suit", S(A), {0, 4}, true},
+      {"one below the right neighbour", D(8), {0, 4}, true},
+      {"a 2 after a Queen", S(2), {0, 4}, false},
+      {"one above the row before's last card", D(10), {1, 0}, true},
+      {"one below the 3 of spades", S(2), {1, 0}, true},
+      {"one above the 3 of spades", S(4), {1, 2}, true},
+      {"the place holds a card", H(8), {0, 1}, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FitsGap(game, c.card, c.at), c.fits) << c.name;
+
+  // A gap after the last card of the last row: the card after it is the
+  // first card of the first row.
+  lay({{H(7), S(9)}, {}, {}, {}, {}, {C(4), Gap}});
+  EXPECT_TRUE(FitsGap(game, H(6), {5, 1}));
+  EXPECT_TRUE(FitsGap(game, C(5), {5, 1}));
+  EXPECT_FALSE(FitsGap(game, H(8), {5, 1}));
+}
+
+TEST_F(GapLineTest, TheScoreCountsTheCardsThatFollowInTheLineAndWins) {
+  struct Case {
+    const char* name;
+    Rows rows;
+    int followers;
+  } cases[] = {
+      {"a run across a gap and a row's end", {{H(A), H(2), Gap}, {H(3), D(9)}}, 2},
+      {"an Ace after a Queen, round from the last row to the first", {{S(A), Gap}, {}, {}, {}, {}, {C(Q)}}, 1},
+      {"nothing in order", {{H(5), S(2), D(7)}}, 0},
+  };
+  for (const Case& c : cases) {
+    lay(c.rows);
+    EXPECT_EQ(game.family().ownScore(game), -52 + 5 * c.followers) << c.name;
+    EXPECT_EQ(RecomputeScore(game), -52 + 5 * c.followers) << c.name;
+  }
+  // The whole line in order, gaps anywhere: the score to win.
+  Rows solved(6);
+  int place = 0;
+  for (int suit : {Hearts, Clubs, Diamonds, Spades})
+    for (int rank = A; rank <= Q; ++rank) {
+      solved[static_cast<std::size_t>(place / 8)].push_back(MakeCard(suit, rank));
+      if (++place % 8 == 3) solved[static_cast<std::size_t>((place - 1) / 8)].push_back(Gap);
+    }
+  lay(solved);
+  EXPECT_EQ(RecomputeScore(game), game.rules()[rule::ScoreToWin]);
+  EXPECT_TRUE(GameWonTest(game));
+  std::swap(game.piles().pile(Tab(2))[0], game.piles().pile(Tab(2))[1]);
+  EXPECT_FALSE(GameWonTest(game));
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ constexpr std::array kFamilyRows{
     FamilyRow{43, Won(WonRule::NineDownToOne, ScoreRule::NineRuns)},
     FamilyRow{44, {.won = WonRule::SequenceOfNinetyOne, .score = ScoreRule::FamilyBase, .wonTestAfterDeal = true}},
     FamilyRow{45, {.won = WonRule::FourPilesHoldCards, .stockShowsNoPasses = true}},
-    FamilyRow{46, kGapsRoundTheTable, MakeGapFamily},
+    FamilyRow{46, kGapsRoundTheTable, MakeGapLineFamily},
     FamilyRow{47, Won(WonRule::ScoreToWinReached, ScoreRule::Discard)},
     FamilyRow{48, Won(WonRule::StockOutOneCardLeft, ScoreRule::SecondFoundationBonus)},
     FamilyRow{49, Won(WonRule::FourOnEachOfTwentyFour, ScoreRule::TwentyFourPilesBonus)},

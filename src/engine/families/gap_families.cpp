@@ -3,6 +3,7 @@
 // pressed, a drop fills the first fitting gap of the row under it, and a
 // right press sends the card to the first gap anywhere that fits it.
 #include <algorithm>
+#include <iterator>
 
 #include "families/family_kinds.h"
 #include "families/family_step.h"
@@ -19,6 +20,7 @@ namespace {
 constexpr int kRoundTheTableFamily = 46;  // its rows make one line, the last row's end meeting the first row's start
 constexpr int kRowStartRank = 2;          // rows ordered one by one start with a 2
 constexpr int kQueen = 12;
+constexpr int kPointsPerFollower = 5;     // the line's score: each card that follows the card before it
 
 int RowsInUse(const TMainGame& game) { return std::clamp<int>(game.rules()[rule::TableauPiles], 0, kTableauPiles); }
 
@@ -50,11 +52,14 @@ CardId RightRoundTheTable(const TMainGame& game, RowPlace at) {
   return next.empty() ? kNoCard : next.front();
 }
 
+bool AceAfterQueen(CardId card, CardId before) {
+  return CardRank(card) == 1 && IsNormalCard(before) && CardRank(before) == kQueen;
+}
+
 bool FitsRoundTheTable(const TMainGame& game, CardId card, RowPlace at) {
   const CardId left = LeftRoundTheTable(game, at);
   const CardId right = RightRoundTheTable(game, at);
-  const bool aceAfterQueen = CardRank(card) == 1 && IsNormalCard(left) && CardRank(left) == kQueen;
-  return FollowsInSuit(card, left) || FollowsInSuit(right, card) || aceAfterQueen;
+  return FollowsInSuit(card, left) || FollowsInSuit(right, card) || AceAfterQueen(card, left);
 }
 
 bool FitsInItsRow(const TMainGame& game, CardId card, RowPlace at) {
@@ -156,6 +161,26 @@ class GapGame : public GameFamily {
   }
 };
 
+// The rows read as one line round the table (family 46): the score counts
+// the cards that follow the card before them, gaps passed over, and wins at
+// the score to win.
+class GapLine : public GapGame {
+ public:
+  using GapGame::GapGame;
+
+  std::optional<std::int64_t> ownScore(const TMainGame& game) const override {
+    std::vector<CardId> line;
+    for (int r = 0; r < RowsInUse(game); ++r)
+      std::ranges::copy_if(Row(game, r), std::back_inserter(line), [](CardId card) { return card != kNoCard; });
+    int followers = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      const CardId before = line[(i + line.size() - 1) % line.size()];
+      if (FollowsInSuit(line[i], before) || AceAfterQueen(line[i], before)) ++followers;
+    }
+    return -game.rules()[rule::DeckCards] + kPointsPerFollower * followers;
+  }
+};
+
 }  // namespace
 
 bool FitsGap(const TMainGame& game, CardId card, RowPlace at) {
@@ -190,5 +215,7 @@ bool FillGap(TMainGame& game, CardId card, RowPlace at, bool automatic) {
 }
 
 std::unique_ptr<GameFamily> MakeGapFamily(const FamilyFacts& facts) { return std::make_unique<GapGame>(facts); }
+
+std::unique_ptr<GameFamily> MakeGapLineFamily(const FamilyFacts& facts) { return std::make_unique<GapLine>(facts); }
 
 }  // namespace velmora
