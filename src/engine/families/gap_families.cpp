@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kRoundTheTableFamily = 46;  // its rows make one line, the last row's end meeting the first row's start
 constexpr int kRowStartRank = 2;          // rows ordered one by one start with a 2
+constexpr int kAce = 1;
 constexpr int kQueen = 12;
 constexpr int kPointsPerFollower = 5;     // the line's score: each card that follows the card before it
 
@@ -30,9 +31,10 @@ const Pile& Row(const TMainGame& game, int row) { return game.piles().pile(RowPi
 
 bool OrderedRoundTheTable(const TMainGame& game) { return game.rules()[rule::Family] == kRoundTheTableFamily; }
 
-// The card one rank below `card` in its suit.
+// Whether `before` is the card one rank below `card` in its suit.
 bool FollowsInSuit(CardId card, CardId before) {
-  return IsNormalCard(before) && CardSuit(before) == CardSuit(card) && CardRank(card) == CardRank(before) + 1;
+  return IsNormalCard(card) && IsNormalCard(before) && CardSuit(before) == CardSuit(card) &&
+         CardRank(card) == CardRank(before) + 1;
 }
 
 // The neighbours of a place counted round the table: before the first place
@@ -53,7 +55,7 @@ CardId RightRoundTheTable(const TMainGame& game, RowPlace at) {
 }
 
 bool AceAfterQueen(CardId card, CardId before) {
-  return CardRank(card) == 1 && IsNormalCard(before) && CardRank(before) == kQueen;
+  return CardRank(card) == kAce && IsNormalCard(before) && CardRank(before) == kQueen;
 }
 
 bool FitsRoundTheTable(const TMainGame& game, CardId card, RowPlace at) {
@@ -117,6 +119,8 @@ class GapGame : public GameFamily {
  public:
   using GameFamily::GameFamily;
 
+  // A card of a row: the right button sends it to the first gap it fits,
+  // the left one takes it up alone.
   bool press(TMainGame& game, const PileHit& hit, MouseButton button) const override {
     if (hit.pile.group != PileGroup::Tableau || hit.card == kNoCard) return false;
     if (button == MouseButton::Right) RightClickGap(game, hit.card);
