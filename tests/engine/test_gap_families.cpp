@@ -15,6 +15,7 @@
 #include "families/gap_games.h"
 #include "files/ini_document.h"
 #include "game/rule_index.h"
+#include "hints/show_legal_move.h"
 #include "history/card_state.h"
 #include "history/undo.h"
 #include "play/execute_move.h"
@@ -430,6 +431,26 @@ TEST_F(GapLineTest, TheScoreCountsTheCardsThatFollowInTheLineAndWins) {
   EXPECT_TRUE(GameWonTest(game));
   std::swap(game.piles().pile(Tab(2))[0], game.piles().pile(Tab(2))[1]);
   EXPECT_FALSE(GameWonTest(game));
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+using namespace testing;  // the card and pile notation of the play tests
+
+// The hint's arrow points at the gap the card fills, not at the row's last card.
+TEST_F(GapGameTest, TheHintArrowPointsAtTheGap) {
+  lay(kOpenRows);
+  const auto from = FindCard(game, C(4));
+  ASSERT_TRUE(from.has_value());
+  const auto arrow = ArrowOf(game, Hint{.kind = HintKind::Card, .card = C(4), .from = from->pile, .to = Tab(1)});
+  ASSERT_TRUE(arrow.has_value());
+  const TableRect gap = CardRect(game, Tab(1), 2);
+  EXPECT_EQ(arrow->to.x, gap.x + gap.width / 2);
+  EXPECT_EQ(arrow->to.y, gap.y + gap.height / 2);
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ check_undo_redo() {
 check_undo_redo Gaps 2
 
 # The first fill of the line is listed; a card that fits no gap of the row
-# is refused, and the gap it was dropped on stays.
+# is refused.
 first_move=$(head -1 "$scratch/line")
 : > "$scratch/none"
 cli play --game Gaps --deal 2 --moves "$scratch/none" --list > "$scratch/listed" || fail "the deal does not list"

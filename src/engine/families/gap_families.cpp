@@ -193,11 +193,16 @@ bool FitsGap(const TMainGame& game, CardId card, RowPlace at) {
 }
 
 std::optional<RowPlace> FirstFittingGap(const TMainGame& game, CardId card) {
-  for (int r = 0; r < RowsInUse(game); ++r) {
-    const int places = static_cast<int>(Row(game, r).size());
-    for (int k = 0; k < places; ++k)
-      if (FitsGap(game, card, {r, k})) return RowPlace{r, k};
-  }
+  for (int r = 0; r < RowsInUse(game); ++r)
+    if (const auto gap = FirstFittingGapInRow(game, card, r)) return gap;
+  return std::nullopt;
+}
+
+std::optional<RowPlace> FirstFittingGapInRow(const TMainGame& game, CardId card, int row) {
+  if (row < 0 || row >= RowsInUse(game)) return std::nullopt;
+  const int places = static_cast<int>(Row(game, row).size());
+  for (int k = 0; k < places; ++k)
+    if (FitsGap(game, card, {row, k})) return RowPlace{row, k};
   return std::nullopt;
 }
 

@@ -25,8 +25,9 @@ struct RowPlace {
 bool FitsGap(const TMainGame& game, CardId card, RowPlace at);
 
 // The first gap, rows in order and each row from its first place, where the
-// card fits.
+// card fits; or the first in one row.
 std::optional<RowPlace> FirstFittingGap(const TMainGame& game, CardId card);
+std::optional<RowPlace> FirstFittingGapInRow(const TMainGame& game, CardId card, int row);
 
 // Moves a tableau card into the gap at `at`, leaving a gap where it lay: one
 // step for undo, then the won flag and the score. An automatic fill shows
