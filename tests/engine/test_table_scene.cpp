@@ -156,3 +156,30 @@ TEST_F(SceneTest, CarriedCardsLeaveTheirPileForThePointer) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// A card carried alone out of the middle of its row (a gap game): the cards
+// above it stay where they lie.
+TEST_F(SceneTest, ACardCarriedAloneLeavesOnlyItsOwnPlace) {
+  piles.addCard(Tableau(0), 3, Face::Up, cards);
+  Carry carry;
+  carry.card = carry.unitTop = 2;
+  carry.single = true;
+  carry.from = {PileGroup::Tableau, 0};
+  carry.fromIndex = 2;
+  carry.at = {300, 400};
+  const TableScene scene = BuildTableScene(rules, piles, cards, places, {.carry = &carry});
+  ASSERT_EQ(scene.piles[1].cards.size(), 2u);
+  EXPECT_EQ(scene.piles[1].cards[0].card, 1);
+  EXPECT_EQ(scene.piles[1].cards[1].card, 3);
+
+  const ScenePile carried = CarriedScene(piles, cards, places, carry);
+  ASSERT_EQ(carried.cards.size(), 1u);
+  EXPECT_EQ(carried.cards[0].card, 2);
+  EXPECT_EQ(carried.cards[0].place.y, 400);
+}
+
+}  // namespace
+}  // namespace velmora

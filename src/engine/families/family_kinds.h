@@ -19,4 +19,11 @@ std::unique_ptr<GameFamily> MakeHeartsRoyalsFamily(const FamilyFacts& facts);
 // Family 50: the second half of the foundations counts by twos.
 std::unique_ptr<GameFamily> MakeDoubledBasesFamily(const FamilyFacts& facts);
 
+// Families 32 and 46: rows with gaps that a card fitting its neighbour fills;
+// in 46 the rows make one line round the table, scored by its own count.
+std::unique_ptr<GameFamily> MakeGapFamily(const FamilyFacts& facts);
+std::unique_ptr<GameFamily> MakeGapLineFamily(const FamilyFacts& facts);
+// Families 37 and 39: memory games that turn up two face-down cards to find a pair.
+std::unique_ptr<GameFamily> MakePairsFamily(const FamilyFacts& facts);
+
 }  // namespace velmora

@@ -34,6 +34,12 @@ constexpr FamilyFacts kClock{.won = WonRule::ScoreToWinReached,
 constexpr FamilyFacts kDiscardGame{.discardsTakenCard = true, .endsAfterStockPress = true};
 constexpr FamilyFacts kStockWithoutPasses{.stockShowsNoPasses = true};
 
+// The gap games: either button presses a card, and the gaps take drops.
+constexpr FamilyFacts kGapRows{
+    .won = WonRule::RunsFromTwoInSuit, .score = ScoreRule::GapRows, .rightPressIsPlain = true, .fillsGaps = true};
+constexpr FamilyFacts kGapsRoundTheTable{
+    .won = WonRule::FamilyScoreReached, .score = ScoreRule::FamilyBase, .rightPressIsPlain = true, .fillsGaps = true};
+
 // The memory games show their result at the end.
 constexpr FamilyFacts Memory(WonRule won, ScoreRule score) { return {.won = won, .score = score, .showsResult = true}; }
 // Games whose last cards may be won only once a move's follow-ups are done.
@@ -56,21 +62,21 @@ constexpr std::array kFamilyRows{
     FamilyRow{27, Won(WonRule::EveryTableauPileOneCard)},
     FamilyRow{28, {.countsTurns = true}},
     FamilyRow{31, AskedAgain(WonRule::StockOutAnAceOnEveryPile)},
-    FamilyRow{32, {.won = WonRule::RunsFromTwoInSuit, .score = ScoreRule::GapRows, .rightPressIsPlain = true}},
+    FamilyRow{32, kGapRows, MakeGapFamily},
     FamilyRow{33, {.selects = true, .rightPressIsPlain = true}},
     FamilyRow{34, AskedAgain(WonRule::ScoreToWinReached, ScoreRule::NumberedPiles)},
     FamilyRow{35, AskedAgain(WonRule::ScoreToWinReached, ScoreRule::DiscardTimesTen)},
     FamilyRow{36, Memory(WonRule::ScoreToWinReached, ScoreRule::FamilyBase)},
-    FamilyRow{37, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairs)},
+    FamilyRow{37, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairs), MakePairsFamily},
     FamilyRow{38, Memory(WonRule::Cleared, ScoreRule::FamilyBase)},
-    FamilyRow{39, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairsSeven)},
+    FamilyRow{39, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairsSeven), MakePairsFamily},
     FamilyRow{40, kClock, MakeClockFamily},
     FamilyRow{41, Won(WonRule::OnlyFirstFoundationHoldsCards, ScoreRule::EmptiedFoundations)},
     FamilyRow{42, Won(WonRule::ScoreToWinReached, ScoreRule::RisingRuns)},
     FamilyRow{43, Won(WonRule::NineDownToOne, ScoreRule::NineRuns)},
     FamilyRow{44, {.won = WonRule::SequenceOfNinetyOne, .score = ScoreRule::FamilyBase, .wonTestAfterDeal = true}},
     FamilyRow{45, {.won = WonRule::FourPilesHoldCards, .stockShowsNoPasses = true}},
-    FamilyRow{46, {.won = WonRule::FamilyScoreReached, .score = ScoreRule::FamilyBase, .rightPressIsPlain = true}},
+    FamilyRow{46, kGapsRoundTheTable, MakeGapLineFamily},
     FamilyRow{47, Won(WonRule::ScoreToWinReached, ScoreRule::Discard)},
     FamilyRow{48, Won(WonRule::StockOutOneCardLeft, ScoreRule::SecondFoundationBonus)},
     FamilyRow{49, Won(WonRule::FourOnEachOfTwentyFour, ScoreRule::TwentyFourPilesBonus)},

@@ -100,6 +100,7 @@ struct FamilyFacts {
   bool wonTestAfterReserveMove = false; // the same, after a move onto a reserve only
   bool wonTestAfterDeal = false;        // a game that may be won as dealt
   bool showsResult = false;             // the end of a game shows the memory result
+  bool fillsGaps = false;               // a row's gaps take cards where they lie: every place is a drop target
 
   bool operator==(const FamilyFacts&) const = default;
 };

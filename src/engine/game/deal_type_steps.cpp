@@ -92,7 +92,8 @@ void SortByRank(DealContext& deal, RemainingDeck& deck, int offset) {
 
 // 8 and 15: cards of a rank leave their places as gaps.
 void OpenGaps(DealContext& deal, int rank, std::size_t padTo) {
-  for (int k = 0; k < kTableauPiles; ++k) {
+  const int piles = std::clamp<int>(deal.rules[rule::TableauPiles], 0, kTableauPiles);  // only the rows in use are padded
+  for (int k = 0; k < piles; ++k) {
     Pile& pile = deal.piles.pile(Tableau(k));
     std::replace_if(pile.begin(), pile.end(), [rank](CardId c) { return CardRank(c) == rank; }, kNoCard);
     if (pile.size() < padTo) pile.resize(padTo, kNoCard);

@@ -3,6 +3,8 @@
 #include "autoplay/auto_fill.h"
 #include "autoplay/follow_up_step.h"
 #include "hints/demo.h"
+#include "families/game_family.h"
+#include "families/gap_games.h"
 #include "history/card_state.h"
 #include "history/undo.h"
 #include "play/execute_move.h"
@@ -165,6 +167,18 @@ void EndHint(TMainGame& game) {
   game.ui().hideHintArrow();
 }
 
+namespace {
+
+// Where the hinted card lands: on the pile's top card, or in the gap of a
+// row that it fills.
+int LandingIndex(const TMainGame& game, const Hint& hint) {
+  if (game.family().facts().fillsGaps && hint.to.group == PileGroup::Tableau)
+    if (const auto gap = FirstFittingGapInRow(game, hint.card, hint.to.index)) return gap->place;
+  return TopIndex(game, hint.to);
+}
+
+}  // namespace
+
 std::optional<HintArrow> ArrowOf(const TMainGame& game, const Hint& hint) {
   if (!PileRect(game, hint.from)) return std::nullopt;
   if (hint.kind == HintKind::Stock) {
@@ -175,7 +189,7 @@ std::optional<HintArrow> ArrowOf(const TMainGame& game, const Hint& hint) {
   if (!spot) return std::nullopt;
   const TablePoint card = Centre(VisiblePart(game, spot->pile, spot->index));
   if (hint.kind != HintKind::Card || !PileRect(game, hint.to)) return HintArrow{card, card};
-  return HintArrow{card, Centre(CardRect(game, hint.to, TopIndex(game, hint.to)))};
+  return HintArrow{card, Centre(CardRect(game, hint.to, LandingIndex(game, hint)))};
 }
 
 }  // namespace velmora

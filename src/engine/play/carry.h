@@ -20,6 +20,7 @@ struct Carry {
   TablePoint start;      // the bottom card's corner when the carry began
   TableRect unit;        // the unit's rectangle when the carry began
   bool pointerMoved = false;
+  bool single = false;   // one card taken from the middle of a row (gap games): the cards above it stay
 
   bool active() const { return card != kNoCard; }
   // The unit's rectangle where the pointer has taken it.

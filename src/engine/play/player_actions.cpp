@@ -139,7 +139,7 @@ std::string TargetName(PileRef pile, bool autoplay) {
 }
 
 // Tableau piles whose every card has a place of its own offer each place as
-// a candidate.
+// a candidate; the gaps too where a family fills them.
 bool EveryCardACandidate(const TMainGame& game, PileRef pile) {
   const int display = game.rules()[rule::TableauDisplay];
   return pile.group == PileGroup::Tableau && (display == 8 || display == 9);
@@ -157,7 +157,7 @@ void AddCandidates(const TMainGame& game, PileRef pile, const TableRect& carried
   const Pile& cards = game.piles().pile(pile);
   if (cards.empty()) add(CardRect(game, pile, 0));
   for (int i = 0; i < static_cast<int>(cards.size()); ++i)
-    if (cards[static_cast<std::size_t>(i)] != kNoCard) add(CardRect(game, pile, i));
+    if (cards[static_cast<std::size_t>(i)] != kNoCard || game.family().facts().fillsGaps) add(CardRect(game, pile, i));
 }
 
 // --- Sending ---------------------------------------------------------------
@@ -243,7 +243,7 @@ void Release(TMainGame& game, std::optional<PileRef> over) {
     if (!dropped) {
       const auto home = FindCard(game, carry.card);
       if (home && carry.pointerMoved && CardsAnimate(game))
-        game.ui().flyCards(CardsFrom(game, *home), carry.at, Corner(CardRect(game, home->pile, home->index)));
+        game.ui().flyCards(carry.single ? std::vector<CardId>{carry.card} : CardsFrom(game, *home), carry.at, Corner(CardRect(game, home->pile, home->index)));
       PlayIfOn(game, store::SoundsCardDown, "card_down");
     }
     carry.clear();
@@ -378,7 +378,8 @@ bool TryDrop(TMainGame& game, CardId card, const TableRect& carried, const DropO
 
 bool DropOn(TMainGame& game, CardId card, const TableRect& carried, PileRef pile, const DropOptions& options) {
   if (const auto familyMoved = game.family().dropOn(game, card, carried, pile)) {
-    if (game.carry().card == card) game.carry().clear();
+    // A refused card is still carried: the next candidate may take it, or it flies home.
+    if (*familyMoved && game.carry().card == card) game.carry().clear();
     return *familyMoved;
   }
   const auto from = FindCard(game, card);

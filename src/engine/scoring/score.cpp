@@ -125,9 +125,9 @@ std::int64_t TableauCardsScore(const TMainGame& game, int firstPiles) {
 }
 
 // The families whose score is counted by their own routine (matched memory
-// cards, a sequence test, their own tallies) start from the family base
-// until that routine joins them.
-std::int64_t FamilyBase(const TMainGame& game) { return -DeckCards(game); }
+// cards, a sequence test, their own tallies) start from the family base,
+// minus the deck, until that routine joins them; then it counts.
+std::int64_t FamilyBase(const TMainGame& game) { return game.family().ownScore(game).value_or(-DeckCards(game)); }
 
 std::int64_t FamilyScore(const TMainGame& game, ScoreRule rule) {
   switch (rule) {

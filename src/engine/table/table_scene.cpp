@@ -43,7 +43,10 @@ ScenePile ScenePileOf(const RuleRecord& rules, const PileStore& piles, const Car
   const bool carriedFrom = facts.carry && facts.carry->active() && facts.carry->from == ref;
   for (std::size_t i = 0; i < pile.size(); ++i) {
     if (pile[i] == kNoCard) continue;
-    if (carriedFrom && static_cast<int>(i) >= facts.carry->fromIndex) break;
+    if (carriedFrom && static_cast<int>(i) >= facts.carry->fromIndex) {
+      if (!facts.carry->single) break;
+      if (static_cast<int>(i) == facts.carry->fromIndex) continue;
+    }
     TablePoint at = places.card(ref, static_cast<int>(i));
     at.x -= scene.raised;
     at.y -= scene.raised;
@@ -71,6 +74,7 @@ ScenePile CarriedScene(const PileStore& piles, const CardTable& cards, const Sce
     if (pile[i] == kNoCard) continue;
     const TablePoint at = places.card(carry.from, static_cast<int>(i));
     scene.cards.push_back({pile[i], cards.isFaceUp(pile[i]), {carry.at.x + at.x - bottom.x, carry.at.y + at.y - bottom.y}});
+    if (carry.single) break;
   }
   return scene;
 }
