@@ -13,7 +13,7 @@ cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
 # Games whose table is played by their family's own procedures (removing
 # pairs and groups, closing gaps, turning memory
 # cards), which the walk cannot reach through moves of cards and the stock.
-declare -A own_procedures=([9]=Pyramid [10]=Gaps [12]=Concentration [21]="Monte Carlo")
+declare -A own_procedures=([10]=Gaps [12]=Concentration)
 
 wanted=20
 for game in $(cli games | awk 'NR > 1 {print $1}'); do
