@@ -53,6 +53,8 @@ struct Options {
       QStringLiteral("deal"),
       QStringLiteral("The deal number of --game (%1; a new deal without it).").arg(QLatin1String(kDealNumberRange)),
       QStringLiteral("D")};
+  QCommandLineOption open{QStringLiteral("open"), QStringLiteral("Go on with this saved game at start-up."),
+                          QStringLiteral("FILE")};
   QCommandLineOption quitAfterPaint{QStringLiteral("quit-after-first-paint"),
                                     QStringLiteral("Print \"painted\" and quit once the window is drawn "
                                                    "(for start-up measurements).")};
@@ -98,7 +100,8 @@ std::optional<CommandLineAnswer> CheckValues(const QCommandLineParser& parser, c
   const QString folder = QStringLiteral("a folder name");
   for (const auto& [option, what] : {std::pair{&options.programDir, folder}, std::pair{&options.dataDir, folder},
                                      std::pair{&options.game, QStringLiteral("a game number or name")},
-                                     std::pair{&options.screenshot, QStringLiteral("a file name")}})
+                                     std::pair{&options.screenshot, QStringLiteral("a file name")},
+                                     std::pair{&options.open, QStringLiteral("a file name")}})
     if (auto refusal = CheckNamed(parser, *option, what)) return refusal;
   return CheckDeal(parser, options);
 }
@@ -110,6 +113,7 @@ StartOptions StartOptionsOf(const QCommandLineParser& parser, const Options& opt
   if (parser.isSet(options.dataDir)) start.program.dataFolder = parser.value(options.dataDir).toStdString();
   start.program.game = parser.value(options.game);
   start.program.deal = parser.value(options.deal);
+  start.program.open = parser.value(options.open);
   start.quitAfterFirstPaint = parser.isSet(options.quitAfterPaint);
   start.screenshot = parser.value(options.screenshot);
   return start;
@@ -124,7 +128,7 @@ std::optional<CommandLineReading> ReadCommandLine(const QStringList& arguments, 
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.setApplicationDescription(ProgramName() + QStringLiteral(", a collection of patience games."));
   parser.addOptions({options.help, options.version, options.programDir, options.dataDir, options.game, options.deal,
-                     options.quitAfterPaint, options.screenshot});
+                     options.open, options.quitAfterPaint, options.screenshot});
   const bool understood = parser.parse(arguments);
   // Asked for help, the player gets it whatever else the line holds.
   if (parser.isSet(options.help)) return Help(parser, arguments);

@@ -11,6 +11,7 @@
 
 #include "main_window.h"
 #include "qt_game_ui.h"
+#include "history/saved_game.h"
 #include "shell/main_game.h"
 #include "shell/startup.h"
 #include "table/prepare_game.h"
@@ -100,6 +101,11 @@ void Program::showDemoWindow() {
 }
 
 void Program::dealGivenGame() {
+  if (!options_.open.isEmpty()) {
+    if (OpenSavedGame(*game_, options_.open.toStdString(), {ScreenFacts(*window_), false}) == OpenOutcome::Opened)
+      ShowDealtGame(*window_, *game_);
+    return;
+  }
   if (options_.game.isEmpty()) return;
   if (const auto refusal =
           DealNamedGame(*game_, options_.game.toStdString(), options_.deal.toStdString(), ScreenFacts(*window_)))

@@ -24,6 +24,7 @@ struct ProgramOptions {
   fs::path dataFolder{};
   QString game{}; // a game to deal at start-up, by number or name
   QString deal{}; // its deal number; a new one when empty
+  QString open{}; // a saved game to go on with at start-up
 };
 
 // Tells the player why the program cannot run. The default shows a message

@@ -55,9 +55,19 @@ void PaintStackEdges(QPainter& painter, const ScenePile& pile, QSize size) {
   painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// A selected card is drawn inverted; its rounded corners stay transparent,
+// so the table shows through them as it does beside any card.
+QImage Inverted(const QImage& picture) {
+  QImage inverted = picture.convertToFormat(QImage::Format_ARGB32);
+  inverted.invertPixels(QImage::InvertRgb);
+  return inverted;
+}
+
 void PaintCards(QPainter& painter, const ScenePile& pile, const TablePictures& pictures) {
-  for (const SceneCard& card : pile.cards)
-    painter.drawImage(At(card.place), card.faceUp ? pictures.face(card.card) : pictures.back());
+  for (const SceneCard& card : pile.cards) {
+    const QImage& picture = card.faceUp ? pictures.face(card.card) : pictures.back();
+    painter.drawImage(At(card.place), card.selected ? Inverted(picture) : picture);
+  }
 }
 
 }  // namespace

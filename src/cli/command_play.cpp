@@ -13,6 +13,7 @@
 //                    drop it on the pile ("Dest1", "Fila3", "Appogg2", "Mazzo_Vis")
 //   send CARD        what a double click on the card does
 //   press CARD       what a click on the card does (the discard games play so)
+//   select CARD...   a click on each card in turn (a removal game's group)
 //   stock            a press and release of the button on the stock
 //   undo, redo       a step back or forward
 //
@@ -37,6 +38,7 @@
 
 #include <ostream>
 #include <sstream>
+#include <vector>
 
 // The move rules' card places come before the layout's function of that name.
 #include "moves/legal_moves.h"
@@ -191,11 +193,29 @@ Refusal ThenRelease(TMainGame& game, Refusal refusal) {
   return refusal;
 }
 
+// "select CARD CARD...": a click on each card in turn, as a removal game's
+// group is pressed together.
+Refusal SelectCards(TMainGame& game, std::istringstream& words) {
+  std::vector<CardId> cards;
+  for (std::string word; words >> word;) {
+    const auto card = ParseCard(word);
+    if (!card) return "CARD is a card id of 3 digits";
+    cards.push_back(*card);
+  }
+  if (cards.empty()) return "select needs at least one CARD";
+  for (CardId card : cards)
+    if (Refusal refusal = ClickCard(game, card)) return refusal;
+  return std::nullopt;
+}
+
 // One line of the script; nothing when it was carried out (or skipped).
 Refusal RunLine(TMainGame& game, const std::string& line) {
   std::istringstream words(line);
-  std::string verb, first, second, extra;
-  words >> verb >> first >> second >> extra;
+  std::string verb;
+  words >> verb;
+  if (verb == "select") return SelectCards(game, words);
+  std::string first, second, extra;
+  words >> first >> second >> extra;
   if (verb.empty() || verb[0] == '#') return std::nullopt;
   if (!extra.empty()) return "too many words";
   if (verb == "stock" && first.empty()) return ThenRelease(game, PressTheStock(game));

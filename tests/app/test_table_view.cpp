@@ -129,6 +129,31 @@ TEST_F(TableViewTest, MissingPicturesDrawNothing) {
   EXPECT_EQ(image.pixelColor(40, 50), QColor(Qt::green)) << "a card without a picture leaves the table as it was";
 }
 
+// A selected card of a removal game is drawn inverted where it lies; its
+// rounded corners still show the table.
+TEST_F(TableViewTest, SelectedCardsAreInverted) {
+  TablePictures pictures;
+  pictures.load(resources, CardLook{});
+  const auto paint = [&](bool selected) {
+    TableScene scene;
+    scene.piles.push_back({{PileGroup::Tableau, 0}, {10, 10}, "", 0, {{1, true, {10, 10}, selected}}});
+    QImage image(200, 200, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::green);
+    QPainter painter(&image);
+    PaintTableScene(painter, scene, pictures, {});
+    return image;
+  };
+  const QImage plain = paint(false);
+  const QImage selected = paint(true);
+  for (const QPoint inside : {QPoint(40, 50), QPoint(20, 20), QPoint(70, 90)}) {
+    const QColor colour = plain.pixelColor(inside);
+    EXPECT_EQ(selected.pixelColor(inside), QColor(255 - colour.red(), 255 - colour.green(), 255 - colour.blue()))
+        << inside.x() << "," << inside.y();
+  }
+  EXPECT_EQ(selected.pixelColor(10, 10), QColor(Qt::green)) << "the corner stays the table's";
+  EXPECT_EQ(selected.pixelColor(150, 150), QColor(Qt::green));
+}
+
 TEST_F(TableViewTest, DenseScreensGetTwiceTheDetail) {
   CardLook look;
   look.devicePixelRatio = 2;

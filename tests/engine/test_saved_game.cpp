@@ -155,6 +155,19 @@ TEST_F(SavedGameTest, AGameComesBackAsItWasSaved) {
   }
 }
 
+// A removal game keeps its selection in foundation 1, as copies of cards
+// that lie elsewhere: the file opens with the selection as it was.
+TEST_F(SavedGameTest, ARemovalGameOpensWithItsSelection) {
+  deal("Monte Carlo");
+  const CardId selected = game.piles().topCard({PileGroup::Tableau, 0});
+  game.piles().pile({PileGroup::Foundations, 0}).push_back(selected);
+  const PileSnapshot saved = table();
+  const fs::path file = save();
+  deal("Klondike (draw one)");
+  ASSERT_EQ(open(file), OpenOutcome::Opened) << (ui.messages.empty() ? "" : ui.messages.back().text);
+  EXPECT_EQ(table(), saved);
+}
+
 TEST_F(SavedGameTest, AGameSavedWithoutHistoryOpensWithUndoRefused) {
   deal("Klondike (draw one)");
   const PileSnapshot dealt = table();

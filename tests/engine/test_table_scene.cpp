@@ -110,6 +110,20 @@ class SceneTest : public ::testing::Test {
   ScenePlaces places;
 };
 
+// The selection of a removal game (foundation 1) marks its cards where they
+// lie; the same pile in any other game marks nothing.
+TEST_F(SceneTest, MarksSelectedCardsWhereTheyLie) {
+  piles.addCard(kSelection, 2, std::nullopt, cards);
+  for (const int targetSum : {0, 13}) {
+    rules[rule::RemovalTargetSum] = static_cast<std::int16_t>(targetSum);
+    const TableScene scene = BuildTableScene(rules, piles, cards, places, {});
+    const ScenePile& fan = scene.piles[1];
+    ASSERT_EQ(fan.cards.size(), 2u);
+    EXPECT_FALSE(fan.cards[0].selected);
+    EXPECT_EQ(fan.cards[1].selected, targetSum != 0) << "target sum " << targetSum;
+  }
+}
+
 TEST_F(SceneTest, KeepsOnlyPlacedPilesAndVisibleCards) {
   const TableScene scene = BuildTableScene(rules, piles, cards, places, {});
   ASSERT_EQ(scene.piles.size(), 3u);  // the stock and two tableau piles; the waste has no place

@@ -13,7 +13,10 @@ cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
 # Games whose table is played by their family's own procedures (removing
 # pairs and groups, closing gaps, turning memory
 # cards), which the walk cannot reach through moves of cards and the stock.
-declare -A own_procedures=([9]=Pyramid [21]="Monte Carlo")
+declare -A own_procedures=()
+# Games that may be lost within a few actions of the deal: the walk only
+# checks that undo brings their deal back.
+declare -A quickly_lost=([21]="Monte Carlo")
 
 wanted=20
 for game in $(cli games | awk 'NR > 1 {print $1}'); do
@@ -27,7 +30,7 @@ for game in $(cli games | awk 'NR > 1 {print $1}'); do
     echo "${legal[$(((actions * 7919 + 13) % ${#legal[@]}))]}" >> "$scratch/walk"
     actions=$((actions + 1))
   done
-  if [[ -z ${own_procedures[$game]+set} ]]; then
+  if [[ -z ${own_procedures[$game]+set} && -z ${quickly_lost[$game]+set} ]]; then
     ((actions == wanted)) || fail "game $game: stuck after $actions actions: $(grep '^state' "$scratch/out")"
   fi
   steps=$(grep -c . "$scratch/walk" || true)

@@ -25,5 +25,13 @@ std::unique_ptr<GameFamily> MakeGapFamily(const FamilyFacts& facts);
 std::unique_ptr<GameFamily> MakeGapLineFamily(const FamilyFacts& facts);
 // Families 37 and 39: memory games that turn up two face-down cards to find a pair.
 std::unique_ptr<GameFamily> MakePairsFamily(const FamilyFacts& facts);
+// The removal families (removal_families.cpp), one per family number that
+// selects by a rule of its own: 1, 3, 4, 7, 8, 14, 16, 17, 18, 24, 45.
+template <int Family>
+std::unique_ptr<GameFamily> MakeRemovalFamily(const FamilyFacts& facts);
+// The family of every game with a target sum (rule 39) whose family number
+// has no removal rule of its own: any cards, discarded when their ranks add
+// up to the target sum.
+const GameFamily& SumRemovalFamily();
 
 }  // namespace velmora

@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "families/family_kinds.h"
+#include "families/family_of_game.h"
+#include "families/removal_rules.h"
 #include "game/rule_index.h"
 #include "rules/rule_record.h"
 
@@ -48,17 +50,25 @@ constexpr FamilyFacts AskedAgain(WonRule won, ScoreRule score = ScoreRule::Stand
 }
 
 constexpr std::array kFamilyRows{
+    FamilyRow{1, {}, MakeRemovalFamily<1>},
     FamilyRow{2, kDiscardGame, MakeRankNeighboursFamily},
-    FamilyRow{3, {.selects = true, .leavesFirstFoundationOut = true}},
-    FamilyRow{4, {.won = WonRule::ClearedGapsCountEmpty, .selects = true, .leavesFirstFoundationOut = true}},
-    FamilyRow{8, kStockWithoutPasses},
+    FamilyRow{3, {.selects = true, .leavesFirstFoundationOut = true}, MakeRemovalFamily<3>},
+    FamilyRow{4, {.won = WonRule::ClearedGapsCountEmpty, .selects = true, .leavesFirstFoundationOut = true},
+              MakeRemovalFamily<4>},
+    FamilyRow{7, {}, MakeRemovalFamily<7>},
+    FamilyRow{8, kStockWithoutPasses, MakeRemovalFamily<8>},
     FamilyRow{9, kPokerSquares},
     FamilyRow{11, {}, MakeAcesFromReserveAndWasteFamily},
     FamilyRow{12, {.discardsTakenCard = true, .eddySound = true}},
+    FamilyRow{14, {}, MakeRemovalFamily<14>},
     FamilyRow{15, kDiscardGame},
+    FamilyRow{16, {}, MakeRemovalFamily<16>},
+    FamilyRow{17, {}, MakeRemovalFamily<17>},
+    FamilyRow{18, {}, MakeRemovalFamily<18>},
     FamilyRow{21, Won(WonRule::StockOutFirstPileUpToFour)},
     FamilyRow{22, Won(WonRule::StockOutFirstPileUpToFour), MakeHeartsRoyalsFamily},
     FamilyRow{23, {.asksTableauToFoundation = true}},
+    FamilyRow{24, {}, MakeRemovalFamily<24>},
     FamilyRow{27, Won(WonRule::EveryTableauPileOneCard)},
     FamilyRow{28, {.countsTurns = true}},
     FamilyRow{31, AskedAgain(WonRule::StockOutAnAceOnEveryPile)},
@@ -75,7 +85,7 @@ constexpr std::array kFamilyRows{
     FamilyRow{42, Won(WonRule::ScoreToWinReached, ScoreRule::RisingRuns)},
     FamilyRow{43, Won(WonRule::NineDownToOne, ScoreRule::NineRuns)},
     FamilyRow{44, {.won = WonRule::SequenceOfNinetyOne, .score = ScoreRule::FamilyBase, .wonTestAfterDeal = true}},
-    FamilyRow{45, {.won = WonRule::FourPilesHoldCards, .stockShowsNoPasses = true}},
+    FamilyRow{45, {.won = WonRule::FourPilesHoldCards, .stockShowsNoPasses = true}, MakeRemovalFamily<45>},
     FamilyRow{46, kGapsRoundTheTable, MakeGapLineFamily},
     FamilyRow{47, Won(WonRule::ScoreToWinReached, ScoreRule::Discard)},
     FamilyRow{48, Won(WonRule::StockOutOneCardLeft, ScoreRule::SecondFoundationBonus)},
@@ -114,6 +124,12 @@ const GameFamily& FamilyFor(int number) {
   const auto& families = Families();
   const auto found = families.find(number);
   return found == families.end() ? kPlainGame : *found->second;
+}
+
+const GameFamily& FamilyOfGame(const RuleRecord& rules) {
+  const int number = rules[rule::Family];
+  if (rules[rule::RemovalTargetSum] != 0 && !HasOwnRemovalRule(number)) return SumRemovalFamily();
+  return FamilyFor(number);
 }
 
 bool HoldsSelection(const RuleRecord& rules) {

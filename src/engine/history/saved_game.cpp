@@ -4,6 +4,7 @@
 #include <span>
 
 #include "cards/deal_generator.h"
+#include "families/game_family.h"
 #include "game/new_game.h"
 #include "game/rule_index.h"
 #include "play/end_game.h"
@@ -46,9 +47,13 @@ std::optional<std::string> TableFault(std::span<const std::string* const> piles)
   return std::nullopt;
 }
 
-std::optional<std::string> TablesFault(const GameFileContents& contents) {
+// A removal game's selection (foundation 1) holds cards that lie elsewhere
+// too: it is left out of the search for a card twice.
+std::optional<std::string> TablesFault(const GameFileContents& contents, bool holdsSelection) {
+  constexpr std::size_t kSelectionSlot = kStockSlots;  // foundation 1 follows the stock list
   std::vector<const std::string*> piles;
-  for (const std::string& pile : contents.table) piles.push_back(&pile);
+  for (std::size_t slot = 0; slot < contents.table.size(); ++slot)
+    if (!(holdsSelection && slot == kSelectionSlot)) piles.push_back(&contents.table[slot]);
   if (auto fault = TableFault(piles)) return fault;
   const std::array<std::size_t, 4> groupSizes{kStockSlots, kFoundations, kTableauPiles, kReserves};
   const std::size_t steps = contents.undo[0].size() / kStockSlots;
@@ -114,7 +119,9 @@ SavedGameCheck CheckSavedGame(const TMainGame& game, std::string_view text) {
   GameFileRead read = ReadGameFile(text);
   if (!read.contents) return {std::nullopt, std::move(read.fault)};
   if (auto fault = HeaderFault(game, *read.contents)) return {std::nullopt, std::move(*fault)};
-  if (auto fault = TablesFault(*read.contents)) return {std::nullopt, std::move(*fault)};
+  RuleRecord rules;
+  const bool holdsSelection = LoadGameRules(game.catalogue(), read.contents->gameNumber, rules) && HoldsSelection(rules);
+  if (auto fault = TablesFault(*read.contents, holdsSelection)) return {std::nullopt, std::move(*fault)};
   return {std::move(read.contents), {}};
 }
 

@@ -1,7 +1,7 @@
 #include "shell/main_game.h"
 
 #include "autoplay/autoplay.h"
-#include "families/game_family.h"
+#include "families/family_of_game.h"
 #include "game/rule_index.h"
 #include "play/end_game.h"
 #include "play/game_won.h"
@@ -32,7 +32,7 @@ TMainGame::TMainGame(Folders folders, GameUi& ui)
 namespace velmora {
 
 const GameFamily& TMainGame::family() const {
-  return familyInUse_ != nullptr ? *familyInUse_ : FamilyFor(rules_[rule::Family]);
+  return familyInUse_ != nullptr ? *familyInUse_ : FamilyOfGame(rules_);
 }
 
 }  // namespace velmora

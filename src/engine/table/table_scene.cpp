@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cards/card_table.h"
+#include "families/game_family.h"
 #include "game/rule_index.h"
 #include "piles/pile_store.h"
 #include "rules/rule_record.h"
@@ -41,6 +42,12 @@ ScenePile ScenePileOf(const RuleRecord& rules, const PileStore& piles, const Car
   const Pile& pile = piles.pile(ref);
   if (Stacks(rules, ref.group)) scene.raised = StackRaise(static_cast<int>(pile.size()), ref.group, facts.preview);
   const bool carriedFrom = facts.carry && facts.carry->active() && facts.carry->from == ref;
+  // The selection of a removal game lies in foundation 1 and is shown on the cards where they lie.
+  const Pile& selection = piles.pile(kSelection);
+  const bool showsSelection = HoldsSelection(rules) && !(ref == kSelection);
+  const auto selected = [&](CardId card) {
+    return showsSelection && std::find(selection.begin(), selection.end(), card) != selection.end();
+  };
   for (std::size_t i = 0; i < pile.size(); ++i) {
     if (pile[i] == kNoCard) continue;
     if (carriedFrom && static_cast<int>(i) >= facts.carry->fromIndex) {
@@ -52,7 +59,7 @@ ScenePile ScenePileOf(const RuleRecord& rules, const PileStore& piles, const Car
     at.y -= scene.raised;
     // A card lying exactly under the next one cannot be seen.
     if (!scene.cards.empty() && SamePlace(scene.cards.back().place, at)) scene.cards.pop_back();
-    scene.cards.push_back({pile[i], cards.isFaceUp(pile[i]), at});
+    scene.cards.push_back({pile[i], cards.isFaceUp(pile[i]), at, selected(pile[i])});
   }
   return scene;
 }
@@ -73,7 +80,8 @@ ScenePile CarriedScene(const PileStore& piles, const CardTable& cards, const Sce
   for (std::size_t i = static_cast<std::size_t>(std::max(carry.fromIndex, 0)); i < pile.size(); ++i) {
     if (pile[i] == kNoCard) continue;
     const TablePoint at = places.card(carry.from, static_cast<int>(i));
-    scene.cards.push_back({pile[i], cards.isFaceUp(pile[i]), {carry.at.x + at.x - bottom.x, carry.at.y + at.y - bottom.y}});
+    const TablePoint carried{carry.at.x + at.x - bottom.x, carry.at.y + at.y - bottom.y};
+    scene.cards.push_back({pile[i], cards.isFaceUp(pile[i]), carried, false});
     if (carry.single) break;
   }
   return scene;

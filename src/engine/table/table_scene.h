@@ -24,6 +24,7 @@ struct SceneCard {
   CardId card;
   bool faceUp;
   TablePoint place;
+  bool selected = false;  // held in a removal game's selection: drawn inverted where it lies
 };
 
 struct ScenePile {
