@@ -14,6 +14,9 @@ cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
 # pairs and groups, closing gaps, turning memory
 # cards), which the walk cannot reach through moves of cards and the stock.
 declare -A own_procedures=([9]=Pyramid [10]=Gaps [12]=Concentration [21]="Monte Carlo")
+# Games without a stock whose walk may run out of moves before twenty
+# actions: the walk must then end with the game lost.
+declare -A may_run_out=([51]="Black Hole")
 
 wanted=20
 for game in $(cli games | awk 'NR > 1 {print $1}'); do
@@ -27,7 +30,9 @@ for game in $(cli games | awk 'NR > 1 {print $1}'); do
     echo "${legal[$(((actions * 7919 + 13) % ${#legal[@]}))]}" >> "$scratch/walk"
     actions=$((actions + 1))
   done
-  if [[ -z ${own_procedures[$game]+set} ]]; then
+  if [[ -n ${may_run_out[$game]+set} ]] && ((actions < wanted)); then
+    grep -q '^state lost$' "$scratch/out" || fail "game $game: no move left after $actions actions, yet not lost"
+  elif [[ -z ${own_procedures[$game]+set} ]]; then
     ((actions == wanted)) || fail "game $game: stuck after $actions actions: $(grep '^state' "$scratch/out")"
   fi
   steps=$(grep -c . "$scratch/walk" || true)
