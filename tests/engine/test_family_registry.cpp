@@ -48,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{59, {.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true}},
         Case{12, {.discardsTakenCard = true, .eddySound = true}},
         Case{21, Won(WonRule::StockOutFirstPileUpToFour)}, Case{22, Won(WonRule::StockOutFirstPileUpToFour)},
+        Case{19, Won(WonRule::StockOutOneCardLeft)},
         Case{23, {.asksTableauToFoundation = true}}, Case{27, Won(WonRule::EveryTableauPileOneCard)},
         Case{28, {.countsTurns = true}},
         Case{31, AskedAgain(WonRule::StockOutAnAceOnEveryPile)},

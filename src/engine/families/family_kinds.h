@@ -9,6 +9,26 @@ namespace velmora {
 
 // Family 2: the discard pile takes a card one rank above or below its top.
 std::unique_ptr<GameFamily> MakeRankNeighboursFamily(const FamilyFacts& facts);
+// Families 12 and 15: the same, a King and an Ace following each other.
+std::unique_ptr<GameFamily> MakeRankNeighboursRoundTheCornerFamily(const FamilyFacts& facts);
+
+// The families of one hook each (hook_families.cpp).
+// Family 19, the accordion: a card covers the one before it or three before it of its rank or suit.
+std::unique_ptr<GameFamily> MakeAccordionFamily(const FamilyFacts& facts);
+// Family 23: only a Seven goes up from the tableau; the first row closes up after every move.
+std::unique_ptr<GameFamily> MakeSevensAndClosingRowFamily(const FamilyFacts& facts);
+// Family 29: a dealt card a foundation takes goes up at once.
+std::unique_ptr<GameFamily> MakeDealtCardsGoUpFamily(const FamilyFacts& facts);
+// Family 30: a Jack or King completing a foundation's run sends it to the discard pile.
+std::unique_ptr<GameFamily> MakeCompletedRunsLeaveFamily(const FamilyFacts& facts);
+// Family 44: won when the top cards, in order up to the first empty pile, add up to 91.
+std::unique_ptr<GameFamily> MakeNinetyOneFamily(const FamilyFacts& facts);
+// Family 51: no deal while a tableau pile is empty.
+std::unique_ptr<GameFamily> MakeFillTableauBeforeDealingFamily(const FamilyFacts& facts);
+// Family 56: a press deals one card to each tableau pile and counts as a pass.
+std::unique_ptr<GameFamily> MakeDealsCountedAsPassesFamily(const FamilyFacts& facts);
+// Family 60: the stock turns no card while the second row has a vacancy.
+std::unique_ptr<GameFamily> MakeSecondRowFilledBeforeTurningFamily(const FamilyFacts& facts);
 
 // Family 40, the clock: lost once the four Kings lie face up on the thirteenth pile.
 std::unique_ptr<GameFamily> MakeClockFamily(const FamilyFacts& facts);

@@ -163,6 +163,11 @@ class GameFamily {
   // answer to the rules.
   virtual std::optional<bool> stockPressMayChange(const TMainGame& /*game*/) const { return std::nullopt; }
 
+  // After a card (with the cards above it) moved from one pile to another,
+  // in the same step, before the won test: the family's routine. The plain
+  // game has none.
+  virtual void afterMove(TMainGame& /*game*/, CardId /*card*/, PileRef /*from*/, PileRef /*to*/) const {}
+
   // A press of either button on a card or a pile other than the stock, asked
   // before the rules take cards up: true when the family took it (selected a
   // card, turned one, filled a gap). A right press with Ctrl opens the

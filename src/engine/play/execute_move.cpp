@@ -181,6 +181,7 @@ bool ExecuteMove(TMainGame& game, CardId card, std::string_view target) {
   if (OpeningPhaseRefuses(game, from->pile, to->pile)) return false;
   RecordStep(game, HistorySide::Undo);
   MoveCards(game, *from, to->pile);
+  game.family().afterMove(game, card, from->pile, to->pile);
   game.state().set(flag::GameWon, WonTest(game));
   PlayMoveSound(game, *to);
   AfterEveryMove(game, from->pile);
