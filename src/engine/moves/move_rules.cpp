@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/rule_index.h"
+#include "rules/building_codes.h"
 #include "text/fixed_text.h"
 
 namespace velmora {
@@ -15,25 +16,21 @@ constexpr int kRankAce = 1;
 // The rank of a pile's top card, -1 for an empty pile (or a gap).
 int TopRank(CardId top) { return top == kNoCard ? -1 : CardRank(top); }
 
-// Family whose face-down tableau cards may still be built on.
-
-// Foundation codes with a rule of their own before the capacity check.
-constexpr int kQueensOnlyCode = 10;
-constexpr int kBelowTableauTopCode = 22;
-// Foundation codes that ignore the foundation's capacity.
-constexpr int kFullDeckCode = 20;
-constexpr int kGrowsPastKingCode = 29;
-constexpr int kSingleOnBuiltPileCode = 34;
+constexpr int kJack = 11;
+// Reserve 1 holds the few Kings or single cards of codes 8 and 13.
+constexpr int kFewKingsLimit = 3;
+constexpr int kFewSinglesLimit = 5;
 
 }  // namespace
 
 MoveRules::MoveRules(const RuleRecord& rules, const PileStore& piles, const CardTable& cards,
-                     const GameFamily* family, GameUi* reportTo)
+                     const GameFamily* family, GameUi* reportTo, PlayCounts counts)
     : rules_(rules),
       piles_(piles),
       cards_(cards),
       family_(family != nullptr ? *family : FamilyFor(rules[rule::Family])),
-      reportTo_(reportTo) {
+      reportTo_(reportTo),
+      counts_(counts) {
   refresh();
 }
 
@@ -94,8 +91,8 @@ bool MoveRules::foundationAccepts(int k, const MovingUnit& unit) const {
   const PileRef ref{PileGroup::Foundations, k};
   const int held = cardsIn(ref);
   const int code = rule(rule::FoundationBuilding + k);
-  if (code == kQueensOnlyCode) return held == 0 && CardRank(card) == kRankQueen;
-  if (code == kBelowTableauTopCode) {
+  if (code == building_code::QueensOnly) return held == 0 && CardRank(card) == kRankQueen;
+  if (code == building_code::BelowTableauTop) {
     if (CardRank(card) == kRankAce) return false;
     for (int i = 0; i < tableau_; ++i) {
       const CardId top = topOf(PileRef{PileGroup::Tableau, i});
@@ -104,12 +101,12 @@ bool MoveRules::foundationAccepts(int k, const MovingUnit& unit) const {
     }
     return false;
   }
-  if (code != kFullDeckCode && code != kGrowsPastKingCode) {
+  if (code != building_code::UpFullDeck && code != building_code::UpToKingThenDown) {
     const int own = rule(rule::FoundationCapacityEach + k);
     const int capacity = own > 0 ? own : rule(rule::FoundationCapacity);
     if (held >= capacity) return false;
   }
-  if (code == kFullDeckCode && held >= kCardsPerDeck) return false;
+  if (code == building_code::UpFullDeck && held >= kCardsPerDeck) return false;
   const int base = rule(rule::FoundationBaseRank + k);
   return buildTest(BuildCase{.top = topOf(ref),
                              .card = card,
@@ -150,22 +147,11 @@ bool MoveRules::tableauAccepts(int i, const MovingUnit& unit) const {
                            .baseRank = rule(rule::FoundationBaseRank)}))
     return false;
   if (unit.size() == 1) return true;
-  if (code == kSingleOnBuiltPileCode && held > 0) return false;
+  if (code == building_code::DownAnySuitSingle && held > 0) return false;
   if (rule(rule::UnitSequenceCheck) != 0 && !sequenceHolds(unit.cards, i)) return false;
   if (held == 0 && rule(rule::TableauUnitSize) == -5 && !sizeAllowed(unit, true)) return false;
   return true;
 }
-
-namespace {
-
-// Reserve acceptance codes with a rule of their own.
-namespace reserve_code {
-constexpr int Nothing = 4, KingsWhileFew = 8, FaceCard = 9, Anything = 12, SingleWhileFew = 13;
-constexpr int AnyCardWhenEmpty = 81, WasteCardOnly = 85, Jack = 88, Queen = 89, King = 90;
-constexpr int GroupTest = 103, AlternatingAces = 107;
-}  // namespace reserve_code
-
-}  // namespace
 
 bool MoveRules::reserveAccepts(int n, const MovingUnit& unit) const {
   if (n < 1 || n > reserves_) return false;
@@ -175,21 +161,22 @@ bool MoveRules::reserveAccepts(int n, const MovingUnit& unit) const {
   const bool single = unit.size() == 1;
   const bool empty = pile(ref).empty();
   const int firstReserveHolds = cardsIn({PileGroup::Reserves, 0});
+  using namespace building_code;
   switch (const int code = rule(rule::ReserveAccepts + n - 1)) {
-    case reserve_code::Nothing: return false;
-    case reserve_code::KingsWhileFew: return single && CardRank(card) == kRankKing && firstReserveHolds < 3;
-    case reserve_code::Anything: return true;
-    case reserve_code::WasteCardOnly: return card == topOf(kWaste);
-    case reserve_code::SingleWhileFew: return single && firstReserveHolds < 5;
-    case reserve_code::GroupTest: return empty && groupTestAllows(card);
-    case reserve_code::AlternatingAces:
+    case NoBuilding: return false;
+    case FewKings: return single && CardRank(card) == kRankKing && firstReserveHolds < kFewKingsLimit;
+    case Anything: return true;
+    case WasteCardOnly: return card == topOf(kWaste);
+    case FewSingles: return single && firstReserveHolds < kFewSinglesLimit;
+    case GroupTest: return empty && groupTestAllows(card);
+    case AlternatingAces:
       if (CardRank(card) != kRankAce) return false;
       return empty || IsRed(topOf(ref)) != IsRed(card);
-    case reserve_code::Jack: return single && empty && CardRank(card) == 11;
-    case reserve_code::Queen: return single && empty && CardRank(card) == kRankQueen;
-    case reserve_code::King: return single && empty && CardRank(card) == kRankKing;
-    case reserve_code::FaceCard: return single && empty && IsFaceCard(card);
-    case reserve_code::AnyCardWhenEmpty: return single && empty;
+    case SingleJack: return single && empty && CardRank(card) == kJack;
+    case SingleQueen: return single && empty && CardRank(card) == kRankQueen;
+    case SingleKing: return single && empty && CardRank(card) == kRankKing;
+    case FaceCard: return single && empty && IsFaceCard(card);
+    case EmptyReserveOrBesideReserve: return single && empty;
     default:
       // A free cell: with a standard code the empty reserve takes every card.
       return single && empty &&
@@ -216,19 +203,21 @@ bool MoveRules::buildTest(const BuildCase& test) const {
     bool verdict = false;
     if (wastePriorityDecidesTableau(test, verdict)) return verdict;
   }
+  using namespace building_code;
   switch (test.code) {
-    case 0: case 1: case 2: case 3: return standardTest(test, test.code);
-    case 4: return false;
-    case 12: return true;
-    case 14: return intervalAccepts(test, 2);
-    case 15: return intervalAccepts(test, 3);
-    case 16: return intervalAccepts(test, 4);
+    case InSuit: case InColour: case AnySuit: case AlternateColours: return standardTest(test, test.code);
+    case NoBuilding: return false;
+    case Anything: return true;
+    case UpByTwo: return intervalAccepts(test, 2);
+    case UpByThree: return intervalAccepts(test, 3);
+    case UpByFour: return intervalAccepts(test, 4);
     default: break;
   }
   switch (specialRule(test)) {
     case Ruling::Accept: return true;
     case Ruling::Refuse: return false;
-    case Ruling::Standard: return standardTest(test, test.code);
+    case Ruling::Standard:
+    case Ruling::Undecided: return standardTest(test, test.code);
   }
   return false;
 }
@@ -255,12 +244,16 @@ bool MoveRules::standardTest(const BuildCase& test, int suitCode) const {
 }
 
 bool MoveRules::suitConditionHolds(int suitCode, CardId top, CardId card) const {
+  using namespace building_code;
   switch (suitCode) {
-    case 0: case 11: case 24: return CardSuit(card) >= 0 && CardSuit(card) == CardSuit(top);
-    case 1: return IsNormalCard(card) && IsNormalCard(top) && IsRed(card) == IsRed(top);
-    case 3: case 27: return IsNormalCard(card) && IsNormalCard(top) && IsRed(card) != IsRed(top);
-    case 6: return false;
-    case 21: return CardSuit(card) != CardSuit(top);
+    case InSuit: case InSuitNoQueenOnKingOrJack: case InSuitNoKingQueenPair: case FirstPassSides:
+    case InSuitJokersWild: case GroupOnceStockOut: case FamilyGroupInSuit: case InSuitEmptyAfterReserves:
+      return CardSuit(card) >= 0 && CardSuit(card) == CardSuit(top);
+    case InColour: return IsNormalCard(card) && IsNormalCard(top) && IsRed(card) == IsRed(top);
+    case AlternateColours: case AlternateNotFromFoundationOrReserve: case AlternateJokersWild:
+      return IsNormalCard(card) && IsNormalCard(top) && IsRed(card) != IsRed(top);
+    case EmptyOnly: return false;
+    case OtherSuit: return CardSuit(card) != CardSuit(top);
     default: return true;
   }
 }

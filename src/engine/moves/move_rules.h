@@ -28,6 +28,13 @@ struct MovingUnit {
   int size() const { return static_cast<int>(cards.size()); }  // 0 when the card lies nowhere
 };
 
+// The counts of the game so far that a few building codes read: the stock's
+// deals (undo and redo carry them) and the passes through the stock.
+struct PlayCounts {
+  int deals = 0;
+  int passes = 0;
+};
+
 // What a press on a card may do.
 enum class TakeAnswer { Refused, Take, TurnFaceUp };
 
@@ -51,8 +58,9 @@ class MoveRules {
   // `reportTo` receives the messages of refusals the player must be told of;
   // hints and tools leave it out and get the same answers quietly. Without a
   // `family` the rules' own family (rule 51) answers the family's questions.
+  // `counts` are the game's; a position read without a game counts none.
   MoveRules(const RuleRecord& rules, const PileStore& piles, const CardTable& cards,
-            const GameFamily* family = nullptr, GameUi* reportTo = nullptr);
+            const GameFamily* family = nullptr, GameUi* reportTo = nullptr, PlayCounts counts = {});
 
   // Reads the piles again after they changed.
   void refresh();
@@ -95,7 +103,9 @@ class MoveRules {
   int emptyReserves() const { return emptyReserves_; }
 
  private:
-  enum class Ruling { Accept, Refuse, Standard };
+  // What a special code says: accept, refuse, or leave the rest to the
+  // standard test; `Undecided` when a theme's switch has no rule for the code.
+  enum class Ruling { Accept, Refuse, Standard, Undecided };
 
   int rule(int index) const { return rules_[index]; }
   const Pile& pile(PileRef ref) const { return piles_.pile(ref); }
@@ -121,6 +131,18 @@ class MoveRules {
   bool aceKingRule(const BuildCase& test) const;
   bool intervalAccepts(const BuildCase& test, int interval) const;
   Ruling specialRule(const BuildCase& test) const;
+  Ruling rankRule(const BuildCase& test) const;
+  Ruling tableRule(const BuildCase& test) const;
+  Ruling countedRule(const BuildCase& test) const;
+  Ruling wasteOrFamily(const BuildCase& test, bool wasteEmptyVerdict) const;
+  Ruling builtFromBase(const BuildCase& test, int partnerPile) const;
+  Ruling keepsDirection(const BuildCase& test) const;
+  Ruling fedFromFourBefore(const BuildCase& test) const;
+  Ruling reserveFeeds(const BuildCase& test) const;
+  Ruling gridNeighbour(const BuildCase& test) const;
+  Ruling rankInFoundationBefore(const BuildCase& test) const;
+  bool familyAllows(const BuildCase& test) const;
+  PileRef destinationOf(const BuildCase& test) const;
 
   bool emptyPileAccepts(CardId card, int emptyRule, int baseRank) const;
   bool coloursBalanced(CardId card, int code, bool suitsOnce) const;
@@ -137,6 +159,7 @@ class MoveRules {
   const CardTable& cards_;
   const GameFamily& family_;
   GameUi* reportTo_;
+  PlayCounts counts_;
   CardPlaces places_;
   int foundations_ = 0, tableau_ = 0, reserves_ = 0;
   int emptyTableau_ = 0, emptyReserves_ = 0;
