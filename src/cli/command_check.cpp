@@ -67,7 +67,8 @@ FileVerdict MissingProgramFile(std::string_view name) {
 std::vector<std::string> GameProblems(const Catalogue& catalogue, int game) {
   const std::string named = "game " + std::to_string(game) + " (" + catalogue.GameName(game) + "): ";
   RuleRecord rules;
-  if (!LoadGameRules(catalogue, game, rules)) return {named + "its rules cannot be loaded"};
+  if (!LoadGameRules(catalogue, game, rules))
+    return {named + RulesRefusal(catalogue, game).value_or("its rules cannot be loaded")};
   std::vector<std::string> problems = PlayabilityProblems(rules.values());
   for (std::string& problem : problems) problem = named + problem;
   return problems;

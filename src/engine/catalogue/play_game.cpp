@@ -46,6 +46,7 @@ bool PlayGame(TMainGame& game, const PlayRequest& request, const DisplayFacts& d
   const bool newPlayer = request.player != store.playerName();
   if (sameGame && !newPlayer && state.on(flag::GameInProgress)) return false;
   if (!game.catalogue().Knows(request.number)) return false;
+  if (RefusedAsUnplayable(game, request.number)) return false;  // before the running game is ended
   if (!ConfirmQuitGame(game)) return false;
   if (!EndRunningGame(game)) return false;
 

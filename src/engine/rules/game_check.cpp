@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include "families/game_family.h"
+#include "rules/building_codes.h"
 
 namespace velmora {
 namespace {
 
 namespace rule {
+constexpr int FoundationBuilding = 84, TableauBuilding = 212, ReserveAccepts = 332;
 constexpr int BaseCardRule = 1, ExtraCardToFoundation = 12, FoundationCapacity = 32, DealType = 34;
 constexpr int RemovalTargetSum = 39, JokersInDeck = 44, StrippedDeck = 47, Family = 51, FamilySetup = 31;
 constexpr int FoundationPrefill = 100, FoundationCapacityEach = 116;
@@ -123,7 +125,29 @@ void CheckDealCount(const RuleValues& rules, std::vector<std::string>& problems)
                        " cards; the rest would lie nowhere");
 }
 
+// A building code the engine does not know would silently build by the
+// standard test: every pile in use must name a known one.
+void CheckBuildingCodes(const RuleValues& rules, std::vector<std::string>& problems) {
+  struct Piles {
+    int first, most, countRule;
+  };
+  constexpr Piles kBuilding[] = {{rule::FoundationBuilding, 16, rule::Foundations},
+                                 {rule::TableauBuilding, 40, rule::TableauPiles},
+                                 {rule::ReserveAccepts, 10, rule::Reserves}};
+  for (const Piles& piles : kBuilding)
+    for (int k = 0; k < std::min(Rule(rules, piles.countRule), piles.most); ++k)
+      if (const int code = Rule(rules, piles.first + k); !IsBuildingCode(code))
+        problems.push_back(RuleName(piles.first + k) + " has the unknown building code " + std::to_string(code));
+}
+
 }  // namespace
+
+std::optional<std::string> UnknownBuildingCode(const RuleValues& rules) {
+  std::vector<std::string> problems;
+  CheckBuildingCodes(rules, problems);
+  if (problems.empty()) return std::nullopt;
+  return problems.front();
+}
 
 std::vector<std::string> PlayabilityProblems(const RuleValues& rules) {
   std::vector<std::string> problems;
@@ -131,6 +155,7 @@ std::vector<std::string> PlayabilityProblems(const RuleValues& rules) {
   CheckUnusedPiles(rules, problems);
   CheckFoundationCapacity(rules, problems);
   CheckDealCount(rules, problems);
+  CheckBuildingCodes(rules, problems);
   return problems;
 }
 

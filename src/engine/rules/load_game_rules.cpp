@@ -2,10 +2,14 @@
 
 #include "catalogue/catalogue.h"
 #include "rules/custom_override.h"
+#include "rules/game_check.h"
 
 namespace velmora {
 
-bool LoadGameRules(const Catalogue& catalogue, int game, RuleRecord& rules) {
+namespace {
+
+// The game's rules over what the record holds; false for a game without a column.
+bool FillRules(const Catalogue& catalogue, int game, RuleRecord& rules) {
   const bool custom = game >= kFirstCustomGame;
   const CustomGameRef customGame = custom ? catalogue.CustomGame(game) : CustomGameRef{};
   const RuleValues* column = catalogue.ColumnRules(catalogue.GameColumn(custom ? customGame.base : game));
@@ -14,8 +18,25 @@ bool LoadGameRules(const Catalogue& catalogue, int game, RuleRecord& rules) {
   for (int index = 0; index < kRuleCount; ++index)
     if (given[static_cast<std::size_t>(index)]) rules[index] = (*column)[static_cast<std::size_t>(index)];
   if (custom) ApplyOverride(customGame.override, rules);
+  return true;
+}
+
+}  // namespace
+
+bool LoadGameRules(const Catalogue& catalogue, int game, RuleRecord& rules) {
+  RuleRecord loaded = rules;
+  if (!FillRules(catalogue, game, loaded) || UnknownBuildingCode(loaded.values())) return false;
+  rules = loaded;
   rules.saveDealCopy();
   return true;
+}
+
+std::optional<std::string> RulesRefusal(const Catalogue& catalogue, int game) {
+  RuleRecord loaded;
+  if (!FillRules(catalogue, game, loaded)) return std::nullopt;
+  const auto unknown = UnknownBuildingCode(loaded.values());
+  if (!unknown) return std::nullopt;
+  return "This game cannot be played: its rule " + *unknown + ".";
 }
 
 std::optional<std::vector<int>> ReadGameRules(const Catalogue& catalogue, int game, std::span<const int> indices) {

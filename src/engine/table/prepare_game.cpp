@@ -12,6 +12,7 @@ namespace velmora {
 namespace {
 
 constexpr int kScreenSizePicture = 0;
+constexpr char kCaption[] = "Velmora 2001";
 
 }  // namespace
 
@@ -23,8 +24,15 @@ bool PrepareCurrentGame(TMainGame& game, const DisplayFacts& display) {
   return true;
 }
 
+bool RefusedAsUnplayable(TMainGame& game, int gameNumber) {
+  const auto refusal = RulesRefusal(game.catalogue(), gameNumber);
+  if (refusal) game.ui().showMessage(kCaption, *refusal, GameUi::Icon::Error);
+  return refusal.has_value();
+}
+
 bool MakeCurrentGame(TMainGame& game, int gameNumber, const DisplayFacts& display) {
   if (!game.catalogue().Knows(gameNumber)) return false;
+  if (RefusedAsUnplayable(game, gameNumber)) return false;
   const bool another = gameNumber != game.store().gameNumber();
   game.store().setGameNumber(gameNumber);
   game.store().write(store::GameName, game.catalogue().GameName(gameNumber));

@@ -11,7 +11,12 @@ namespace velmora {
 
 class TMainGame;
 
-// False, with the current game unchanged, when the catalogue has no such game.
+// True, after telling the player why, when the game's rules cannot be played
+// (a building code the engine does not know).
+bool RefusedAsUnplayable(TMainGame& game, int gameNumber);
+
+// False, with the current game unchanged, when the catalogue has no such game
+// or its rules are refused.
 bool MakeCurrentGame(TMainGame& game, int gameNumber, const DisplayFacts& display);
 
 // Loads the current game's rules and settles its card size, telling the
