@@ -98,6 +98,8 @@ TEST(RuleDefinitionTest, FaultsAreRefusedWithFileLineAndRule) {
       {"too many cards", playable + "stock_cards = 1\n", "unplayable: the deal needs 53 cards, but the deck holds 52"},
       {"cards left over", playable + "tableau_cards[4] = 12\n", "unplayable: the deal places 51 of the deck's 52 cards"},
       {"unused pile", playable + "reserve_cards[2] = 1\n", "unplayable: reserve_cards[2] is set, but reserves is 0"},
+      {"unknown building code", playable + "tableau_building[3] = 200\n",
+       "unplayable: tableau_building[3] has the unknown building code 200"},
   };
   for (const Case& c : cases) {
     DefinitionErrors errors;
