@@ -19,7 +19,8 @@ using testing::TempFolder;
 
 namespace rule {
 constexpr int FoundationBuilding = 84, TableauBuilding = 212, ReserveAccepts = 332;
-constexpr int FoundationCapacity = 32, Foundations = 367, TableauPiles = 368, Reserves = 369, DeckCards = 371, StockCards = 372;
+constexpr int FoundationCapacity = 32, Foundations = 367, TableauPiles = 368, Reserves = 369, DeckCards = 371,
+              StockCards = 372;
 }  // namespace rule
 
 constexpr int kUnknownCode = 200;

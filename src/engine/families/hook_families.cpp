@@ -136,7 +136,7 @@ class DealtCardsGoUp : public GameFamily {
   void dealtTo(TMainGame& game, PileRef pile) const override {
     const CardId card = game.piles().topCard(pile);
     if (card == kNoCard) return;
-    const MoveRules rules(game.rules(), game.piles(), game.cards(), this);
+    const MoveRules rules(game.rules(), game.piles(), game.cards(), this, nullptr, CountsOf(game.state()));
     for (int k = 0; k < FoundationsInUse(game); ++k) {
       const PileRef foundation{PileGroup::Foundations, k};
       if (!rules.canPlace(card, foundation)) continue;

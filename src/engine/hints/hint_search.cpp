@@ -29,7 +29,7 @@ struct Targets {
 class HintSearch {
  public:
   HintSearch(const TMainGame& game, const HintMemory& memory)
-      : game_(game), memory_(memory), rules_(game.rules(), game.piles(), game.cards()) {}
+      : game_(game), memory_(memory), rules_(game.rules(), game.piles(), game.cards(), nullptr, nullptr, CountsOf(game.state())) {}
 
   std::optional<Hint> run() {
     if (autoplayMove() || wasteMove() || reserveMoves({.reserves = false}) || tableauMoves({.reserves = false}) ||

@@ -9,12 +9,12 @@ namespace {
 
 using namespace rank_step;
 
-constexpr int kSuitCards = 13;            // a foundation that holds one whole suit
-constexpr int kKingCanFollowAfter = 47;   // code 37: foundation 1's cards before a King may follow
-constexpr int kPartnerDistance = 6;       // code 42: the foundation whose King comes first
-constexpr int kTableauEightBack = 8;      // codes 50 and 52
-constexpr int kCardsOfEachRank = 4;       // code 77
-constexpr int kStopsAtFullSuit = 6;       // code 83: foundation 7 stops at 13 cards, not at its number
+constexpr int kSuitCards = 13;           // a foundation that holds one whole suit
+constexpr int kKingCanFollowAfter = 47;  // code 37: foundation 1's cards before a King may follow
+constexpr int kPartnerDistance = 6;      // code 42: the foundation whose King comes first
+constexpr int kTableauEightBack = 8;     // codes 50 and 52
+constexpr int kCardsOfEachRank = 4;      // code 77
+constexpr int kStopsAtFullSuit = 6;      // code 83: foundation 7 stops at 13 cards, not at its number
 constexpr PileRef kFirstFoundation{PileGroup::Foundations, 0};
 
 }  // namespace
@@ -39,7 +39,9 @@ MoveRules::Ruling MoveRules::countedRule(const BuildCase& test) const {
       return verdict(held == kSuitCards ? c == King : Down(d, c));
     case InSuitKeepsDirection: return keepsDirection(test);
     case DownAfterPreviousFoundation:
-      if (empty) return verdict(c == test.baseRank && (test.pile == 0 || cardsIn(PileRef{PileGroup::Foundations, test.pile - 1}) > 0));
+      if (empty)
+        return verdict(c == test.baseRank &&
+                       (test.pile == 0 || cardsIn(PileRef{PileGroup::Foundations, test.pile - 1}) > 0));
       return verdict(DownWrapping(d, c));
     case Doubling:
       if (empty) return Standard;
@@ -50,9 +52,12 @@ MoveRules::Ruling MoveRules::countedRule(const BuildCase& test) const {
       const int partner = test.pile + kPartnerDistance;
       return verdict(partner < foundations_ && CardRank(topOf({PileGroup::Foundations, partner})) == King);
     }
-    case UpFromBase: case DownFromBase: return builtFromBase(test, test.pile);
-    case UpBesideTableau: case UpTableauSuit: return builtFromBase(test, test.pile);
-    case DownBesideTableau: case DownTableauSuit: return builtFromBase(test, test.pile - kTableauEightBack);
+    case UpFromBase:
+    case DownFromBase: return builtFromBase(test, test.pile);
+    case UpBesideTableau:
+    case UpTableauSuit: return builtFromBase(test, test.pile);
+    case DownBesideTableau:
+    case DownTableauSuit: return builtFromBase(test, test.pile - kTableauEightBack);
     case FirstFoundationFirst:
       if (test.pile != 0 && cardsIn(kFirstFoundation) < kSuitCards) return Refuse;
       return verdict(empty ? c == test.baseRank : UpWrapping(d, c));

@@ -4,6 +4,7 @@
 
 #include "game/rule_index.h"
 #include "rules/building_codes.h"
+#include "shell/program_state.h"
 #include "text/fixed_text.h"
 
 namespace velmora {
@@ -22,6 +23,10 @@ constexpr int kFewKingsLimit = 3;
 constexpr int kFewSinglesLimit = 5;
 
 }  // namespace
+
+PlayCounts CountsOf(const ProgramState& state) {
+  return {.deals = state.counters[counter::DealCount], .passes = state.word(word::PassCounter)};
+}
 
 MoveRules::MoveRules(const RuleRecord& rules, const PileStore& piles, const CardTable& cards,
                      const GameFamily* family, GameUi* reportTo, PlayCounts counts)

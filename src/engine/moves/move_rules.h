@@ -35,6 +35,10 @@ struct PlayCounts {
   int passes = 0;
 };
 
+struct ProgramState;
+// The counts as the game keeps them.
+PlayCounts CountsOf(const ProgramState& state);
+
 // What a press on a card may do.
 enum class TakeAnswer { Refused, Take, TurnFaceUp };
 

@@ -41,7 +41,8 @@ MoveRules::Ruling MoveRules::rankRule(const BuildCase& test) const {
       if (empty) return Standard;
       return verdict(inSuit && (c == (test.direction == 1 ? d + 2 : d - 2) || (d == King && c == Two) ||
                                 (d == Queen && c == Ace)));
-    case UpOrDownStopping: case UpOrDownStoppingInSuit:
+    case UpOrDownStopping:
+    case UpOrDownStoppingInSuit:
       if (empty) return Accept;
       if (test.code == UpOrDownStoppingInSuit && !inSuit) return Refuse;
       if (d == Ace) return verdict(c == Two);
@@ -56,7 +57,9 @@ MoveRules::Ruling MoveRules::rankRule(const BuildCase& test) const {
     case UpWithoutKing: return verdict(empty ? c == Ace : Up(d, c) && c != King);
     case InSuitUpOrDownWrapping: return empty ? Standard : verdict(inSuit && NextToWrapping(d, c));
     case UpOrDownOnCards: return verdict(!empty && NextToWrapping(d, c));
-    case InSuitJokersWild: case AlternateJokersWild: case AnySuitJokersWild: return jokerWild ? Accept : Standard;
+    case InSuitJokersWild:
+    case AlternateJokersWild:
+    case AnySuitJokersWild: return jokerWild ? Accept : Standard;
     case RankOfPileNumber: return verdict(c == test.pile + 1);
     case AnyLower: return verdict(empty || c < d);
     case UpAceOnKing:
@@ -70,13 +73,15 @@ MoveRules::Ruling MoveRules::rankRule(const BuildCase& test) const {
       return verdict(Down(d, c) && CardSuit(test.card) == NextSuitInCycle(CardSuit(test.top)));
     case AcesOnly: return verdict(c == Ace);
     case DownSixOnAce: return verdict(empty ? c == Six : Down(d, c) || (d == Ace && c == Six));
-    case UpOrDownInColourWrapping: return empty ? Standard : verdict(SameColour(test.top, test.card) && NextToWrapping(d, c));
+    case UpOrDownInColourWrapping:
+      return empty ? Standard : verdict(SameColour(test.top, test.card) && NextToWrapping(d, c));
     case UpSevenOnAce:
       if (empty) return verdict(c == test.baseRank);
       return verdict(inSuit && (Up(d, c) || (d == Ace && c == Seven)));
     case DownAnySuitWrapping: return empty ? Standard : verdict(DownWrapping(d, c));
     case UpAnySuitWrapping: return empty ? Standard : verdict(UpWrapping(d, c));
-    case DownAlternateWrapping: return empty ? Standard : verdict(OtherColour(test.top, test.card) && DownWrapping(d, c));
+    case DownAlternateWrapping:
+      return empty ? Standard : verdict(OtherColour(test.top, test.card) && DownWrapping(d, c));
     case SameRank: return empty ? Standard : verdict(c == d);
     case DownInSuitWrapping: return verdict(inSuit && DownWrapping(d, c));
     case InSuitByTwoFromBase: return verdict(empty ? c == test.baseRank : inSuit && c == d + 2);

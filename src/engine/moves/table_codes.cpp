@@ -16,12 +16,12 @@ constexpr int kGridRowLength = 28;  // rule: tableau piles per row of the grid o
 constexpr int kFirstFeedingPile = 4, kLastFeedingPile = 7, kFeedDistance = 4;
 // Code 63: in the first pass each side of the tableau feeds its own foundations.
 constexpr int kFirstPass = 1;
-constexpr int kLeftFoundations = 4;    // foundations 1 to 4 ...
-constexpr int kRightPilesFrom = 6;     // ... refuse tableau piles 7 to 10
+constexpr int kLeftFoundations = 4;  // foundations 1 to 4 ...
+constexpr int kRightPilesFrom = 6;   // ... refuse tableau piles 7 to 10
 constexpr int kRightPilesTo = 9;
-constexpr int kRightFoundations = 8;   // foundations 5 to 8 refuse tableau piles 1 to 4
+constexpr int kRightFoundations = 8;  // foundations 5 to 8 refuse tableau piles 1 to 4
 constexpr int kLeftPiles = 4;
-constexpr int kEightPiles = 8;         // code 99 takes cards from tableau piles 1 to 8
+constexpr int kEightPiles = 8;  // code 99 takes cards from tableau piles 1 to 8
 
 int TableauIndex(int location) { return location - 1; }
 
@@ -48,7 +48,10 @@ MoveRules::Ruling MoveRules::tableRule(const BuildCase& test) const {
   const bool wasteEmpty = pile(kWaste).empty();
   const int held = cardsIn(destinationOf(test));
   switch (test.code) {
-    case FamilyDecides: case FamilyDecidesB: case FamilyDecidesC: case FamilyDecidesD: return verdict(familyAllows(test));
+    case FamilyDecides:
+    case FamilyDecidesB:
+    case FamilyDecidesC:
+    case FamilyDecidesD: return verdict(familyAllows(test));
     case EmptyOnceStockOut:
       if (test.placing && (!empty || !pile(kStock).empty())) return Refuse;
       return Standard;
@@ -59,8 +62,7 @@ MoveRules::Ruling MoveRules::tableRule(const BuildCase& test) const {
     case AlternateNotFromFoundationOrReserve:
       return location::IsFoundation(from) || location::IsReserve(from) ? Refuse : Standard;
     case NotFromTableauTwoAtMost: return verdict(!fromTableau && cardsIn(destinationOf(test)) < 2);
-    case KingThenAny:
-      return wasteOrFamily(test, empty ? c == King : held == 1 && d == King && c != Queen && c != King);
+    case KingThenAny: return wasteOrFamily(test, empty ? c == King : held == 1 && d == King && c != Queen && c != King);
     case QueenThenAny: return wasteOrFamily(test, empty ? c == Queen : held == 1 && d == Queen && c != Queen);
     case KingThenDown: return wasteOrFamily(test, empty ? c == King : c != King && (held == 1 || Down(d, c)));
     case DealCountRank: {
@@ -84,11 +86,13 @@ MoveRules::Ruling MoveRules::tableRule(const BuildCase& test) const {
     }
     case SameRankFromRight: return verdict(!empty && c == d && fromTableau && TableauIndex(from) >= test.pile);
     case UpOrDownOnceStockOut: return verdict(pile(kStock).empty() && !empty && NextToWrapping(d, c));
-    case FourBefore: case FourBeforeB: return fedFromFourBefore(test);
+    case FourBefore:
+    case FourBeforeB: return fedFromFourBefore(test);
     case FirstPassSides: {
       if (counts_.passes != kFirstPass || !fromTableau) return Standard;
       const int i = TableauIndex(from);
-      const bool left = test.pile < kLeftFoundations, right = test.pile >= kLeftFoundations && test.pile < kRightFoundations;
+      const bool left = test.pile < kLeftFoundations,
+                 right = test.pile >= kLeftFoundations && test.pile < kRightFoundations;
       if (left && i >= kRightPilesFrom && i <= kRightPilesTo) return Refuse;
       if (right && i < kLeftPiles) return Refuse;
       return Standard;
@@ -151,8 +155,8 @@ MoveRules::Ruling MoveRules::reserveFeeds(const BuildCase& test) const {
   if (location::IsTableau(locationOf(test.card))) return Ruling::Refuse;
   const bool reserveHolds = test.pile < reserves_ && !pile({PileGroup::Reserves, test.pile}).empty();
   if (!reserveHolds) return Ruling::Accept;
-  const bool fits = test.top != kNoCard && SameSuit(test.top, test.card) &&
-                    NextToWrapping(CardRank(test.top), CardRank(test.card));
+  const bool fits =
+      test.top != kNoCard && SameSuit(test.top, test.card) && NextToWrapping(CardRank(test.top), CardRank(test.card));
   return fits ? Ruling::Accept : Ruling::Refuse;
 }
 

@@ -25,10 +25,8 @@ constexpr int kWasteNeverTarget = 4;      // rule 354
 enum class SendKind { RightClick, DoubleClick };
 
 MoveRules RulesOf(TMainGame& game, bool tellPlayer) {
-  const PlayCounts counts{.deals = game.state().counters[counter::DealCount],
-                          .passes = game.state().word(word::PassCounter)};
   return MoveRules(game.rules(), game.piles(), game.cards(), &game.family(), tellPlayer ? &game.ui() : nullptr,
-                   counts);
+                   CountsOf(game.state()));
 }
 
 void PlayIfOn(TMainGame& game, StoreItem sound, std::string_view name) {
