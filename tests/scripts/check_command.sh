@@ -90,12 +90,13 @@ for entry in "${cases[@]}"; do
 done
 
 # The program folder: a game whose rules leave it without tableau piles, a
-# rule file cut short, a resource bundle cut short. Each case: the file, how
+# game with a building code the engine does not know, a rule file cut short, a resource bundle cut short. Each case: the file, how
 # it is damaged, the first fault told under it, what is said of the custom
 # games, which build on the rule file.
 damaged="$scratch/damaged-program"
 program_cases=(
   "GAMES.DAT|sed -i 's/^\\(0368 .\\{11\\}\\)g/\\1\`/' GAMES.DAT|game 1 (Klondike (draw one)): tableau_cards[1] is set, but tableau_piles is 0|GAM_CUST.DAT: sound"
+  "GAMES.DAT|sed -i 's/^\\(0212 .\\{11\\}\\)cPP/\\1b\`\`/' GAMES.DAT|game 1 (Klondike (draw one)): This game cannot be played: its rule tableau_building[1] has the unknown building code 200.|GAM_CUST.DAT: sound"
   "GAMES.DAT|truncate -s 60000 GAMES.DAT|line |GAM_CUST.DAT: not checked (its games build on the rule file)"
   "SOL.RGF|truncate -s 5000000 SOL.RGF|it is not a whole, well-formed resource bundle|GAM_CUST.DAT: sound"
 )
