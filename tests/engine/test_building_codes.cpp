@@ -414,6 +414,16 @@ TEST(BuildingCodes, FamilyConsentIsNotEnough) {
   for (const Case& c : cases) Check(c, &allowing);
 }
 
+// A special code on a reserve counts the reserve's cards, not those of the
+// foundation with the same index.
+TEST(BuildingCodes, OnAReserveTheReserveIsCounted) {
+  Table t;
+  t.rules[rule::ReserveAccepts] = building_code::NotFromTableauTwoAtMost;
+  t.put(Found(0), {H(A), H(2)});
+  t.put(kWaste, {S(9)});
+  EXPECT_TRUE(t.moves().canPlace(S(9), Res(0)));
+}
+
 // Every code has one name, and no two codes share one.
 TEST(BuildingCodes, NamesAreUniqueAndPlain) {
   for (const ValueName& a : kBuildingCodeNames) {

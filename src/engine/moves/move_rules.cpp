@@ -192,6 +192,7 @@ bool MoveRules::reserveAccepts(int n, const MovingUnit& unit) const {
                                  .pile = n - 1,
                                  .wrapAllowed = false,
                                  .toFoundation = true,
+                                 .toReserve = true,
                                  .code = code,
                                  .direction = -1,
                                  .baseRank = -1});

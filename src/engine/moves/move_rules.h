@@ -51,7 +51,8 @@ struct BuildCase {
   bool placing = true;
   int pile = 0;  // 0-based index of the destination in its group
   bool wrapAllowed = false;
-  bool toFoundation = false;
+  bool toFoundation = false;  // true for foundations and reserves
+  bool toReserve = false;
   int code = 0;
   int direction = 0;  // 0 down, 1 up, 2 up or down
   int baseRank = -1;

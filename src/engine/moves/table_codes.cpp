@@ -28,6 +28,7 @@ int TableauIndex(int location) { return location - 1; }
 }  // namespace
 
 PileRef MoveRules::destinationOf(const BuildCase& test) const {
+  if (test.toReserve) return {PileGroup::Reserves, test.pile};
   return {test.toFoundation ? PileGroup::Foundations : PileGroup::Tableau, test.pile};
 }
 
