@@ -9,6 +9,7 @@
 #include "families/game_family.h"
 #include "game/rule_index.h"
 #include "play/execute_move.h"
+#include "rules/building_codes.h"
 #include "shell/main_game.h"
 #include "stock/stock_table.h"
 
@@ -16,7 +17,9 @@ namespace velmora {
 namespace {
 
 constexpr int kOnlyTopInReach = 3;                        // fan style of tableau and reserves: only the top card is taken
-constexpr std::array kPreferredPileCodes = {17, 18, 19};  // building codes whose stock cards go to one preferred pile
+// Building codes whose stock cards go to one preferred pile.
+constexpr std::array kPreferredPileCodes = {building_code::NotFromTableau, building_code::TableauCardsOnEmpty,
+                                            building_code::NotFromTableauOrReserve};
 constexpr int kDealsWhenNoGap = 2;                        // tableau deal style: a press deals only onto a full tableau
 
 // Which piles a send offers a card to.

@@ -4,6 +4,7 @@
 
 #include "families/game_family.h"
 #include "game/rule_index.h"
+#include "rules/building_codes.h"
 #include "rules/rule_record.h"
 #include "text/fixed_text.h"
 
@@ -20,10 +21,14 @@ constexpr std::array<CodeMark, 6> kCodesShownAsRanks{{
     {58, "010"}, {81, "010"}, {85, "010"}, {90, "012"}, {64, "011"}, {84, "011"}}};
 
 // Reserve acceptance codes with a mark of their own; "001" otherwise.
-constexpr std::array<CodeMark, 7> kReserveMarks{{
-    {4, "_TABLEAU"}, {9, "009"}, {8, "011"}, {88, "006"}, {89, "003"}, {90, "011"}, {107, "010"}}};
+constexpr std::array<CodeMark, 7> kReserveMarks{{{building_code::NoBuilding, "_TABLEAU"},
+                                                  {building_code::FaceCard, "009"},
+                                                  {building_code::FewKings, "011"},
+                                                  {building_code::SingleJack, "006"},
+                                                  {building_code::SingleQueen, "003"},
+                                                  {building_code::SingleKing, "011"},
+                                                  {building_code::AlternatingAces, "010"}}};
 
-constexpr int kBuildFromQueenCode = 10;
 constexpr int kUnmarkedCode = 94;  // a pile whose starting card is shown some other way
 
 bool AnotherPassAllowed(const RuleRecord& rules, StockPassState passes) {
@@ -43,7 +48,7 @@ std::string WasteMark(const RuleRecord& rules, StockPassState passes) {
 }
 
 std::string FoundationMark(const RuleRecord& rules, int k) {
-  if (rules[rule::FoundationBuilding + k] == kBuildFromQueenCode) return RankMark(12);
+  if (rules[rule::FoundationBuilding + k] == building_code::QueensOnly) return RankMark(12);
   if (rules[rule::FoundationBaseRank + k] == kUnmarkedCode) return {};
   const std::string mark = RankMark(rules[rule::FoundationBaseRank + k]);
   return mark.empty() ? "004" : mark;
