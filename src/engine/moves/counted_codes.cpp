@@ -30,7 +30,7 @@ MoveRules::Ruling MoveRules::countedRule(const BuildCase& test) const {
   const int held = cardsIn(destinationOf(test));
   switch (test.code) {
     case UpOrDownToThree:
-      if (empty) return verdict(test.emptyRule == -1 || c == test.emptyRule);
+      if (empty) return verdict(fillRankAccepts(test));
       return verdict(held < 3 && (Up(d, c) || Down(d, c)));
     case UpToKingThenDown:
       if (empty) return Standard;

@@ -147,6 +147,7 @@ class MoveRules {
   Ruling gridNeighbour(const BuildCase& test) const;
   Ruling rankInFoundationBefore(const BuildCase& test) const;
   bool familyAllows(const BuildCase& test) const;
+  bool fillRankAccepts(const BuildCase& test) const;
   PileRef destinationOf(const BuildCase& test) const;
 
   bool emptyPileAccepts(CardId card, int emptyRule, int baseRank) const;

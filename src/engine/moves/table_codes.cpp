@@ -32,6 +32,12 @@ PileRef MoveRules::destinationOf(const BuildCase& test) const {
   return {test.toFoundation ? PileGroup::Foundations : PileGroup::Tableau, test.pile};
 }
 
+// The empty pile takes the rank of its fill rule, or any card with -1.
+bool MoveRules::fillRankAccepts(const BuildCase& test) const {
+  const int fill = test.pile < kTableauPiles ? rule(rule::TableauFill + test.pile) : -1;
+  return fill == -1 || CardRank(test.card) == fill;
+}
+
 bool MoveRules::familyAllows(const BuildCase& test) const {
   return family_.mayBuild(test.code, test.top, test.card, test.pile, test.toFoundation);
 }
@@ -74,14 +80,13 @@ MoveRules::Ruling MoveRules::tableRule(const BuildCase& test) const {
     case InSuitByTwoRound:
       if (empty) return verdict(c == test.baseRank && familyAllows(test));
       return verdict(inSuit && c == RankAfter(d, 2));
-    case UpInColourWasteEmpty:
-      if (!wasteEmpty && !(cardsIn(kWaste) == 1 && test.card == topOf(kWaste))) return Refuse;
-      [[fallthrough]];
+    case UpInColourWasteEmpty: {
+      const bool wasteAllows = wasteEmpty || (cardsIn(kWaste) == 1 && test.card == topOf(kWaste));
+      if (!wasteAllows) return Refuse;
+      return verdict(empty ? fillRankAccepts(test) : SameColour(test.top, test.card) && Up(d, c));
+    }
     case DownFromFillRank: {
-      const int fill = test.pile < kTableauPiles ? rule(rule::TableauFill + test.pile) : -1;
-      if (empty && test.code == DownFromFillRank && (fromTableau || location::IsReserve(from))) return Refuse;
-      if (empty) return verdict(fill == -1 || c == fill);
-      if (test.code == UpInColourWasteEmpty) return verdict(SameColour(test.top, test.card) && Up(d, c));
+      if (empty) return verdict(!fromTableau && !location::IsReserve(from) && fillRankAccepts(test));
       const bool wraps = test.pile < kTableauPiles && rule(rule::TableauWrap + test.pile) == 1;
       return verdict(Down(d, c) || (wraps && d == Ace && c == King));
     }
