@@ -125,8 +125,10 @@ class GameFamily {
   virtual bool mayTakeFromReserve(int /*j*/, CardId /*card*/) const { return false; }
   // Grid games: whether the card may be taken from tableau pile i.
   virtual bool mayTakeFromGrid(int /*i*/, CardId /*card*/) const { return false; }
-  // A building code decided by the family (5, 62, 67, 113) for pile p;
-  // `top` is 0 on an empty pile.
+  // A building code that asks the family about pile p: codes 5, 62, 67 and
+  // 113 leave the whole decision to it; 38, 41, 45, 48, 58, 64, 71, 82, 94,
+  // 95, 96 and 99 ask its consent (its group, suit or table test) beside
+  // their own rule. `top` is 0 on an empty pile.
   virtual bool mayBuild(int /*code*/, CardId /*top*/, CardId /*card*/, int /*p*/, bool /*toFoundation*/) const {
     return false;
   }
