@@ -55,6 +55,7 @@
 #include "history/undo.h"
 #include "play/end_game.h"
 #include "play/execute_move.h"
+#include "play/game_move_rules.h"
 #include "play/hit_test.h"
 #include "play/player_actions.h"
 #include "records/player_names.h"
@@ -93,7 +94,7 @@ Refusal MoveCard(TMainGame& game, CardId card, std::string_view pileName) {
   if (!from) return "card " + CardText(card) + " is not on the table";
   if (!to || !PileRect(game, *to) || (to->group == PileGroup::Stock && !(*to == kWaste)))
     return std::string(pileName) + " is not a pile of this game that takes cards";
-  const MoveRules rules(game.rules(), game.piles(), game.cards());
+  const MoveRules rules = MoveRulesOf(game);
   if (rules.canTake(card, from->pile) != TakeAnswer::Take)
     return "card " + CardText(card) + " cannot be taken from " + PileName(from->pile);
   if (OpeningPhaseRefuses(game, from->pile, *to)) return "the game opens with a move from the tableau to a foundation";
@@ -236,7 +237,7 @@ Refusal RunLine(TMainGame& game, const std::string& line) {
 void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::ostream& out) {
   TMainGame& game = headless.game();
   PrintTable(game, false, out);
-  const MoveRules rules(game.rules(), game.piles(), game.cards());
+  const MoveRules rules = MoveRulesOf(game);
   const std::vector<LegalMove> moves = LegalMoves(rules);
   const std::vector<CardId> discards = DiscardableCards(game, rules);
   const std::vector<FamilyAction> actions = game.family().actions(game);

@@ -6,7 +6,7 @@
 #include "autoplay/follow_up_step.h"
 #include "game/rule_index.h"
 #include "history/undo.h"
-#include "moves/move_rules.h"
+#include "play/game_move_rules.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
 #include "play/play_rules.h"
@@ -54,7 +54,7 @@ bool PlayerChoosesTheBase(const TMainGame& game) {
 bool SendUp(TMainGame& game, CardId card) {
   if (card == kNoCard || !game.cards().isFaceUp(card)) return false;
   const auto from = FindCard(game, card);
-  const MoveRules rules(game.rules(), game.piles(), game.cards(), nullptr, nullptr, CountsOf(game.state()));
+  const MoveRules rules = MoveRulesOf(game);
   if (!from || rules.canTake(card, from->pile) != TakeAnswer::Take) return false;
   if (PlayerChoosesTheBase(game)) return false;
   for (int k = 0; k < InUse(game, PileGroup::Foundations); ++k) {
@@ -151,7 +151,7 @@ class Run {
 
   // In a grid game the pass ends at the first pile whose top card may not leave it.
   bool free(CardId top, PileRef pile) const {
-    const MoveRules rules(game_.rules(), game_.piles(), game_.cards(), nullptr, nullptr, CountsOf(game_.state()));
+    const MoveRules rules = MoveRulesOf(game_);
     return rules.canTake(top, pile) == TakeAnswer::Take;
   }
 

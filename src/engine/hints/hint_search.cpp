@@ -4,7 +4,7 @@
 #include <array>
 
 // The move rules' card places come before the layout's function of that name.
-#include "moves/move_rules.h"
+#include "play/game_move_rules.h"
 
 #include "families/game_family.h"
 #include "game/rule_index.h"
@@ -32,7 +32,7 @@ struct Targets {
 class HintSearch {
  public:
   HintSearch(const TMainGame& game, const HintMemory& memory)
-      : game_(game), memory_(memory), rules_(game.rules(), game.piles(), game.cards(), nullptr, nullptr, CountsOf(game.state())) {}
+      : game_(game), memory_(memory), rules_(MoveRulesOf(game)) {}
 
   std::optional<Hint> run() {
     if (autoplayMove() || wasteMove() || reserveMoves({.reserves = false}) || tableauMoves({.reserves = false}) ||

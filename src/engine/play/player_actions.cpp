@@ -5,7 +5,7 @@
 #include "families/game_family.h"
 #include "game/rule_index.h"
 #include "history/undo.h"
-#include "moves/move_rules.h"
+#include "play/game_move_rules.h"
 #include "play/execute_move.h"
 #include "play/hit_test.h"
 #include "play/play_rules.h"
@@ -24,10 +24,7 @@ constexpr int kWasteNeverTarget = 4;      // rule 354
 
 enum class SendKind { RightClick, DoubleClick };
 
-MoveRules RulesOf(TMainGame& game, bool tellPlayer) {
-  return MoveRules(game.rules(), game.piles(), game.cards(), &game.family(), tellPlayer ? &game.ui() : nullptr,
-                   CountsOf(game.state()));
-}
+MoveRules RulesOf(TMainGame& game, bool tellPlayer) { return MoveRulesOf(game, tellPlayer ? &game.ui() : nullptr); }
 
 void PlayIfOn(TMainGame& game, StoreItem sound, std::string_view name) {
   if (game.store().isOn(sound)) game.ui().playSound(name);
