@@ -96,10 +96,8 @@ TEST_F(DealTableTest, TheSameDealNumberGivesTheSameTable) {
 TEST_F(DealTableTest, AcesPrefilledBeforeTheDeal) {
   klondike();
   for (int k = 0; k < 4; ++k) rules[rule::FoundationPrefill + k] = 93;
-  bool swept = false;
-  DealFollowUps followUps;
-  followUps.baseCardSweep = [&](DealContext&) { swept = true; };
-  deal(kDealDigits, followUps);
+  rules[rule::FoundationCapacity] = 1;  // the Aces alone: the sweep sends nothing after them
+  deal();
   for (int k = 0; k < 4; ++k) {
     EXPECT_EQ(piles.pileString(Foundation(k)), CardIdText(13 * k + 1));
     EXPECT_EQ(rules[rule::FoundationBaseRank + k], 1);
@@ -108,7 +106,6 @@ TEST_F(DealTableTest, AcesPrefilledBeforeTheDeal) {
   auto deck = order();
   std::erase_if(deck, [](CardId id) { return CardRank(id) == 1; });
   EXPECT_EQ(piles.pile(kStock), std::vector<CardId>(deck.begin(), deck.begin() + 24)) << "the deal runs on 48 cards";
-  EXPECT_TRUE(swept);
 }
 
 TEST_F(DealTableTest, PrefillCodes) {
@@ -320,6 +317,38 @@ TEST_F(DealTableTest, DealTypes) {
          for (int k = 0; k < 4; ++k) sum += CardRank(p.topCard(Tableau(k)));
          EXPECT_EQ(s.word(118), sum);
          for (int k = 0; k < 16; ++k) EXPECT_EQ(p.pile(Tableau(k)).size(), 1u);
+       }},
+      {"no rank twice: a last pile that cannot be kept free of pairs still keeps every card", 3,
+       [](RuleRecord& r) {
+         r[rule::TableauPiles] = 9;
+         for (int k = 0; k < 8; ++k) r[rule::TableauCards + k] = 6;
+         r[rule::TableauCards + 8] = 4;
+       },
+       [](const PileStore& p, const CardTable&, const ProgramState&) {
+         std::multiset<CardId> all;
+         bool rankTwice = false;
+         for (int k = 0; k < 9; ++k) {
+           const Pile& pile = p.pile(Tableau(k));
+           EXPECT_EQ(pile.size(), k < 8 ? 6u : 4u) << k;
+           all.insert(pile.begin(), pile.end());
+           std::set<int> ranks;
+           for (CardId id : pile) ranks.insert(CardRank(id));
+           rankTwice = rankTwice || ranks.size() < pile.size();
+         }
+         EXPECT_TRUE(rankTwice) << "this deal leaves the last pile no choice";
+         EXPECT_EQ(std::set<CardId>(all.begin(), all.end()).size(), 52u);
+         EXPECT_FALSE(all.contains(kNoCard));
+       }},
+      {"ten keyed cards stop when the deck runs out", 19,
+       [](RuleRecord& r) {
+         r[rule::TableauPiles] = 10;
+         r[rule::StockCards] = 48;
+       },
+       [](const PileStore& p, const CardTable&, const ProgramState&) {
+         std::size_t placed = 0;
+         for (int k = 0; k < 10; ++k) placed += p.pile(Tableau(k)).size();
+         EXPECT_LE(placed, 4u);
+         EXPECT_TRUE(p.pile(Tableau(9)).empty());
        }},
       {"ten keyed number cards", 19, [](RuleRecord& r) { r[rule::TableauPiles] = 10; },
        [](const PileStore& p, const CardTable&, const ProgramState&) {

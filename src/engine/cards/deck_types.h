@@ -4,15 +4,16 @@
 #include <vector>
 
 #include "cards/card.h"
+#include "rules/deal_codes.h"
 
 namespace velmora {
 
 namespace deck_type {
-inline constexpr int OneSuitUpTo = 9;        // hearts Ace to T (then clubs)
-inline constexpr int OneOfEachRank = 11;     // the first card of each rank 1 to T
-inline constexpr int FixedSelection = 12;    // a fixed set of cards, by T
-inline constexpr int OneSuitAceToNine = 14;  // Ace to 9 of the first card's suit
-inline constexpr int NoQueensOrKings = 16;
+inline constexpr int OneSuitUpTo = deal_type::OneSuitUpToCount;     // hearts Ace to T (then clubs)
+inline constexpr int OneOfEachRank = deal_type::OneOfEachRank;       // the first card of each rank 1 to T
+inline constexpr int FixedSelection = deal_type::FixedSelection;     // a fixed set of cards, by T
+inline constexpr int OneSuitAceToNine = deal_type::OneSuitAceToNine;  // Ace to 9 of the first card's suit
+inline constexpr int NoQueensOrKings = deal_type::NoQueensOrKings;
 }  // namespace deck_type
 
 // Thins `deal` in place for the deck type; `t` is the game's tableau count,

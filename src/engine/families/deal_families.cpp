@@ -1,7 +1,9 @@
-// The families that deal part of the table their own way: 11, 22 and 50.
+// The families that deal part of the table their own way: 11, 22 and 50,
+// and the removal games whose rules ask for their set-up.
 #include <algorithm>
 
 #include "families/family_kinds.h"
+#include "families/removal_family.h"
 #include "game/deal_table.h"
 #include "game/remaining_deck.h"
 #include "game/rule_index.h"
@@ -109,6 +111,12 @@ class DoubledBases : public GameFamily {
 };
 
 }  // namespace
+
+// As after every discard, each empty tableau pile in use takes the stock's top card, face up.
+void RemovalFamily::dealStep(DealStage stage, DealContext& deal, RemainingDeck& /*deck*/) const {
+  if (stage != DealStage::FamilySetup) return;
+  FillEmptyTableauFromStock(deal.piles, deal.cards, std::clamp<int>(deal.rules[rule::TableauPiles], 0, kTableauPiles));
+}
 
 std::unique_ptr<GameFamily> MakeAcesFromReserveAndWasteFamily(const FamilyFacts& facts) {
   return std::make_unique<AcesFromReserveAndWaste>(facts);

@@ -36,24 +36,28 @@ void TakeOut(TMainGame& game, const CardSpot& spot) {
   else pile.erase(at);
 }
 
-// Every empty tableau pile, in order, gets the stock's top card face up.
 void RefillTableau(TMainGame& game) {
-  bool refilled = false;
-  for (int i = 0; i < TableauInUse(game); ++i) {
-    Pile& stock = game.piles().pile(kStock);
-    const PileRef pile{PileGroup::Tableau, i};
-    if (stock.empty() || !game.piles().pile(pile).empty()) continue;
-    const CardId card = stock.back();
-    stock.pop_back();
-    game.piles().addCard(pile, card, Face::Up, game.cards());
-    refilled = true;
-  }
+  const bool refilled = FillEmptyTableauFromStock(game.piles(), game.cards(), TableauInUse(game));
   if (refilled && game.store().isOn(store::SoundsShuffle)) game.ui().playSound("Shuffle");
 }
 
 void Redraw(TMainGame& game) { game.ui().showTable(GameUi::TableChange::Piles); }
 
 }  // namespace
+
+bool FillEmptyTableauFromStock(PileStore& piles, CardTable& cards, int tableauInUse) {
+  bool filled = false;
+  Pile& stock = piles.pile(kStock);
+  for (int i = 0; i < tableauInUse && !stock.empty(); ++i) {
+    const PileRef pile{PileGroup::Tableau, i};
+    if (!piles.pile(pile).empty()) continue;
+    const CardId card = stock.back();
+    stock.pop_back();
+    piles.addCard(pile, card, Face::Up, cards);
+    filled = true;
+  }
+  return filled;
+}
 
 std::vector<SelectedCard> CurrentSelection(const TMainGame& game) {
   std::vector<SelectedCard> selection;

@@ -11,6 +11,7 @@
 
 #include "families/game_family.h"
 #include "families/removal_rules.h"
+#include "piles/pile_store.h"
 
 namespace velmora {
 
@@ -28,6 +29,8 @@ class RemovalFamily : public GameFamily {
   RemovalFamily(const FamilyFacts& facts, const RemovalWays& ways) : GameFamily(facts), ways_(ways) {}
 
   bool press(TMainGame& game, const PileHit& hit, MouseButton button) const override;
+  // The set-up the rules may ask for (rule 31): the empty tableau piles filled from the stock.
+  void dealStep(DealStage stage, DealContext& deal, RemainingDeck& deck) const override;
   // The groups that complete the selection, each as the presses that make
   // it: the selection's cards pressed off first when it leads nowhere.
   std::vector<FamilyAction> actions(const TMainGame& game) const override;
@@ -55,6 +58,10 @@ class RemovalFamily : public GameFamily {
 // press (families 8 and 45).
 std::unique_ptr<GameFamily> MakePyramid(const FamilyFacts& facts, const RemovalWays& ways);
 std::unique_ptr<GameFamily> MakeGapClosingGrid(const FamilyFacts& facts, const RemovalWays& ways);
+
+// Every empty tableau pile in use, in order, gets the stock's top card face
+// up; true when one did.
+bool FillEmptyTableauFromStock(PileStore& piles, CardTable& cards, int tableauInUse);
 
 // The selection as it lies: each card of foundation 1 with its place.
 std::vector<SelectedCard> CurrentSelection(const TMainGame& game);

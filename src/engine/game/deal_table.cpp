@@ -7,8 +7,10 @@
 #include "cards/deck_types.h"
 #include "families/game_family.h"
 #include "game/deal_type_steps.h"
+#include "game/foundation_sweeps.h"
 #include "game/remaining_deck.h"
 #include "game/rule_index.h"
+#include "rules/deal_codes.h"
 
 namespace velmora {
 namespace {
@@ -66,23 +68,24 @@ std::optional<CardId> PrefillCard(DealContext& deal, RemainingDeck& deck, int k,
     return false;
   };
   switch (code) {
-    case 91: {
+    case prefill::ThirteenOnFromFirst: {
       // Thirteen cards on per foundation, wrapping within the deck (never to card 0).
       const int deckCards = rules[rule::DeckCards];
       if (!deck.front() || deckCards <= 0) return std::nullopt;
       return deck.take((*deck.front() - 1 + kRanks * (k + 1)) % deckCards + 1);
     }
-    case 93:
-    case 94: return deck.take(kRanks * k + 1);
-    case 95: return deck.take(k <= 3 ? kRanks * (k + 1) : kRanks * k - 51);
-    case 20: return deck.takeFront();
-    case 21:
+    case prefill::SuitAceSweepAny:
+    case prefill::SuitAceSweepOwnPile: return deck.take(kRanks * k + 1);
+    case prefill::KingsAndAcesSweep: return deck.take(k <= 3 ? kRanks * (k + 1) : kRanks * k - 51);
+    case prefill::FirstCard: return deck.takeFront();
+    case prefill::FirstCardNewSuit:
       return deck.takeFirst([&](CardId c) { return !onEarlierFoundations(CardSuit, CardSuit(c)); });
-    case 22:
+    case prefill::FirstCardNewRank:
       return deck.takeFirst(
           [&](CardId c) { return CardRank(c) != kRanks && !onEarlierFoundations(CardRank, CardRank(c)); });
     default:
-      if (code >= 51 && code <= 63) return deck.takeFirst([code](CardId c) { return CardRank(c) == code - 50; });
+      if (code >= prefill::FirstOfRank(1) && code <= prefill::FirstOfRank(kRanks))
+        return deck.takeFirst([code](CardId c) { return prefill::FirstOfRank(CardRank(c)) == code; });
       return deck.take(code > 99 ? code - 100 : kRanks * k + code);
   }
 }
@@ -90,8 +93,8 @@ std::optional<CardId> PrefillCard(DealContext& deal, RemainingDeck& deck, int k,
 void PrefillFoundations(DealContext& deal, RemainingDeck& deck) {
   for (int k = 0; k < InUse(deal.rules, rule::Foundations, kFoundations); ++k) {
     const int code = deal.rules[rule::FoundationPrefill + k];
-    if (code == 0 || code == 96 || code == 97) continue;
-    if (code == 92) {
+    if (code == prefill::Nothing || code == prefill::AcesFromTableau || code == prefill::TwoToNine) continue;
+    if (code == prefill::BaseRankOnly) {
       SetBaseRank(deal.rules, k, deal.rules[rule::FoundationBaseRank]);
       continue;
     }
@@ -164,26 +167,26 @@ void DealTableauAndReserves(DealContext& deal, RemainingDeck& deck) {
 void SettleBaseCards(DealContext& deal, RemainingDeck& deck) {
   RuleRecord& rules = deal.rules;
   switch (rules[rule::FoundationBaseCardRule]) {
-    case 1:
+    case base_card_rule::FirstCardSetsAll:
       if (const auto card = deck.takeFront()) {
         deal.piles.addCard(Foundation(0), *card, Face::Up, deal.cards);
         SetAllBaseRanks(rules, BaseRankOf(*card));
       }
       break;
-    case 2: {
+    case base_card_rule::CardOnEach: {
       for (int k = 0; k < InUse(rules, rule::Foundations, kFoundations); ++k) DealFaceUp(deal, deck, Foundation(k), 1);
       const CardId first = deal.piles.topCard(Foundation(0));
       if (first != kNoCard)
         for (int k = 0; k < InUse(rules, rule::Foundations, kFoundations); ++k) SetBaseRank(rules, k, BaseRankOf(first));
       break;
     }
-    case 3:
+    case base_card_rule::AboveReserveBottom:
       for (int k = 0; k < InUse(rules, rule::Foundations, kFoundations) && k < kReserves; ++k) {
         const Pile& reserve = deal.piles.pile(Reserve(k));
         if (!reserve.empty()) SetBaseRank(rules, k, RankAbove(CardRank(reserve.front())));
       }
       break;
-    case 4:
+    case base_card_rule::FirstCardAndRankAbove:
       if (const auto card = deck.takeFront()) {
         deal.piles.addCard(Foundation(0), *card, Face::Up, deal.cards);
         for (int k = 0; k < 4; ++k) SetBaseRank(rules, k, BaseRankOf(*card));
@@ -220,10 +223,10 @@ bool DealTable(DealContext& deal, const DealFollowUps& followUps) {
   RemainingDeck deck(std::move(list.cards));
 
   PrefillFoundations(deal, deck);
-  const int prefill = rules[rule::FoundationPrefill];
-  if (prefill == 97) OpenFoundationsTwoToNine(deal, deck);
+  const int firstPrefill = rules[rule::FoundationPrefill];
+  if (firstPrefill == prefill::TwoToNine) OpenFoundationsTwoToNine(deal, deck);
   family.dealStep(DealStage::BaseRanksSet, deal, deck);
-  if (rules[rule::FoundationBaseCardRule] == 5) OpenWithFirstRank(deal, deck);
+  if (rules[rule::FoundationBaseCardRule] == base_card_rule::FirstRankEverywhere) OpenWithFirstRank(deal, deck);
   if (const int fixed = rules[rule::ThirdSlotFixedCard]; fixed != 0)
     if (const auto card = deck.take(fixed > 100 ? fixed - 100 : fixed))
       deal.piles.addCard(kThirdStockSlot, *card, Face::Up, deal.cards);
@@ -235,12 +238,14 @@ bool DealTable(DealContext& deal, const DealFollowUps& followUps) {
   SettleTableauFillRanks(rules);
   if (rules[rule::ExtraCardToFoundation] == 1) DealFaceUp(deal, deck, Foundation(0), 1);
   family.dealStep(DealStage::ExtraCardDealt, deal, deck);
-  if (prefill == 93 || prefill == 94 || prefill == 95) Run(followUps.baseCardSweep, deal);
-  if (prefill == 96) Run(followUps.acesToFoundations, deal);
+  if (firstPrefill == prefill::SuitAceSweepAny || firstPrefill == prefill::SuitAceSweepOwnPile ||
+      firstPrefill == prefill::KingsAndAcesSweep)
+    SweepBaseCards(deal);
+  if (firstPrefill == prefill::AcesFromTableau) AcesToFoundations(deal);
   if (rules[rule::FamilySetup] == 1) family.dealStep(DealStage::FamilySetup, deal, deck);
   family.dealStep(DealStage::BeforeDealType, deal, deck);
 
-  RunDealTypeStep(deal, deck, followUps);
+  RunDealTypeStep(deal, deck);
   Run(followUps.openingScore, deal);
   return list.deckSizeValid;
 }

@@ -20,15 +20,8 @@ struct DealContext {
   std::string_view dealDigits;  // the deal number's 13 digits
 };
 
-// The steps of a deal that belong to the move rules, the special game families
-// and the score. Each runs, in its place in the deal, when it is set.
+// The step of a deal that belongs to the score: it runs last, when it is set.
 struct DealFollowUps {
-  // Tableau cards that may go to a foundation are moved there.
-  std::function<void(DealContext&)> baseCardSweep;
-  // Aces in the tableau go to the foundations; the gaps fill from waste or stock.
-  std::function<void(DealContext&)> acesToFoundations;
-  // The bottom card of each tableau pile goes to the foundation of its number.
-  std::function<void(DealContext&)> bottomCardsToFoundations;
   std::function<void(DealContext&)> openingScore;
 };
 

@@ -5,7 +5,9 @@
 #include <random>
 #include <string>
 
+#include "game/foundation_sweeps.h"
 #include "game/rule_index.h"
+#include "rules/deal_codes.h"
 
 namespace velmora {
 namespace {
@@ -42,7 +44,7 @@ void KingsUnderTheStock(DealContext& deal) {
 
 // 2 and 4: the first card of `rank` starts the first pile, the rest of the deck
 // follows face up, each card of that rank starting the next pile.
-void LayOutRunsFrom(DealContext& deal, RemainingDeck& deck, int rank, const DealFollowUps& followUps) {
+void LayOutRunsFrom(DealContext& deal, RemainingDeck& deck, int rank) {
   const auto first = deck.takeFirst([rank](CardId c) { return CardRank(c) == rank; });
   if (first) {
     Pile& pileOne = deal.piles.pile(Tableau(0));
@@ -54,7 +56,7 @@ void LayOutRunsFrom(DealContext& deal, RemainingDeck& deck, int rank, const Deal
     if (CardRank(*card) == rank && current + 1 < kTableauPiles) ++current;
     deal.piles.addCard(Tableau(current), *card, Face::Up, deal.cards);
   }
-  if (followUps.baseCardSweep) followUps.baseCardSweep(deal);
+  SweepBaseCards(deal);
 }
 
 // 3: the tableau is dealt again so that no pile holds two cards of one rank.
@@ -192,25 +194,23 @@ void TenKeyedCards(DealContext& deal, RemainingDeck& deck) {
 
 }  // namespace
 
-void RunDealTypeStep(DealContext& deal, RemainingDeck& deck, const DealFollowUps& followUps) {
+void RunDealTypeStep(DealContext& deal, RemainingDeck& deck) {
   switch (deal.rules[rule::DealType]) {
-    case 1: KingsUnderTheStock(deal); break;
-    case 2: LayOutRunsFrom(deal, deck, kKing, followUps); break;
-    case 3: NoRankTwiceInAPile(deal); break;
-    case 4: LayOutRunsFrom(deal, deck, kQueen, followUps); break;
-    case 5: SortByRank(deal, deck, 1); break;
-    case 6: SortByRank(deal, deck, 0); break;
-    case 7:
-      if (followUps.bottomCardsToFoundations) followUps.bottomCardsToFoundations(deal);
-      break;
-    case 8: OpenGaps(deal, 1, 0); break;
-    case 9: EmptyPileOfCard(deal); break;
-    case 10: EmptyOnePile(deal); break;
-    case 13: OneCardPerFoundation(deal, deck); break;
-    case 15: OpenGaps(deal, kKing, 9); break;
-    case 17: CountedLayout(deal, deck); break;
-    case 18: SixteenNumberCards(deal, deck); break;
-    case 19: TenKeyedCards(deal, deck); break;
+    case deal_type::KingsToStockBottom: KingsUnderTheStock(deal); break;
+    case deal_type::RunsFromKings: LayOutRunsFrom(deal, deck, kKing); break;
+    case deal_type::NoRankTwiceInAPile: NoRankTwiceInAPile(deal); break;
+    case deal_type::RunsFromQueens: LayOutRunsFrom(deal, deck, kQueen); break;
+    case deal_type::ToPileOneBelowRank: SortByRank(deal, deck, 1); break;
+    case deal_type::ToPileOfRank: SortByRank(deal, deck, 0); break;
+    case deal_type::BottomCardsUp: BottomCardsToFoundations(deal); break;
+    case deal_type::AcesLeaveGaps: OpenGaps(deal, 1, 0); break;
+    case deal_type::OneSuitUpToCount: EmptyPileOfCard(deal); break;
+    case deal_type::OneRandomGap: EmptyOnePile(deal); break;
+    case deal_type::CardPerFoundation: OneCardPerFoundation(deal, deck); break;
+    case deal_type::KingsLeaveGapsRowsOfNine: OpenGaps(deal, kKing, 9); break;
+    case deal_type::CountedLayout: CountedLayout(deal, deck); break;
+    case deal_type::SixteenNumberCards: SixteenNumberCards(deal, deck); break;
+    case deal_type::TenKeyedCards: TenKeyedCards(deal, deck); break;
     default: break;
   }
 }

@@ -6,6 +6,6 @@
 
 namespace velmora {
 
-void RunDealTypeStep(DealContext& deal, RemainingDeck& deck, const DealFollowUps& followUps);
+void RunDealTypeStep(DealContext& deal, RemainingDeck& deck);
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 
 #include "families/game_family.h"
 #include "rules/building_codes.h"
+#include "rules/deal_codes.h"
 
 namespace velmora {
 namespace {
@@ -20,11 +21,17 @@ constexpr int ReserveCards = 456, ReserveFaceUp = 466;
 }  // namespace rule
 
 // Deal types that lay the rest of the deck out by themselves (or cut it).
-constexpr int kDealTypesPlacingTheRest[] = {2, 4, 5, 6, 17, 18, 19};
+constexpr int kDealTypesPlacingTheRest[] = {deal_type::RunsFromKings,      deal_type::RunsFromQueens,
+                                           deal_type::ToPileOneBelowRank, deal_type::ToPileOfRank,
+                                           deal_type::CountedLayout,      deal_type::SixteenNumberCards,
+                                           deal_type::TenKeyedCards};
 // Deck types that thin the deck before the deal, so the counts cannot be checked.
-constexpr int kDealTypesThinningTheDeck[] = {9, 11, 12, 14, 16};
-constexpr int kPrefillPlacingNothing[] = {0, 92, 96, 97};
-constexpr int kPrefillAllEightBaseCards = 97;
+constexpr int kDealTypesThinningTheDeck[] = {deal_type::OneSuitUpToCount, deal_type::OneOfEachRank,
+                                             deal_type::FixedSelection, deal_type::OneSuitAceToNine,
+                                             deal_type::NoQueensOrKings};
+constexpr int kPrefillPlacingNothing[] = {prefill::Nothing, prefill::BaseRankOnly, prefill::AcesFromTableau,
+                                          prefill::TwoToNine};
+constexpr int kPrefillAllEightBaseCards = prefill::TwoToNine;
 
 template <std::size_t N>
 bool OneOf(int value, const int (&set)[N]) {
@@ -101,9 +108,10 @@ DealCount CountDeal(const RuleValues& rules) {
     if (!OneOf(Rule(rules, rule::FoundationPrefill + k), kPrefillPlacingNothing)) ++count.placed;
   if (Rule(rules, rule::FoundationPrefill) == kPrefillAllEightBaseCards) count.placed += 8;
   switch (Rule(rules, rule::BaseCardRule)) {
-    case 1: case 4: count.placed += 1; break;
-    case 2: count.placed += foundations; break;
-    case 5: count.mustBeWholeDeck = false; break;
+    case base_card_rule::FirstCardSetsAll:
+    case base_card_rule::FirstCardAndRankAbove: count.placed += 1; break;
+    case base_card_rule::CardOnEach: count.placed += foundations; break;
+    case base_card_rule::FirstRankEverywhere: count.mustBeWholeDeck = false; break;
     default: break;
   }
   count.placed += Rule(rules, rule::ExtraCardToFoundation) == 1;

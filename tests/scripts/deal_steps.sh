@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# velmora-cli deal: the deal steps that send dealt cards up. Citadel's deal
+# sends up, after the Aces, every card that fitted its foundation as it was
+# dealt: each foundation holds its suit from the Ace up, face up, every card
+# of the deck lies on the table once, and the opening score counts the cards
+# sent up as moves to a foundation.
+set -euo pipefail
+bin=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+
+: > "$scratch/nothing"
+for deal in 1 42 9999999999999; do
+  cli deal --game Citadel --deal "$deal" > "$scratch/table"
+  up=0
+  for k in 1 2 3 4; do
+    cards=$(awk -v pile="Dest$k" '$1 == pile {print $2}' "$scratch/table")
+    [[ -n $cards ]] || fail "deal $deal: foundation $k holds no Ace"
+    for ((i = 0; i < ${#cards}; i += 4)); do
+      expected=$(printf '%03d1' $((13 * (k - 1) + i / 4 + 1)))
+      [[ ${cards:i:4} == "$expected" ]] || fail "deal $deal: foundation $k is not its suit from the Ace up, face up: $cards"
+      up=$((up + 1))
+    done
+  done
+  ((up > 4)) || fail "deal $deal: only the Aces went up"
+  ids=$(awk 'NF > 1 {print $2}' "$scratch/table" | fold -w4 | cut -c1-3 | sort)
+  [[ $(wc -l <<< "$ids") == 52 && -z $(uniq -d <<< "$ids") ]] || fail "deal $deal: the deck is not on the table once"
+  cli play --game Citadel --deal "$deal" --moves "$scratch/nothing" > "$scratch/played"
+  grep -qx "score $((5 * up - 52))" "$scratch/played" ||
+    fail "deal $deal: $up cards up, but $(grep '^score' "$scratch/played")"
+done
+
+# Beleaguered Castle deals the same rows without sending anything up.
+cli deal --game "Beleaguered Castle" --deal 1 > "$scratch/castle"
+[[ $(grep -c '^Dest[1-4] ...1$' "$scratch/castle") == 4 ]] || fail "Beleaguered Castle's foundations hold more than the Aces"
+echo "deal steps: all checks passed"
