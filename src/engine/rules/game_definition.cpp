@@ -4,6 +4,8 @@
 #include <map>
 #include <set>
 
+#include "game/rule_index.h"
+#include "piles/pile_names.h"
 #include "rules/game_check.h"
 #include "text/fixed_text.h"
 
@@ -275,6 +277,17 @@ std::string FlagsOf(const GameEntry& game, const RuleFileContents& contents) {
   return text;
 }
 
+// The piles a per-pile rule's game uses: its foundations, tableau piles or
+// reserves, told apart by how many piles the rule has room for.
+int PilesInUse(const RuleInfo& info, const RuleValues& rules) {
+  const int countRule = info.count == kFoundations    ? rule::Foundations
+                        : info.count == kTableauPiles ? rule::TableauPiles
+                        : info.count == kReserves     ? rule::Reserves
+                                                      : -1;
+  if (countRule < 0) return 0;
+  return std::clamp<int>(rules[static_cast<std::size_t>(countRule)], 0, info.count);
+}
+
 }  // namespace
 
 GameDefinition ParseDefinition(std::string_view text, std::string file, std::string id, DefinitionErrors& errors) {
@@ -310,23 +323,25 @@ std::string FormatDefinition(const GameEntry& game, const RuleFileContents& cont
                     "\nname: " + game.name + "\n";
   if (const std::string flags = FlagsOf(game, contents); !flags.empty()) out += "flags: " + flags + "\n";
   out += "text: " + std::string(kTextNotInRuleFile) + "\n\n";
-  for (const RuleLine& line : RuleLines(game.rules)) out += line.text + "\n";
+  for (const RuleLine& line : RuleLines(game.rules, NamedZeros::Left)) out += line.text + "\n";
   return out;
 }
 
-std::vector<RuleLine> RuleLines(const RuleValues& rules) {
+std::vector<RuleLine> RuleLines(const RuleValues& rules, NamedZeros zeros) {
   std::vector<RuleLine> lines;
   for (const RuleInfo& info : RuleSchema()) {
     int last = 0;
     for (int k = 0; k < info.count; ++k)
       if (rules[static_cast<std::size_t>(info.first + k)] != 0) last = k + 1;
+    const ValueKind* kind = ValueKindOf(info);
+    if (zeros == NamedZeros::ShownForPilesInUse && kind && FindValue(*kind, 0))
+      last = std::max(last, PilesInUse(info, rules));
     if (last == 0) continue;
     const auto begin = rules.begin() + info.first;
     const bool allEqual = std::all_of(begin, begin + last, [&](std::int16_t v) { return v == *begin; });
     RuleLine line{.info = &info, .text = std::string(info.name)};
     if (info.count > 1) line.text += "[" + (last == 1 ? "1" : "1-" + std::to_string(last)) + "]";
     line.text += " =";
-    const ValueKind* kind = ValueKindOf(info);
     for (int k = 0; k < (allEqual ? 1 : last); ++k) {
       line.text += " " + FormatValue(info, begin[k]);
       const ValueName* named = kind ? FindValue(*kind, begin[k]) : nullptr;

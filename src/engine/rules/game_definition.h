@@ -65,7 +65,7 @@ RuleFileContents CompileDefinitions(const std::vector<GameDefinition>& definitio
 std::string FormatDefinition(const GameEntry& game, const RuleFileContents& contents);
 std::string DefinitionFileName(const GameEntry& game);
 
-// The rules of a game that are not 0 as definitions write them, in rule
+// The rules of a game as definitions write them, in rule
 // order, a rule per pile up to its last pile that is not 0:
 // "tableau_fill[1-8] = any_card", with the meanings of its named values.
 struct RuleLine {
@@ -73,7 +73,10 @@ struct RuleLine {
   std::string text;
   std::vector<std::string_view> meanings{};
 };
-std::vector<RuleLine> RuleLines(const RuleValues& rules);
+// Rules of 0 are left out, or, for a reader, shown for the piles in use
+// where 0 has a name ("tableau_direction[1-8] = down").
+enum class NamedZeros { Left, ShownForPilesInUse };
+std::vector<RuleLine> RuleLines(const RuleValues& rules, NamedZeros zeros);
 
 // A definition's text with every rule value that has a name written by its
 // name, as the decompiler writes it; everything else stays as it is.
