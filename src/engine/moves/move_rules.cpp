@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/rule_index.h"
+#include "rules/move_codes.h"
 #include "text/fixed_text.h"
 
 namespace velmora {
@@ -152,7 +153,7 @@ bool MoveRules::tableauAccepts(int i, const MovingUnit& unit) const {
   if (unit.size() == 1) return true;
   if (code == kSingleOnBuiltPileCode && held > 0) return false;
   if (rule(rule::UnitSequenceCheck) != 0 && !sequenceHolds(unit.cards, i)) return false;
-  if (held == 0 && rule(rule::TableauUnitSize) == -5 && !sizeAllowed(unit, true)) return false;
+  if (held == 0 && unit_size::CountsEmptyTarget(rule(rule::TableauUnitSize)) && !sizeAllowed(unit, true)) return false;
   return true;
 }
 

@@ -14,6 +14,14 @@ namespace {
 // Tableau fans whose every card is reachable: only the unit size counts.
 constexpr bool IsSpreadFan(int display) { return display == 8 || display == 9 || display == 12; }
 
+// (f + 1) * 2^e, the cards a unit may hold when it moves card by card
+// through f free cells and e empty piles; counted no further than `needed`.
+int DoubledFreeCells(int f, int e, int needed) {
+  int limit = f + 1;
+  for (int pile = 0; pile < e && limit < needed; ++pile) limit *= 2;
+  return limit;
+}
+
 }  // namespace
 
 TakeAnswer MoveRules::canTake(CardId card, std::string_view name) const {
@@ -105,6 +113,7 @@ bool MoveRules::sizeAllowed(const MovingUnit& unit, bool toEmptyPile) const {
       if (e == 0) return u <= f + 1;
       return toEmptyPile ? u <= f + e : u <= f + e + 1;
     case unit_size::FreeCellsOrPiles: return e > 0 ? u <= f + e : u <= f + 1;
+    case unit_size::FreeCellsDoubled: return u <= DoubledFreeCells(f, toEmptyPile ? e - 1 : e, u);
     case unit_size::OneOrKingRun: return u == 1 || CardRank(card) == 13;
     case unit_size::OneOrWholePile:
       return unit.from.pile.group == PileGroup::Tableau && (u == 1 || unit.from.position == 0);
