@@ -6,6 +6,7 @@
 #include "game/rule_index.h"
 #include "rules/building_codes.h"
 #include "rules/deal_codes.h"
+#include "rules/description_codes.h"
 #include "rules/empty_pile_codes.h"
 #include "rules/move_codes.h"
 #include "text/fixed_text.h"
@@ -133,6 +134,8 @@ struct RuleKind {
   ValueKind kind;
 };
 
+// The game selection's description of a game (rules 483 to 486).
+constexpr int kGameTimeRule = 483, kDifficultyRule = 484, kSkillRule = 485, kChanceOfWinningRule = 486;
 constexpr int kLargestPasses = 999, kLargestCapacity = 108, kLargestPrefillCard = 208;
 constexpr int kLargestBuildingCode = 255, kLargestDealType = 19, kLargestBaseCardRule = 5;
 
@@ -169,6 +172,10 @@ constexpr RuleKind kRuleKinds[] = {
     {rule::TableauBuilding, kBuildingCodes},
     {rule::TableauWrap, {.what = "a wrap code", .names = kWrapNames}},
     {rule::ReserveAccepts, kBuildingCodes},
+    {kGameTimeRule, {.what = "a game time", .names = kGameTimeNames}},
+    {kDifficultyRule, {.what = "a difficulty", .names = kDifficultyNames}},
+    {kSkillRule, {.what = "a measure of skill", .names = kSkillNames}},
+    {kChanceOfWinningRule, {.what = "a chance of winning", .names = kChanceOfWinningNames}},
 };
 
 // Rule index -> position in kSchema, built once at compile time.
