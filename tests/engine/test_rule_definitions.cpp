@@ -91,7 +91,9 @@ TEST(RuleDefinitionTest, TheDecompilerWritesValuesByName) {
   game.type = 9;
   game.name = "Named";
   game.rules[rule::TableauPiles] = 3;
-  for (int i = 0; i < 3; ++i) game.rules[static_cast<std::size_t>(rule::TableauFill + i)] = static_cast<std::int16_t>(i == 1 ? 5 : 13);
+  game.rules[rule::TableauFill] = 13;
+  game.rules[rule::TableauFill + 1] = 5;
+  game.rules[rule::TableauFill + 2] = 13;
   game.rules[rule::TableauBuilding] = 3;
   game.rules[rule::TableauUnitSize] = 4;
   game.rules[rule::DealsInAll] = -1;
@@ -145,7 +147,8 @@ TEST(RuleDefinitionTest, FaultsAreRefusedWithFileLineAndRule) {
       {"piles on a single rule", playable + "deals[1] = 2\n", "does not name piles"},
       {"too few values", playable + "tableau_face_up[1-4] = 1 2\n", "tableau_face_up[1-4] needs one value or 4"},
       {"not a number", playable + "stock_deal_count = many\n", "test.game:10: stock_deal_count = many is not a number"},
-      {"name of another rule", playable + "tableau_fill[1-4] = up\n", "test.game:10: tableau_fill[1] = up is no name of a fill rule"},
+      {"name of another rule", playable + "tableau_fill[1-4] = up\n",
+       "test.game:10: tableau_fill[1] = up is no name of a fill rule"},
       {"misspelt name", playable + "tableau_building[2] = alternate_colors\n",
        "test.game:10: tableau_building[2] = alternate_colors is no name of a building code"},
       {"number outside a closed kind", playable + "reserve_take = -12\n",

@@ -32,7 +32,8 @@ inline constexpr int NoCheck = 0, BuildingRule = 1, InSuit = 10;
 
 inline constexpr ValueName kUnitSequenceNames[] = {
     {unit_sequence::NoCheck, "no_check", "the cards of a moving unit may lie anyhow"},
-    {unit_sequence::BuildingRule, "building_rule", "each card of a moving unit lies on the one below by the pile's rule"},
+    {unit_sequence::BuildingRule, "building_rule",
+     "each card of a moving unit lies on the one below by the pile's rule"},
     {unit_sequence::InSuit, "in_suit", "each card of a moving unit lies on the one below by the pile's rule, in suit"},
 };
 
