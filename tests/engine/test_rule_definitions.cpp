@@ -151,6 +151,8 @@ TEST(RuleDefinitionTest, FaultsAreRefusedWithFileLineAndRule) {
        "test.game:10: tableau_fill[1] = up is no name of a fill rule"},
       {"misspelt name", playable + "tableau_building[2] = alternate_colors\n",
        "test.game:10: tableau_building[2] = alternate_colors is no name of a building code"},
+      {"misspelt short name", playable + "tableau_direction[1-4] = upward\n",
+       "test.game:10: tableau_direction[1] = upward is no name of a direction (down, up, up_or_down)"},
       {"number outside a closed kind", playable + "reserve_take = -12\n",
        "test.game:10: reserve_take = -12 is not a reserve take code"},
       {"negative count without a name", playable + "tableau_unit_size = -2\n",

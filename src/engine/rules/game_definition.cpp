@@ -108,13 +108,23 @@ std::optional<RuleTarget> ParseTarget(std::string_view text, std::string& why) {
   return target;
 }
 
+// The names of a short kind, " (down, up, up_or_down)", to choose from; a
+// long one is left to `velmora-cli rules` and the kind's header.
+std::string NamesToChoose(const ValueKind& kind) {
+  constexpr std::size_t kNamesWorthListing = 6;
+  if (kind.names.size() > kNamesWorthListing || kind.ranksByName) return {};
+  std::string list;
+  for (const ValueName& entry : kind.names) list.append(list.empty() ? " (" : ", ").append(entry.name);
+  return list + ")";
+}
+
 // A value by name or number; `why` completes "rule = text" when it is refused.
 std::optional<int> ParseValue(const RuleInfo& info, std::string_view text, std::string& why) {
   const ValueKind* kind = ValueKindOf(info);
   const auto number = ParseInteger(text);
   if (!number) {
     if (const ValueName* named = kind ? FindValue(*kind, text) : nullptr) return named->value;
-    why = kind ? " is no name of " + std::string(kind->what) : " is not a number";
+    why = kind ? " is no name of " + std::string(kind->what) + NamesToChoose(*kind) : " is not a number";
     return std::nullopt;
   }
   if (*number < info.min || *number > info.max) {
