@@ -1,14 +1,19 @@
-// velmora-cli rules GAME: the rules a game is played by - its non-zero rule
-// values by name, a custom game's changes applied.
+// velmora-cli rules GAME: the rules a game is played by - its rules that are
+// not 0 (and the named 0s of the piles in use), by name, with their values by
+// name and what those mean, a custom game's changes applied. The lines read
+// as the game's definition does.
 #include <iomanip>
 #include <ostream>
 
 #include "command_options.h"
 #include "game_catalogue.h"
+#include "rules/game_definition.h"
 #include "rules/load_game_rules.h"
 
 namespace velmora::cli {
 namespace {
+
+constexpr int kIndexWidth = 4;
 
 void PrintHeading(const Catalogue& catalogue, int game, std::ostream& out) {
   out << "game " << game << ": " << catalogue.GameName(game);
@@ -32,8 +37,11 @@ int RunRules(const Options& options, const std::string& wanted, std::ostream& ou
     return 1;
   }
   PrintHeading(catalogue, game, out);
-  for (int index = 0; index < kRuleCount; ++index)
-    if (rules[index] != 0) out << std::setw(4) << index << "  " << RuleName(index) << " = " << rules[index] << "\n";
+  for (const RuleLine& line : RuleLines(rules.values(), NamedZeros::ShownForPilesInUse)) {
+    out << std::setw(kIndexWidth) << line.info->first << "  " << line.text;
+    for (std::size_t k = 0; k < line.meanings.size(); ++k) out << (k == 0 ? "  (" : "; ") << line.meanings[k];
+    out << (line.meanings.empty() ? "\n" : ")\n");
+  }
   return 0;
 }
 

@@ -483,6 +483,17 @@ TEST(UnitSize, CountingCodes) {
       {"-5: onto an empty pile, cells plus piles", -5, 4, 2, 1, true, false},
       {"-5: no empty pile, cells plus one", -5, 3, 2, 0, false, true},
       {"-5: no empty pile, not more", -5, 4, 2, 0, false, false},
+      {"-7: no free place, one card", -7, 1, 0, 0, false, true},
+      {"-7: no free place, not two", -7, 2, 0, 0, false, false},
+      {"-7: cells plus one", -7, 4, 3, 0, false, true},
+      {"-7: not more than cells plus one", -7, 5, 3, 0, false, false},
+      {"-7: doubled by an empty pile", -7, 2, 0, 1, false, true},
+      {"-7: the empty target is not counted", -7, 2, 0, 1, true, false},
+      {"-7: (cells + 1) x 2^piles", -7, 12, 2, 2, false, true},
+      {"-7: not more", -7, 13, 2, 2, false, false},
+      {"-7: to an empty pile, 2^(piles - 1)", -7, 6, 2, 2, true, true},
+      {"-7: to an empty pile, not more", -7, 7, 2, 2, true, false},
+      {"-7: many empty piles do not overflow", -7, 13, 0, 39, false, true},
       {"other negative: at most the empty piles", -3, 2, 0, 2, false, true},
       {"other negative: counting at least one", -3, 1, 0, 0, false, true},
       {"other negative: more than the empty piles", -3, 3, 4, 2, false, false},
@@ -495,6 +506,21 @@ TEST(UnitSize, CountingCodes) {
     for (int n = 0; n < c.unit; ++n) t.put(Tab(0), {MakeCard(n % 4, K - n)});
     EXPECT_EQ(t.moves().unitSizeAllowed(MakeCard(0, K), c.toEmptyPile), c.allowed) << c.what;
   }
+}
+
+// The free-cell count as the table asks it: a unit going to an empty pile
+// does not count that pile among the free places, one going to a built pile does.
+TEST(UnitSize, FreeCellsDoubledLeavesOutTheEmptyTarget) {
+  Table t;
+  t.rules[rule::TableauUnitSize] = -7;
+  t.rules[rule::TableauPiles] = 3;
+  t.rules[rule::Reserves] = 0;
+  t.put(Tab(0), {S(9), H(8), S(7)});
+  t.put(Tab(1), {C(9)});
+  const MoveRules moves = t.moves();
+  EXPECT_TRUE(moves.canPlace(H(8), Tab(1))) << "a unit of 2 with one empty pile goes to a built pile";
+  EXPECT_FALSE(moves.canPlace(H(8), Tab(2))) << "but not to the empty pile itself";
+  EXPECT_TRUE(moves.canPlace(S(7), Tab(2))) << "a single card goes to the empty pile";
 }
 
 TEST(UnitSize, KingRunsWholePilesAndGaps) {

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "game/rule_index.h"
 #include "rules/game_check.h"
 #include "rules/game_definition.h"
 
@@ -55,6 +56,67 @@ TEST(RuleDefinitionTest, RulesAreGivenByNameAndPileRange) {
   EXPECT_EQ(game.inexact, "Nothing.");
 }
 
+TEST(RuleDefinitionTest, ValuesAreGivenByNameOrNumber) {
+  struct Case {
+    std::string_view line;
+    int index;
+    int value;
+  } cases[] = {
+      {"tableau_fill[1-4] = king", 132, 13},
+      {"tableau_fill[1-4] = any_card", 133, -1},
+      {"tableau_fill[1-4] = one_below_base", 132, 91},
+      {"tableau_fill[1-4] = single_card", 132, 86},
+      {"tableau_fill[1-4] = 12", 132, 12},
+      {"foundation_base_rank[1-4] = ace", 55, 1},
+      {"tableau_building[1-4] = alternate_colours", 212, 3},
+      {"tableau_direction[1-4] = up_or_down", 175, 2},
+      {"tableau_unit_size = free_cells_doubled", 13, -7},
+      {"tableau_unit_size = 3", 13, 3},
+      {"deals = unlimited", 15, -1},
+      {"reserve_take = any_fan_card", 14, -11},
+  };
+  for (const Case& c : cases) {
+    DefinitionErrors errors;
+    const GameDefinition game = Parse(std::string(kPlayable) + std::string(c.line) + "\n", "test", errors);
+    const RuleFileContents contents = CompileDefinitions({game}, errors);
+    ASSERT_TRUE(errors.empty()) << c.line << ": " << AllMessages(errors);
+    EXPECT_EQ(contents.games.at(0).rules[c.index], c.value) << c.line;
+  }
+}
+
+// The decompiler writes names where a value has one, numbers elsewhere.
+TEST(RuleDefinitionTest, TheDecompilerWritesValuesByName) {
+  GameEntry game;
+  game.number = 4;
+  game.type = 9;
+  game.name = "Named";
+  game.rules[rule::TableauPiles] = 3;
+  game.rules[rule::TableauFill] = 13;
+  game.rules[rule::TableauFill + 1] = 5;
+  game.rules[rule::TableauFill + 2] = 13;
+  game.rules[rule::TableauBuilding] = 3;
+  game.rules[rule::TableauUnitSize] = 4;
+  game.rules[rule::DealsInAll] = -1;
+  const std::string text = FormatDefinition(game, RuleFileContents{});
+  for (std::string_view line : {"tableau_fill[1-3] = king five king\n", "tableau_building[1] = alternate_colours\n",
+                                "tableau_unit_size = 4\n", "deals = unlimited\n", "tableau_piles = 3\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << "in:\n" << text;
+}
+
+// Converting a definition to names touches only the values of rule lines.
+TEST(RuleDefinitionTest, NamingValuesKeepsEverythingElse) {
+  const std::string before =
+      "# tableau_fill = 13 stays in a comment\nnumber: 3\ntext: Deal 13 cards = 1 pile.\n\n"
+      "tableau_fill[1-3]  =  13 -1 king\ntableau_cards[1-3] = 13\ntableau_unit_size = -7\r\nunknown_rule = 13\n"
+      "deals = -1";
+  const std::string after =
+      "# tableau_fill = 13 stays in a comment\nnumber: 3\ntext: Deal 13 cards = 1 pile.\n\n"
+      "tableau_fill[1-3]  =  king any_card king\ntableau_cards[1-3] = 13\ntableau_unit_size = free_cells_doubled\r\n"
+      "unknown_rule = 13\ndeals = unlimited";
+  EXPECT_EQ(NameRuleValues(before), after);
+  EXPECT_EQ(NameRuleValues(after), after);
+}
+
 TEST(RuleDefinitionTest, AVariantTakesItsBaseGamesRulesAndText) {
   DefinitionErrors errors;
   const GameDefinition base = Parse(std::string(kPlayable) + "stock_deal_count = 1\n", "base", errors);
@@ -84,7 +146,19 @@ TEST(RuleDefinitionTest, FaultsAreRefusedWithFileLineAndRule) {
       {"per-pile rule without piles", playable + "tableau_fill = 13\n", "tableau_fill is a rule per pile"},
       {"piles on a single rule", playable + "deals[1] = 2\n", "does not name piles"},
       {"too few values", playable + "tableau_face_up[1-4] = 1 2\n", "tableau_face_up[1-4] needs one value or 4"},
-      {"not a number", playable + "deals = many\n", "deals = many is outside -1 to 999"},
+      {"not a number", playable + "stock_deal_count = many\n", "test.game:10: stock_deal_count = many is not a number"},
+      {"name of another rule", playable + "tableau_fill[1-4] = up\n",
+       "test.game:10: tableau_fill[1] = up is no name of a fill rule"},
+      {"misspelt name", playable + "tableau_building[2] = alternate_colors\n",
+       "test.game:10: tableau_building[2] = alternate_colors is no name of a building code"},
+      {"misspelt short name", playable + "tableau_direction[1-4] = upward\n",
+       "test.game:10: tableau_direction[1] = upward is no name of a direction (down, up, up_or_down)"},
+      {"number outside a closed kind", playable + "reserve_take = -12\n",
+       "test.game:10: reserve_take = -12 is not a reserve take code"},
+      {"negative count without a name", playable + "tableau_unit_size = -2\n",
+       "test.game:10: tableau_unit_size = -2 is not a unit size"},
+      {"number that is neither rank nor name", playable + "tableau_fill[1-4] = 50\n",
+       "test.game:10: tableau_fill[1] = 50 is not a fill rule"},
       {"unknown heading", playable + "author: me\n", "unknown heading \"author\""},
       {"unknown flag", playable + "flags: shiny\n", "unknown flag \"shiny\""},
       {"neither heading nor rule", playable + "just words\n", "test.game:10: expected"},

@@ -3,6 +3,7 @@
 //
 //   mkgames compile GAMES_FOLDER GAMES.DAT
 //   mkgames decompile GAMES.DAT FOLDER
+//   mkgames names GAMES_FOLDER       (writes every rule value that has a name by its name)
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -84,13 +85,38 @@ int Decompile(const fs::path& ruleFile, const fs::path& folder) {
   return 0;
 }
 
+int NameValues(const fs::path& folder) {
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) {
+    std::cerr << "mkgames: " << folder.string() << " is not a folder of game definitions\n";
+    return 1;
+  }
+  FileSystem files;
+  for (const fs::path& file : DefinitionFiles(folder)) {
+    const FileContents text = files.read(file, kMaxFileBytes);
+    if (!text.ok()) {
+      std::cerr << "mkgames: " << file.string() << " cannot be read\n";
+      return 1;
+    }
+    const std::string named = NameRuleValues(text.data);
+    if (named == text.data) continue;
+    if (const FileOutcome written = files.replaceAtomically(file, named); !written) {
+      std::cerr << "mkgames: " << written.message << "\n";
+      return 1;
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 3 && args[0] == "compile") return Compile(args[1], args[2]);
   if (args.size() == 3 && args[0] == "decompile") return Decompile(args[1], args[2]);
+  if (args.size() == 2 && args[0] == "names") return NameValues(args[1]);
   std::cerr << "usage: mkgames compile GAMES_FOLDER GAMES.DAT\n"
-               "       mkgames decompile GAMES.DAT FOLDER\n";
+               "       mkgames decompile GAMES.DAT FOLDER\n"
+               "       mkgames names GAMES_FOLDER\n";
   return 2;
 }

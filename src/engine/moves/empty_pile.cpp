@@ -4,23 +4,10 @@
 
 #include "game/rule_index.h"
 #include "moves/move_rules.h"
+#include "rules/empty_pile_codes.h"
 
 namespace velmora {
 namespace {
-
-namespace letter {
-constexpr int AceBalanced = 81;           // 'Q'
-constexpr int Never = 82, NeverToo = 83;  // 'R', 'S'
-constexpr int KingBalancedSuits = 84;     // 'T'
-constexpr int AceBalancedSuits = 85;      // 'U'
-constexpr int SingleCard = 86;            // 'V'
-constexpr int NotFromStockOrWaste = 87;   // 'W'
-constexpr int NotFromTableau = 88;        // 'X'
-constexpr int TwoBalancedSuits = 90;      // 'Z'
-constexpr int RankOfFoundations = 92;     // '\\'
-constexpr int RankOfFoundationsReserveFirst = 93;
-constexpr int ReserveThenWaste = 96;      // '`'
-}  // namespace letter
 
 constexpr char kSuitErrorMessage[] = "Error suit - 1";
 
@@ -47,7 +34,7 @@ bool MoveRules::emptyPileAccepts(CardId card, int emptyRule, int baseRank) const
     case letter::ReserveThenWaste:
       if (location::IsTableau(from)) return false;
       return anyReserveHoldsCards() ? location::IsReserve(from) : from == location::Waste;
-    default: return rank == emptyRule || emptyRule == -1 || baseRank == -1;
+    default: return rank == emptyRule || emptyRule == fill::AnyCard || baseRank == base_rank::Any;
   }
 }
 

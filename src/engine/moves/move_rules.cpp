@@ -4,6 +4,7 @@
 
 #include "game/rule_index.h"
 #include "rules/building_codes.h"
+#include "rules/move_codes.h"
 #include "shell/program_state.h"
 #include "text/fixed_text.h"
 
@@ -154,7 +155,7 @@ bool MoveRules::tableauAccepts(int i, const MovingUnit& unit) const {
   if (unit.size() == 1) return true;
   if (code == building_code::DownAnySuitSingle && held > 0) return false;
   if (rule(rule::UnitSequenceCheck) != 0 && !sequenceHolds(unit.cards, i)) return false;
-  if (held == 0 && rule(rule::TableauUnitSize) == -5 && !sizeAllowed(unit, true)) return false;
+  if (held == 0 && unit_size::CountsEmptyTarget(rule(rule::TableauUnitSize)) && !sizeAllowed(unit, true)) return false;
   return true;
 }
 

@@ -5,6 +5,8 @@
 
 #include "game/rule_index.h"
 #include "moves/move_rules.h"
+#include "rules/building_codes.h"
+#include "rules/move_codes.h"
 
 namespace velmora {
 namespace {
@@ -12,14 +14,13 @@ namespace {
 // Tableau fans whose every card is reachable: only the unit size counts.
 constexpr bool IsSpreadFan(int display) { return display == 8 || display == 9 || display == 12; }
 
-namespace take_rule {
-constexpr int AnyFanCard = -11, FamilyDecides = -14, GroupTest = -15;
-}  // namespace take_rule
-
-namespace unit_size {
-constexpr int Any = -1, FreeCellsTarget = -5, FreeCells = -6, KingRun = -12, WholePile = -13, GroupTest = -15,
-              Gaps = -16;
-}  // namespace unit_size
+// (f + 1) * 2^e, the cards a unit may hold when it moves card by card
+// through f free cells and e empty piles; counted no further than `needed`.
+int DoubledFreeCells(int f, int e, int needed) {
+  int limit = f + 1;
+  for (int pile = 0; pile < e && limit < needed; ++pile) limit *= 2;
+  return limit;
+}
 
 }  // namespace
 
@@ -46,9 +47,9 @@ TakeAnswer MoveRules::canTake(CardId card, PileRef pile) const {
 TakeAnswer MoveRules::takeFromFoundation(CardId card, const CardPlace& place) const {
   if (card != topOf(place.pile)) return TakeAnswer::Refused;
   switch (rule(rule::FoundationTakeBack)) {
-    case 1: return TakeAnswer::Take;
-    case 2: return cardsIn(place.pile) >= 2 ? TakeAnswer::Take : TakeAnswer::Refused;
-    case 3: return IsJoker(card) ? TakeAnswer::Take : TakeAnswer::Refused;
+    case take_back::Yes: return TakeAnswer::Take;
+    case take_back::WhileTwoOrMore: return cardsIn(place.pile) >= 2 ? TakeAnswer::Take : TakeAnswer::Refused;
+    case take_back::JokersOnly: return IsJoker(card) ? TakeAnswer::Take : TakeAnswer::Refused;
     default: return TakeAnswer::Refused;
   }
 }
@@ -56,9 +57,9 @@ TakeAnswer MoveRules::takeFromFoundation(CardId card, const CardPlace& place) co
 TakeAnswer MoveRules::takeFromReserve(CardId card, const CardPlace& place) const {
   const auto verdict = [](bool taken) { return taken ? TakeAnswer::Take : TakeAnswer::Refused; };
   switch (rule(rule::ReserveTake)) {
-    case take_rule::FamilyDecides: return verdict(family_.mayTakeFromReserve(place.pile.index, card));
-    case take_rule::GroupTest: return verdict(groupTestAllows(card));
-    case take_rule::AnyFanCard: return verdict(cards_.isFaceUp(card));
+    case reserve_take::FamilyDecides: return verdict(family_.mayTakeFromReserve(place.pile.index, card));
+    case reserve_take::GroupTest: return verdict(groupTestAllows(card));
+    case reserve_take::AnyFanCard: return verdict(cards_.isFaceUp(card));
     default: return verdict(card == topOf(place.pile) && cards_.isFaceUp(card));
   }
 }
@@ -82,14 +83,14 @@ bool MoveRules::unitIsSequence(CardId card, int i) const { return sequenceHolds(
 
 bool MoveRules::sequenceHolds(std::span<const CardId> unit, int i) const {
   const int check = rule(rule::UnitSequenceCheck);
-  if (check != 1 && check != 10) return true;
+  if (check != unit_sequence::BuildingRule && check != unit_sequence::InSuit) return true;
   if (i < 0 || i >= kTableauPiles) return false;
   BuildCase pair{.emptyRule = rule(rule::TableauFill + i),
                  .placing = false,
                  .pile = i,
                  .wrapAllowed = rule(rule::TableauWrap + i) > 0,
                  .toFoundation = false,
-                 .code = check == 10 ? 0 : rule(rule::TableauBuilding + i),
+                 .code = check == unit_sequence::InSuit ? building_code::InSuit : rule(rule::TableauBuilding + i),
                  .direction = rule(rule::TableauDirection + i),
                  .baseRank = rule(rule::FoundationBaseRank)};
   for (std::size_t at = 1; at < unit.size(); ++at) {
@@ -107,16 +108,17 @@ bool MoveRules::sizeAllowed(const MovingUnit& unit, bool toEmptyPile) const {
   const int u = unit.size(), e = emptyTableau_, f = emptyReserves_;
   if (u == 0) return false;
   switch (const int m = rule(rule::TableauUnitSize)) {
-    case unit_size::Any: return true;
-    case unit_size::FreeCellsTarget:
+    case unit_size::AnyRun: return true;
+    case unit_size::FreeCellsAndPiles:
       if (e == 0) return u <= f + 1;
       return toEmptyPile ? u <= f + e : u <= f + e + 1;
-    case unit_size::FreeCells: return e > 0 ? u <= f + e : u <= f + 1;
-    case unit_size::KingRun: return u == 1 || CardRank(card) == 13;
-    case unit_size::WholePile:
+    case unit_size::FreeCellsOrPiles: return e > 0 ? u <= f + e : u <= f + 1;
+    case unit_size::FreeCellsDoubled: return u <= DoubledFreeCells(f, toEmptyPile ? e - 1 : e, u);
+    case unit_size::OneOrKingRun: return u == 1 || CardRank(card) == 13;
+    case unit_size::OneOrWholePile:
       return unit.from.pile.group == PileGroup::Tableau && (u == 1 || unit.from.position == 0);
     case unit_size::GroupTest: return groupTestAllows(card);
-    case unit_size::Gaps: {
+    case unit_size::GapLayout: {
       const Pile& cards = *unit.from.cards;
       const auto at = cards.begin() + unit.from.position;
       const auto gap = [](CardId c) { return c == kNoCard; };

@@ -9,6 +9,7 @@
 #include "play/execute_move.h"
 #include "play/hit_test.h"
 #include "play/play_rules.h"
+#include "rules/move_codes.h"
 #include "scoring/score.h"
 #include "shell/main_game.h"
 #include "stock/stock_commands.h"
@@ -17,7 +18,6 @@ namespace velmora {
 namespace {
 
 constexpr int kMaxDropCandidates = 4;
-constexpr int kAnyReserveCard = -11;     // rule 14: any card of a reserve's fan may be taken
 constexpr int kGapsLeftInPlace = 12;     // tableau display: every card in reach, gaps kept
 constexpr int kWasteTakesNeighbours = 2;  // rule 353
 constexpr int kWasteNeverTarget = 4;      // rule 354
@@ -176,7 +176,7 @@ bool MaySendFrom(TMainGame& game, const PileHit& hit) {
       if (game.rules()[rule::TableauUnitSize] == 0) return false;
       if (game.rules()[rule::TableauDisplay] == kGapsLeftInPlace) return rules.unitSizeAllowed(hit.card, false);
       return top || rules.unitSizeAllowed(hit.card, false);
-    case PileGroup::Reserves: return top || game.rules()[rule::ReserveTake] == kAnyReserveCard;
+    case PileGroup::Reserves: return top || game.rules()[rule::ReserveTake] == reserve_take::AnyFanCard;
   }
   return false;
 }

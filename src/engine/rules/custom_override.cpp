@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "rules/empty_pile_codes.h"
+#include "rules/move_codes.h"
 #include "text/fixed_text.h"
 
 namespace velmora {
@@ -24,7 +26,10 @@ std::optional<int> Field(std::string_view text, std::size_t first, std::size_t w
 }
 
 // The dialog counts directions as 0 up, 1 down; the rules as 1 up, 0 down.
-int DirectionRule(int choice) { return choice == 0 ? 1 : choice == 1 ? 0 : choice; }
+int DirectionRule(int choice) {
+  constexpr int kChosenUp = 0, kChosenDown = 1;
+  return choice == kChosenUp ? direction::Up : choice == kChosenDown ? direction::Down : choice;
+}
 
 // The dialog's order of methods against the building codes.
 int BuildingRule(int choice) {
@@ -52,7 +57,7 @@ void ApplyStock(std::string_view text, RuleRecord& rules) {
 void ApplyFill(std::string_view text, RuleRecord& rules) {
   const auto fill = Field(text, 7, 1);
   if (!fill || *fill < 1 || *fill > 3) return;
-  constexpr int kFillRule[] = {91, -1, 0};  // King (one below the base card), any card, none
+  constexpr int kFillRule[] = {fill::OneBelowBase, fill::AnyCard, fill::Nothing};
   SetRange(rules, kTableauFill, PilesInUse(rules, kTableauPiles, kMaxTableau), kFillRule[*fill - 1]);
 }
 

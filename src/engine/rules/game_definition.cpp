@@ -4,6 +4,8 @@
 #include <map>
 #include <set>
 
+#include "game/rule_index.h"
+#include "piles/pile_names.h"
 #include "rules/game_check.h"
 #include "text/fixed_text.h"
 
@@ -106,6 +108,44 @@ std::optional<RuleTarget> ParseTarget(std::string_view text, std::string& why) {
   return target;
 }
 
+// The names of a short kind, " (down, up, up_or_down)", to choose from; a
+// long one is left to `velmora-cli rules` and the kind's header.
+std::string NamesToChoose(const ValueKind& kind) {
+  constexpr std::size_t kNamesWorthListing = 6;
+  if (kind.names.size() > kNamesWorthListing || kind.ranksByName) return {};
+  std::string list;
+  for (const ValueName& entry : kind.names) list.append(list.empty() ? " (" : ", ").append(entry.name);
+  return list + ")";
+}
+
+// A value by name or number; `why` completes "rule = text" when it is refused.
+std::optional<int> ParseValue(const RuleInfo& info, std::string_view text, std::string& why) {
+  const ValueKind* kind = ValueKindOf(info);
+  const auto number = ParseInteger(text);
+  if (!number) {
+    if (const ValueName* named = kind ? FindValue(*kind, text) : nullptr) return named->value;
+    why = kind ? " is no name of " + std::string(kind->what) + NamesToChoose(*kind) : " is not a number";
+    return std::nullopt;
+  }
+  if (*number < info.min || *number > info.max) {
+    why = " is outside " + std::to_string(info.min) + " to " + std::to_string(info.max);
+    return std::nullopt;
+  }
+  const int value = static_cast<int>(*number);
+  if (!RuleTakes(info, value)) {
+    why = " is not " + std::string(kind->what);
+    return std::nullopt;
+  }
+  return value;
+}
+
+// A value as definitions write it: its name, or the number when it has none.
+std::string FormatValue(const RuleInfo& info, int value) {
+  const ValueKind* kind = ValueKindOf(info);
+  const ValueName* named = kind ? FindValue(*kind, value) : nullptr;
+  return named ? std::string(named->name) : std::to_string(value);
+}
+
 void ParseRuleLine(std::string_view left, std::string_view right, int line, GameDefinition& game,
                    DefinitionErrors& errors) {
   auto fail = [&](const std::string& why) { errors.messages.push_back(Where(game.file, line) + why); };
@@ -120,10 +160,8 @@ void ParseRuleLine(std::string_view left, std::string_view right, int line, Game
   for (int pile = target->first; pile <= target->last; ++pile) {
     const std::string_view text = values.size() == 1 ? values[0] : values[static_cast<std::size_t>(pile - target->first)];
     const int index = info.first + pile - 1;
-    const auto value = ParseBounded(text, info.min, info.max);
-    if (!value)
-      return fail(RuleName(index) + " = " + std::string(text) + " is outside " + std::to_string(info.min) + " to " +
-                  std::to_string(info.max));
+    const auto value = ParseValue(info, text, why);
+    if (!value) return fail(RuleName(index) + " = " + std::string(text) + why);
     game.settings.push_back({index, static_cast<std::int16_t>(*value)});
   }
 }
@@ -249,17 +287,15 @@ std::string FlagsOf(const GameEntry& game, const RuleFileContents& contents) {
   return text;
 }
 
-// A per-pile rule up to its last non-zero pile, in one line.
-std::string FormatPileRule(const RuleInfo& info, const RuleValues& rules) {
-  int last = 0;
-  for (int k = 0; k < info.count; ++k)
-    if (rules[static_cast<std::size_t>(info.first + k)] != 0) last = k + 1;
-  if (last == 0) return {};
-  const auto begin = rules.begin() + info.first;
-  const bool allEqual = std::all_of(begin, begin + last, [&](std::int16_t v) { return v == *begin; });
-  std::string line = std::string(info.name) + "[" + (last == 1 ? "1" : "1-" + std::to_string(last)) + "] =";
-  for (int k = 0; k < (allEqual ? 1 : last); ++k) line += " " + std::to_string(begin[k]);
-  return line + "\n";
+// The piles a per-pile rule's game uses: its foundations, tableau piles or
+// reserves, told apart by how many piles the rule has room for.
+int PilesInUse(const RuleInfo& info, const RuleValues& rules) {
+  const int countRule = info.count == kFoundations    ? rule::Foundations
+                        : info.count == kTableauPiles ? rule::TableauPiles
+                        : info.count == kReserves     ? rule::Reserves
+                                                      : -1;
+  if (countRule < 0) return 0;
+  return std::clamp<int>(rules[static_cast<std::size_t>(countRule)], 0, info.count);
 }
 
 }  // namespace
@@ -297,11 +333,67 @@ std::string FormatDefinition(const GameEntry& game, const RuleFileContents& cont
                     "\nname: " + game.name + "\n";
   if (const std::string flags = FlagsOf(game, contents); !flags.empty()) out += "flags: " + flags + "\n";
   out += "text: " + std::string(kTextNotInRuleFile) + "\n\n";
+  for (const RuleLine& line : RuleLines(game.rules, NamedZeros::Left)) out += line.text + "\n";
+  return out;
+}
+
+std::vector<RuleLine> RuleLines(const RuleValues& rules, NamedZeros zeros) {
+  std::vector<RuleLine> lines;
   for (const RuleInfo& info : RuleSchema()) {
-    if (info.count > 1) {
-      out += FormatPileRule(info, game.rules);
-    } else if (const auto value = game.rules[static_cast<std::size_t>(info.first)]; value != 0) {
-      out += std::string(info.name) + " = " + std::to_string(value) + "\n";
+    int last = 0;
+    for (int k = 0; k < info.count; ++k)
+      if (rules[static_cast<std::size_t>(info.first + k)] != 0) last = k + 1;
+    const ValueKind* kind = ValueKindOf(info);
+    if (zeros == NamedZeros::ShownForPilesInUse && kind && FindValue(*kind, 0))
+      last = std::max(last, PilesInUse(info, rules));
+    if (last == 0) continue;
+    const auto begin = rules.begin() + info.first;
+    const bool allEqual = std::all_of(begin, begin + last, [&](std::int16_t v) { return v == *begin; });
+    RuleLine line{.info = &info, .text = std::string(info.name)};
+    if (info.count > 1) line.text += "[" + (last == 1 ? "1" : "1-" + std::to_string(last)) + "]";
+    line.text += " =";
+    for (int k = 0; k < (allEqual ? 1 : last); ++k) {
+      line.text += " " + FormatValue(info, begin[k]);
+      const ValueName* named = kind ? FindValue(*kind, begin[k]) : nullptr;
+      if (named && std::find(line.meanings.begin(), line.meanings.end(), named->meaning) == line.meanings.end())
+        line.meanings.push_back(named->meaning);
+    }
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+std::string NameRuleValues(std::string_view text) {
+  std::string out;
+  while (!text.empty()) {
+    const auto end = text.find('\n');
+    const std::string_view line = text.substr(0, end == std::string_view::npos ? text.size() : end + 1);
+    text.remove_prefix(line.size());
+    const std::string_view content = Trim(line);
+    const auto mark = content.find_first_of(":=");
+    std::string why;
+    const auto target = content.empty() || content.front() == '#' || mark == std::string_view::npos ||
+                                content[mark] != '='
+                            ? std::nullopt
+                            : ParseTarget(Trim(content.substr(0, mark)), why);
+    if (!target) {
+      out.append(line);
+      continue;
+    }
+    // Each number of the values becomes its name; the spaces between stay.
+    const std::size_t values = line.find('=') + 1;
+    out.append(line.substr(0, values));
+    std::string_view rest = line.substr(values);
+    while (!rest.empty()) {
+      const std::size_t word = std::min(rest.find_first_not_of(" \t\r\n"), rest.size());
+      out.append(rest.substr(0, word));
+      rest.remove_prefix(word);
+      const std::size_t length = std::min(rest.find_first_of(" \t\r\n"), rest.size());
+      const std::string_view value = rest.substr(0, length);
+      const RuleInfo& info = *target->info;
+      const auto number = ParseBounded(value, info.min, info.max);
+      out.append(number ? FormatValue(info, *number) : std::string(value));
+      rest.remove_prefix(length);
     }
   }
   return out;

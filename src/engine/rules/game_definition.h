@@ -14,6 +14,7 @@
 //   inexact: where the engine's codes cannot express the game exactly.
 //   stock_deal_count = 3
 //   tableau_cards[1-7] = 1 2 3 4 5 6 7     (pile ranges, one value or one per pile)
+//   tableau_fill[1-7] = king               (values by name or number)
 //
 // Rules not given are 0. A variant takes the rules, type and text of the game
 // it is like; later lines change earlier ones.
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "rules/rule_file.h"
+#include "rules/rule_schema.h"
 
 namespace velmora {
 
@@ -45,7 +47,8 @@ struct GameDefinition {
 };
 
 // Each message names the file, the line and, for a rule, the rule's name:
-// "games/klondike.game:14: tableau_fill[3] = 200 is outside -1 to 96".
+// "games/klondike.game:14: tableau_fill[3] = 200 is outside -1 to 96", or
+// "... tableau_fill[3] = kings is no name of a fill rule".
 struct DefinitionErrors {
   std::vector<std::string> messages;
   bool empty() const { return messages.empty(); }
@@ -61,5 +64,22 @@ RuleFileContents CompileDefinitions(const std::vector<GameDefinition>& definitio
 // does not hold), and the file name it is written under.
 std::string FormatDefinition(const GameEntry& game, const RuleFileContents& contents);
 std::string DefinitionFileName(const GameEntry& game);
+
+// The rules of a game as definitions write them, in rule
+// order, a rule per pile up to its last pile that is not 0:
+// "tableau_fill[1-8] = any_card", with the meanings of its named values.
+struct RuleLine {
+  const RuleInfo* info;
+  std::string text;
+  std::vector<std::string_view> meanings{};
+};
+// Rules of 0 are left out, or, for a reader, shown for the piles in use
+// where 0 has a name ("tableau_direction[1-8] = down").
+enum class NamedZeros { Left, ShownForPilesInUse };
+std::vector<RuleLine> RuleLines(const RuleValues& rules, NamedZeros zeros);
+
+// A definition's text with every rule value that has a name written by its
+// name, as the decompiler writes it; everything else stays as it is.
+std::string NameRuleValues(std::string_view text);
 
 }  // namespace velmora

@@ -2,6 +2,13 @@
 
 #include <array>
 
+#include "cards/card.h"
+#include "game/rule_index.h"
+#include "rules/building_codes.h"
+#include "rules/deal_codes.h"
+#include "rules/description_codes.h"
+#include "rules/empty_pile_codes.h"
+#include "rules/move_codes.h"
 #include "text/fixed_text.h"
 
 namespace velmora {
@@ -25,7 +32,7 @@ constexpr RuleInfo kSchema[] = {
     {10, 1, "waste_shown", 0, 1, "1 = a waste is placed and the stock turns cards onto it; 0 the stock deals to the tableau and reserves"},
     {11, 1, "reserved_11", -kAny16 - 1, kAny16, "not read by the engine"},
     {12, 1, "extra_card_to_foundation", 0, 1, "1 = after the deal the next card goes to foundation 1"},
-    {13, 1, "tableau_unit_size", -16, 104, "cards moved together from the tableau: n at most n; -1 any run; -5 and -6 limited by free cells and empty piles; -12 one card or a King's run; -13 one card or the whole pile; -15 group test; -16 gap layouts"},
+    {13, 1, "tableau_unit_size", -16, 104, "cards moved together from the tableau: n at most n; -1 any run; -5 and -6 limited by free cells and empty piles; -7 (free cells + 1) doubled for each empty pile but the target; -12 one card or a King's run; -13 one card or the whole pile; -15 group test; -16 gap layouts"},
     {14, 1, "reserve_take", -15, 0, "what may be taken from a reserve: 0 its top card; -11 any card of the fan; -14 family test; -15 group test"},
     {15, 1, "deals", -1, 999, "passes through the stock in all: -1 unlimited; 0 or 1 no redeal; n passes"},
     {16, 1, "redeal_style", 0, 15, "0 the waste is turned over; 4 to 15 the cards are redistributed by that style; 6 on every press"},
@@ -120,6 +127,58 @@ constexpr RuleInfo kSchema[] = {
     {489, 1, "reserved_489", -kAny16 - 1, kAny16, "not read by the engine"},
 };
 
+// The rules whose values have names, by the rule index of their first pile.
+// A kind without plain numbers is closed: a value it does not name is refused.
+struct RuleKind {
+  int first;
+  ValueKind kind;
+};
+
+// The game selection's description of a game (rules 483 to 486).
+constexpr int kGameTimeRule = 483, kDifficultyRule = 484, kSkillRule = 485, kChanceOfWinningRule = 486;
+constexpr int kLargestPasses = 999, kLargestCapacity = 108, kLargestPrefillCard = 208;
+constexpr int kLargestBuildingCode = 255, kLargestDealType = 19, kLargestBaseCardRule = 5;
+
+// The building codes, deal types and base-card rules are closed kinds; while
+// their tables do not yet name every code the engine knows, the other numbers
+// of their rules' ranges are taken as they are.
+constexpr ValueKind kBuildingCodes{.what = "a building code",
+                                   .names = kBuildingCodeNames,
+                                   .plainLow = 0,
+                                   .plainHigh = kLargestBuildingCode};
+constexpr ValueKind kDirections{.what = "a direction", .names = kDirectionNames};
+
+constexpr RuleKind kRuleKinds[] = {
+    {rule::FoundationBaseCardRule,
+     {.what = "a base-card rule", .names = kBaseCardRuleNames, .plainLow = 0, .plainHigh = kLargestBaseCardRule}},
+    {rule::UnitSequenceCheck, {.what = "a unit sequence check", .names = kUnitSequenceNames}},
+    {rule::TableauUnitSize,
+     {.what = "a unit size", .names = kUnitSizeNames, .plainLow = 0, .plainHigh = unit_size::LargestCount}},
+    {rule::ReserveTake, {.what = "a reserve take code", .names = kReserveTakeNames}},
+    {rule::DealsInAll,
+     {.what = "a number of passes", .names = kDealsNames, .plainLow = 0, .plainHigh = kLargestPasses}},
+    {rule::FoundationTakeBack, {.what = "a take-back code", .names = kTakeBackNames}},
+    {rule::TableauCapacity,
+     {.what = "a capacity", .names = kCapacityNames, .plainLow = 0, .plainHigh = kLargestCapacity}},
+    {rule::DealType, {.what = "a deal type", .names = kDealTypeNames, .plainLow = 0, .plainHigh = kLargestDealType}},
+    {rule::FoundationBaseRank,
+     {.what = "a base rank", .names = kBaseRankNames, .plainLow = 1, .plainHigh = kRanks, .ranksByName = true}},
+    {rule::FoundationDirection, kDirections},
+    {rule::FoundationBuilding, kBuildingCodes},
+    {rule::FoundationPrefill,
+     {.what = "a pre-fill code or card", .names = kPrefillNames, .plainLow = 1, .plainHigh = kLargestPrefillCard}},
+    {rule::TableauFill,
+     {.what = "a fill rule", .names = kFillNames, .plainLow = 1, .plainHigh = kRanks, .ranksByName = true}},
+    {rule::TableauDirection, kDirections},
+    {rule::TableauBuilding, kBuildingCodes},
+    {rule::TableauWrap, {.what = "a wrap code", .names = kWrapNames}},
+    {rule::ReserveAccepts, kBuildingCodes},
+    {kGameTimeRule, {.what = "a game time", .names = kGameTimeNames}},
+    {kDifficultyRule, {.what = "a difficulty", .names = kDifficultyNames}},
+    {kSkillRule, {.what = "a measure of skill", .names = kSkillNames}},
+    {kChanceOfWinningRule, {.what = "a chance of winning", .names = kChanceOfWinningNames}},
+};
+
 // Rule index -> position in kSchema, built once at compile time.
 constexpr std::array<unsigned short, kRuleCount> BuildIndex() {
   std::array<unsigned short, kRuleCount> index{};
@@ -145,6 +204,18 @@ constexpr auto kIndex = BuildIndex();
 std::span<const RuleInfo> RuleSchema() { return kSchema; }
 
 const RuleInfo& RuleInfoOf(int index) { return kSchema[kIndex[static_cast<std::size_t>(index)]]; }
+
+const ValueKind* ValueKindOf(const RuleInfo& info) {
+  for (const RuleKind& entry : kRuleKinds)
+    if (entry.first == info.first) return &entry.kind;
+  return nullptr;
+}
+
+bool RuleTakes(const RuleInfo& info, int value) {
+  if (value < info.min || value > info.max) return false;
+  const ValueKind* kind = ValueKindOf(info);
+  return kind == nullptr || KindTakes(*kind, value);
+}
 
 const RuleInfo* FindRule(std::string_view name) {
   for (const RuleInfo& info : kSchema)

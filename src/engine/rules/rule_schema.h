@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "rules/rule_values.h"
+
 namespace velmora {
 
 inline constexpr int kRuleCount = 490;
@@ -28,6 +30,12 @@ std::span<const RuleInfo> RuleSchema();
 
 // The entry holding rule `index` (0 to 489).
 const RuleInfo& RuleInfoOf(int index);
+
+// The names of the rule's values, or null when it takes plain numbers only.
+const ValueKind* ValueKindOf(const RuleInfo& info);
+
+// Whether the rule may hold `value`: within its range, and a value its kind takes.
+bool RuleTakes(const RuleInfo& info, int value);
 
 // The entry of a name ("tableau_fill"), matched exactly.
 const RuleInfo* FindRule(std::string_view name);
