@@ -137,20 +137,12 @@ struct RuleKind {
 // The game selection's description of a game (rules 483 to 486).
 constexpr int kGameTimeRule = 483, kDifficultyRule = 484, kSkillRule = 485, kChanceOfWinningRule = 486;
 constexpr int kLargestPasses = 999, kLargestCapacity = 108, kLargestPrefillCard = 208;
-constexpr int kLargestBuildingCode = 255, kLargestDealType = 19, kLargestBaseCardRule = 5;
 
-// The building codes, deal types and base-card rules are closed kinds; while
-// their tables do not yet name every code the engine knows, the other numbers
-// of their rules' ranges are taken as they are.
-constexpr ValueKind kBuildingCodes{.what = "a building code",
-                                   .names = kBuildingCodeNames,
-                                   .plainLow = 0,
-                                   .plainHigh = kLargestBuildingCode};
+constexpr ValueKind kBuildingCodes{.what = "a building code", .names = kBuildingCodeNames};
 constexpr ValueKind kDirections{.what = "a direction", .names = kDirectionNames};
 
 constexpr RuleKind kRuleKinds[] = {
-    {rule::FoundationBaseCardRule,
-     {.what = "a base-card rule", .names = kBaseCardRuleNames, .plainLow = 0, .plainHigh = kLargestBaseCardRule}},
+    {rule::FoundationBaseCardRule, {.what = "a base-card rule", .names = kBaseCardRuleNames}},
     {rule::UnitSequenceCheck, {.what = "a unit sequence check", .names = kUnitSequenceNames}},
     {rule::TableauUnitSize,
      {.what = "a unit size", .names = kUnitSizeNames, .plainLow = 0, .plainHigh = unit_size::LargestCount}},
@@ -160,7 +152,7 @@ constexpr RuleKind kRuleKinds[] = {
     {rule::FoundationTakeBack, {.what = "a take-back code", .names = kTakeBackNames}},
     {rule::TableauCapacity,
      {.what = "a capacity", .names = kCapacityNames, .plainLow = 0, .plainHigh = kLargestCapacity}},
-    {rule::DealType, {.what = "a deal type", .names = kDealTypeNames, .plainLow = 0, .plainHigh = kLargestDealType}},
+    {rule::DealType, {.what = "a deal type", .names = kDealTypeNames}},
     {rule::FoundationBaseRank,
      {.what = "a base rank", .names = kBaseRankNames, .plainLow = 1, .plainHigh = kRanks, .ranksByName = true}},
     {rule::FoundationDirection, kDirections},
