@@ -173,7 +173,9 @@ TEST(RuleDefinitionTest, FaultsAreRefusedWithFileLineAndRule) {
       {"cards left over", playable + "tableau_cards[4] = 12\n", "unplayable: the deal places 51 of the deck's 52 cards"},
       {"unused pile", playable + "reserve_cards[2] = 1\n", "unplayable: reserve_cards[2] is set, but reserves is 0"},
       {"unknown building code", playable + "tableau_building[3] = 200\n",
-       "unplayable: tableau_building[3] has the unknown building code 200"},
+       "test.game:10: tableau_building[3] = 200 is not a building code"},
+      {"building name on a free cell", playable + "reserves = 1\nreserve_accepts[1] = in_suit\n",
+       "test.game:11: reserve_accepts[1] = in_suit is no name of a reserve code"},
   };
   for (const Case& c : cases) {
     DefinitionErrors errors;

@@ -312,4 +312,23 @@ constexpr bool IsBuildingCode(int code) {
   return false;
 }
 
+// What the codes mean on a reserve where that differs from building: a
+// reserve with any other code is a free cell for the cards the code would
+// start an empty pile with.
+inline constexpr ValueName kReserveCodeNames[] = {
+    {building_code::InSuit, "free_cell", "one card, while the reserve is empty"},
+    {building_code::NoBuilding, "nothing", "no card"},
+    {building_code::FewKings, "few_kings", "a single King while reserve 1 holds fewer than 3 cards"},
+    {building_code::FaceCard, "face_card", "a single Jack, Queen or King, while the reserve is empty"},
+    {building_code::Anything, "anything", "any card or cards"},
+    {building_code::FewSingles, "few_singles", "a single card while reserve 1 holds fewer than 5 cards"},
+    {building_code::EmptyReserveOrBesideReserve, "empty_reserve_any", "any single card, while the reserve is empty"},
+    {building_code::WasteCardOnly, "waste_card_only", "only the card on the waste"},
+    {building_code::SingleJack, "jack", "a single Jack, while the reserve is empty"},
+    {building_code::SingleQueen, "queen", "a single Queen, while the reserve is empty"},
+    {building_code::SingleKing, "king", "a single King, while the reserve is empty"},
+    {building_code::GroupTest, "group_test", "one card while the reserve is empty, when the group test allows"},
+    {building_code::AlternatingAces, "alternating_aces", "Aces only, in alternating colours"},
+};
+
 }  // namespace velmora

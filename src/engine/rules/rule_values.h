@@ -31,6 +31,9 @@ inline constexpr ValueName kRankNames[] = {
 struct ValueKind {
   std::string_view what;  // "a building code", for messages
   std::span<const ValueName> names;
+  // Names of another kind for the values `names` leaves out: a reserve's
+  // acceptance codes are building codes, some with a meaning of their own.
+  std::span<const ValueName> otherwise = {};
   int plainLow = 1, plainHigh = 0;  // none unless set
   bool ranksByName = false;
 };
