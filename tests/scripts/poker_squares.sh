@@ -44,4 +44,9 @@ grep -qx "panel  |  | Total: $((total - 5)) points" <<<"$out" || fail "undo anno
 out=$(printf '%sundo\nredo\n' "$script" | cli play --game "Poker Squares" --deal 1)
 grep -qx "score $total" <<<"$out" || fail "redo counts the grid again: $out"
 grep -qx "panel  |  | Total: $total points" <<<"$out" || fail "redo announces nothing: $out"
+# A placed card stays where it was put.
+if printf 'move 001 Fila1\nmove 001 Fila2\n' | cli play --game "Poker Squares" --deal 1 > "$scratch/out" 2>&1; then
+  fail "a placed card moved on: $(cat "$scratch/out")"
+fi
+grep -q '^refused move 001 Fila2' "$scratch/out" || fail "the second move is refused: $(cat "$scratch/out")"
 echo "ok"
