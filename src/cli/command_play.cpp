@@ -233,9 +233,10 @@ Refusal RunLine(TMainGame& game, const std::string& line) {
 
 // The table, "score N", "moves N" (the steps that undo can take back) and
 // "state won|lost|playing": lost when no card may move and the stock does
-// nothing.
+// nothing; then the result panel as last drawn, in the games that show one.
 void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::ostream& out) {
   TMainGame& game = headless.game();
+  const auto panel = headless.ui().resultPanel();  // as the script's last line left it, before the recount below
   PrintTable(game, false, out);
   const MoveRules rules = MoveRulesOf(game);
   const std::vector<LegalMove> moves = LegalMoves(rules);
@@ -245,6 +246,8 @@ void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::
   out << "score " << RecomputeScore(game) << "\n";
   out << "moves " << game.history().undo().steps() << "\n";
   out << "state " << StateOf(game, end, stock || !moves.empty() || !discards.empty() || !actions.empty()) << "\n";
+  if (panel)
+    out << "panel " << panel->hand << " | " << panel->points << " | " << panel->total << "\n";
   if (!list) return;
   for (const LegalMove& move : moves) out << "legal move " << CardText(move.card) << " " << PileName(move.to) << "\n";
   for (CardId card : discards) out << "legal press " << CardText(card) << "\n";

@@ -24,9 +24,14 @@ class TerminalUi final : public SilentUi {
   // While quiet, messages are not shown (a trial the player does not see).
   void setQuiet(bool quiet) { quiet_ = quiet; }
 
+  // The result panel as it was last drawn (poker squares), none before.
+  void showResultPanel(const ResultPanel& panel) override { panel_ = panel; }
+  const std::optional<ResultPanel>& resultPanel() const { return panel_; }
+
  private:
   std::ostream& err_;
   bool quiet_ = false;
+  std::optional<ResultPanel> panel_;
 };
 
 // The screen the headless table stands on: 1280 x 800 pixels.

@@ -88,6 +88,8 @@ class RecordingUi : public GameUi {
     advice.emplace_back(text);
     return silenceAdvice;
   }
+  void showResultPanel(const ResultPanel& panel) override { panels.push_back(panel); }
+  void highlightCards(const std::vector<CardId>& cards) override { highlights.push_back(cards); }
 
   std::vector<Message> messages;
   std::vector<std::string> questions;
@@ -96,6 +98,8 @@ class RecordingUi : public GameUi {
   std::vector<TableChange> tableChanges;
   std::vector<std::int64_t> scores;
   std::vector<std::vector<CardId>> flights;
+  std::vector<ResultPanel> panels;
+  std::vector<std::vector<CardId>> highlights;
   int beeps = 0;
   bool answer = true;
   bool silenceAdvice = false;  // ticks "Don't show this message box again"

@@ -33,7 +33,7 @@ for game in $(cli games | awk 'NR > 1 {print $1}'); do
   fi
   steps=$(grep -c . "$scratch/walk" || true)
   { cat "$scratch/walk"; for ((i = 0; i < steps; i++)); do echo undo; done; } > "$scratch/back"
-  cli play --game "$game" --deal 7 --moves "$scratch/back" | grep -v -E '^(score|moves|state) ' > "$scratch/undone" ||
+  cli play --game "$game" --deal 7 --moves "$scratch/back" | grep -v -E '^(score|moves|state|panel) ' > "$scratch/undone" ||
     fail "game $game: undoing the walk was refused"
   diff "$scratch/undone" <(cli deal --game "$game" --deal 7) > /dev/null || fail "game $game: undo does not restore the deal"
 done

@@ -43,6 +43,8 @@ std::unique_ptr<GameFamily> MakeDoubledBasesFamily(const FamilyFacts& facts);
 // in 46 the rows make one line round the table, scored by its own count.
 std::unique_ptr<GameFamily> MakeGapFamily(const FamilyFacts& facts);
 std::unique_ptr<GameFamily> MakeGapLineFamily(const FamilyFacts& facts);
+// Families 9 and 59, poker squares: the hands of the grid's rows and columns make the score.
+std::unique_ptr<GameFamily> MakePokerSquaresFamily(const FamilyFacts& facts);
 // Families 37 and 39: memory games that turn up two face-down cards to find a pair.
 std::unique_ptr<GameFamily> MakePairsFamily(const FamilyFacts& facts);
 // The removal families (removal_families.cpp), one per family number that

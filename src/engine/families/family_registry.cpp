@@ -57,7 +57,7 @@ constexpr std::array kFamilyRows{
               MakeRemovalFamily<4>},
     FamilyRow{7, {}, MakeRemovalFamily<7>},
     FamilyRow{8, kStockWithoutPasses, MakeRemovalFamily<8>},
-    FamilyRow{9, kPokerSquares},
+    FamilyRow{9, kPokerSquares, MakePokerSquaresFamily},
     FamilyRow{11, {}, MakeAcesFromReserveAndWasteFamily},
     FamilyRow{12, {.discardsTakenCard = true, .eddySound = true}, MakeRankNeighboursRoundTheCornerFamily},
     FamilyRow{14, {}, MakeRemovalFamily<14>},
@@ -101,7 +101,7 @@ constexpr std::array kFamilyRows{
     FamilyRow{56, {}, MakeDealsCountedAsPassesFamily},
     FamilyRow{57, Won(WonRule::FamilyTest, ScoreRule::FamilyBase)},
     FamilyRow{58, Won(WonRule::FamilyTest, ScoreRule::FamilyBase)},
-    FamilyRow{59, kPokerSquares},
+    FamilyRow{59, kPokerSquares, MakePokerSquaresFamily},
     FamilyRow{60, {}, MakeSecondRowFilledBeforeTurningFamily},
 };
 

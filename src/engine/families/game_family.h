@@ -148,6 +148,11 @@ class GameFamily {
   // The family's part of a new deal at this stage; the plain game has none.
   virtual void dealStep(DealStage /*stage*/, DealContext& /*deal*/, RemainingDeck& /*deck*/) const {}
 
+  // A family that keeps its own score counts it again, silently, where the
+  // score is recomputed (undo, redo, a stock press, a game opened); after a
+  // move its `afterMove` counts it. The plain game keeps none.
+  virtual void recountOwnScore(TMainGame& /*game*/) const {}
+
   // After the score is recomputed (not for a family that keeps its own score):
   // a family whose game may be lost by it looks here.
   virtual void afterScore(TMainGame& /*game*/, std::int64_t /*score*/) const {}

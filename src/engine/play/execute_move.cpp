@@ -115,7 +115,8 @@ void AfterEveryMove(TMainGame& game, PileRef from) {
   state.setWord(word::HintShown, 0);
   const bool autoplayTurnsCards = AutoplayOn(game) && game.playSeams().autoplay;
   if (from.group == PileGroup::Tableau && !autoplayTurnsCards) TurnExposedCards(game);
-  RecomputeScore(game);
+  // A family that keeps its own score counted it after the move, announcing what the move made.
+  if (!game.family().facts().keepsOwnScore) RecomputeScore(game);
   if (playMode != 3) game.hintMemory().keepLast();  // the demonstration remembers its whole game
   if (playMode == 0 || playMode == 3) RecordStep(game, HistorySide::Redo, true);
   const int phase = std::min(state.word(word::StartPhase) + 1, 2);

@@ -176,7 +176,10 @@ std::int64_t StandardScore(const TMainGame& game) {
 
 std::int64_t RecomputeScore(TMainGame& game) {
   const GameFamily& family = game.family();
-  if (family.facts().keepsOwnScore) return StoredScore(game);
+  if (family.facts().keepsOwnScore) {
+    family.recountOwnScore(game);
+    return StoredScore(game);
+  }
   const std::int64_t score = FamilyScore(game, family.facts().score);
   game.store().writeNumber(store::Score, score);
   game.ui().showScore(score);

@@ -2,6 +2,7 @@
 // The one way the engine reaches the screen. The program implements it with
 // windows; the command-line tool and the tests script it.
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -58,6 +59,19 @@ class GameUi {
     showMessage("Information", text, Icon::Information);
     return false;
   }
+
+  // The result panel of the poker squares: a hand's name (bold), its
+  // points, and the total (its word bold).
+  struct ResultPanel {
+    std::string hand;
+    std::string points;
+    std::string total;
+
+    bool operator==(const ResultPanel&) const = default;
+  };
+  virtual void showResultPanel(const ResultPanel& panel) { (void)panel; }
+  // These cards are drawn highlighted; none takes the highlight away.
+  virtual void highlightCards(const std::vector<CardId>& cards) { (void)cards; }
 
   // --- The end of a game ---
   // A game ended after `seconds` of play: the commands that need a game in
