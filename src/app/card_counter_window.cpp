@@ -23,8 +23,9 @@ constexpr int kTopEdge = 3;
 constexpr int kGridWidth = kColumnStep * (kRanks + 1) + kLeftEdge;
 constexpr int kButtonGap = 4;
 // Without a place of its own the window stands this far inside the main
-// window's top right corner.
-constexpr QPoint kOffsetFromMainWindow{20, 60};
+// window's bottom right corner, away from the foundations and the stock
+// that most games lay out at the top.
+constexpr QPoint kOffsetFromMainWindow{20, 20};
 
 constexpr const char* kSuitPictures[kCounterRowsPerDeck] = {"card_hearts", "card_diamonds", "card_clubs",
                                                             "card_spades"};
@@ -128,7 +129,7 @@ void TfrmCardCounter::saveSettings() {
 void TfrmCardCounter::placeBesideMainWindow() {
   if (!mainWindow_) return;
   const QRect main = mainWindow_->frameGeometry();
-  move(main.right() - width() - kOffsetFromMainWindow.x(), main.top() + kOffsetFromMainWindow.y());
+  move(main.right() - width() - kOffsetFromMainWindow.x(), main.bottom() - height() - kOffsetFromMainWindow.y());
 }
 
 void TfrmCardCounter::showEvent(QShowEvent* event) {
