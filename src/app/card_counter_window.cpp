@@ -1,6 +1,6 @@
 #include "card_counter_window.h"
 
-#include <QActionGroup>
+#include <QAction>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
@@ -51,15 +51,16 @@ void TfrmCardCounter::buildOptions() {
   tableauOnly_ = optionsMenu_->addAction(QStringLiteral("&Tableau only"));
   stockOnly_ = optionsMenu_->addAction(QStringLiteral("&Stock only"));
   inverted_ = optionsMenu_->addAction(QStringLiteral("&Inverted"));
-  // At most one part is chosen; with neither, both are counted.
-  auto* parts = new QActionGroup(this);
-  parts->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  for (QAction* option : {tableauOnly_, stockOnly_, inverted_}) {
-    option->setCheckable(true);
-    connect(option, &QAction::triggered, this, [this] { optionsChanged(); });
-  }
-  parts->addAction(tableauOnly_);
-  parts->addAction(stockOnly_);
+  for (QAction* option : {tableauOnly_, stockOnly_, inverted_}) option->setCheckable(true);
+  // At most one part is chosen; with neither, both are counted. Plain checks,
+  // not radio marks: the player may uncheck both.
+  const auto choosePart = [this](QAction* chosen, QAction* other) {
+    if (chosen->isChecked()) other->setChecked(false);
+    optionsChanged();
+  };
+  connect(tableauOnly_, &QAction::triggered, this, [=, this] { choosePart(tableauOnly_, stockOnly_); });
+  connect(stockOnly_, &QAction::triggered, this, [=, this] { choosePart(stockOnly_, tableauOnly_); });
+  connect(inverted_, &QAction::triggered, this, [this] { optionsChanged(); });
 
   btnOptions_ = new QPushButton(QStringLiteral("Options"), this);
   btnOptions_->setObjectName(QStringLiteral("btnOptions"));

@@ -67,7 +67,8 @@ TEST_F(CardCounterWindowTest, FollowsAMoveUndoAndRedo) {
   EXPECT_EQ(marked(CounterMark::Seen), kKlondikeFaceUp) << "the tableau only, by default";
   EXPECT_EQ(marked(CounterMark::Unseen), kKlondikeFaceDown);
 
-  option("&Tableau only")->trigger();  // both parts now
+  option("&Tableau only")->trigger();
+  EXPECT_EQ(counter().options(), (CounterOptions{.tableauOnly = false, .stockOnly = false})) << "both parts now";
   TMainGame& game = program->game();
   const CardId turned = game.piles().pile(kStock).back();
   EXPECT_EQ(counter().grid().mark(turned), CounterMark::Unseen);
