@@ -89,7 +89,7 @@ TEST_F(CardCounterWindowTest, FollowsAMoveUndoAndRedo) {
   EXPECT_FALSE(counter().isVisible());
 }
 
-TEST_F(CardCounterWindowTest, OptionsAreKeptAndAnOpenWindowOpensAgain) {
+TEST_F(CardCounterWindowTest, OptionsAndPlaceAreKeptAndAnOpenWindowOpensAgain) {
   start();
   command()->trigger();
   option("&Stock only")->trigger();
@@ -103,6 +103,8 @@ TEST_F(CardCounterWindowTest, OptionsAreKeptAndAnOpenWindowOpensAgain) {
   EXPECT_EQ(written.readString("Preference", "CardCounter_Tableau", ""), "N");
   EXPECT_EQ(written.readString("Preference", "CardCounter_Inverse", ""), "Y");
 
+  const QPoint place(100, 200);
+  counter().move(place);
   program->mainWindow().close();
   ASSERT_FALSE(program->mainWindow().isVisible());
   EXPECT_FALSE(counter().isVisible()) << "hidden with the main window";
@@ -114,6 +116,7 @@ TEST_F(CardCounterWindowTest, OptionsAreKeptAndAnOpenWindowOpensAgain) {
   EXPECT_TRUE(counter().isVisible()) << "it was open when the program ended";
   EXPECT_TRUE(command()->isChecked());
   EXPECT_EQ(counter().options(), (CounterOptions{.tableauOnly = false, .stockOnly = true, .inverted = true}));
+  EXPECT_EQ(counter().pos(), place);
 }
 
 }  // namespace
