@@ -159,7 +159,7 @@ inline constexpr CommandRow kCommands[] = {
     {Command::OrganizeFavorites, Menu::Favorites, "&Organize Favorites...", "Ctrl+F"},
     {Command::Customize, Menu::Tools, "C&ustomize...", "Ctrl+U"},
     {Command::CustomizeRules, Menu::Tools, "Customize &rules...", "Ctrl+R"},
-    {Command::CardCounter, Menu::Tools, "&Card counter...", "F8", true},
+    {Command::CardCounter, Menu::Tools, "&Card counter...", "F8", true, true},
     {Command::Comments, Menu::Tools, "Co&mments...", ""},
     {Command::FitToWindow, Menu::TableSize, "&Fit to window", "Ctrl+0", false, true},
     {Command::ZoomIn, Menu::TableSize, "Zoom &in", "Ctrl++"},

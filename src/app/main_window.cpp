@@ -642,6 +642,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   EndGame(game_);  // a game left in progress counts as lost
   WriteExitPreferences(game_);
+  emit closing();
   event->accept();
 }
 

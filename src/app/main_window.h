@@ -118,6 +118,8 @@ class MainWindow final : public QMainWindow {
   void pauseChanged(bool paused);
   // The tool bar was shown or hidden: the table's top edge moves.
   void toolBarShownChanged(bool shown);
+  // The close was accepted: the tool windows keep their settings and hide.
+  void closing();
 
  protected:
   bool event(QEvent* event) override;

@@ -17,6 +17,7 @@
 #include "table/prepare_game.h"
 #include "table_view.h"
 #include "zoom_commands.h"
+#include "card_counter_window.h"
 #include "demo_window.h"
 #include "game_choice.h"
 #include "records/clear_records.h"
@@ -63,6 +64,7 @@ void Program::playSplashSound() {
 void Program::showTable() {
   table_ = new TableView(*game_, resources_, window_.get());
   window_->setTable(table_);
+  createCardCounter();
   QtGameUi::TableOutlets outlets;
   outlets.show = [this](GameUi::TableChange change) {
     switch (change) {
@@ -70,6 +72,7 @@ void Program::showTable() {
       case GameUi::TableChange::Piles: table_->redraw(); break;
       case GameUi::TableChange::Carry: table_->showCarry(); return;
     }
+    cardCounter_->tableChanged();
     ShowHistoryCommands(*window_, *game_);  // every change of the table may add or take a step
   };
   outlets.fly = [this](const std::vector<CardId>& cards, TablePoint from, TablePoint to) {
@@ -89,6 +92,19 @@ void Program::showTable() {
   showDemoWindow();
   QObject::connect(table_, &TableView::popupMenuRequested, window_.get(),
                    [this](QPoint at) { window_->popup(MainWindow::Popup::Table)->popup(at); });
+}
+
+// The command's check follows the window, however it was shown or hidden.
+void Program::createCardCounter() {
+  cardCounter_ = new TfrmCardCounter(*game_, resources_, window_.get());
+  QAction* command = window_->action(Command::CardCounter);
+  window_->connectCommand(Command::CardCounter, [this, command] { cardCounter_->setVisible(command->isChecked()); });
+  QObject::connect(cardCounter_, &TfrmCardCounter::shownChanged, command, &QAction::setChecked);
+  QObject::connect(window_.get(), &MainWindow::firstActivated, cardCounter_, &TfrmCardCounter::restore);
+  QObject::connect(window_.get(), &MainWindow::closing, cardCounter_, [this] {
+    cardCounter_->saveSettings();
+    cardCounter_->hide();
+  });
 }
 
 void Program::showDemoWindow() {

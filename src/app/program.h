@@ -15,6 +15,7 @@ namespace velmora {
 class GameUi;
 class MainWindow;
 class QtGameUi;
+class TfrmCardCounter;
 class TableView;
 class TfrmDemo;
 class TMainGame;
@@ -51,6 +52,7 @@ class Program {
   MainWindow& mainWindow() { return *window_; }
   TableView& table() { return *table_; }
   TfrmDemo& demoWindow() { return *demoWindow_; }
+  TfrmCardCounter& cardCounter() { return *cardCounter_; }
   QtGameUi& ui() { return *ui_; }
   TMainGame& game() { return *game_; }
 
@@ -59,6 +61,7 @@ class Program {
   void playSplashSound();
   void showTable();
   void showDemoWindow();
+  void createCardCounter();
   void dealGivenGame();
 
   ProgramOptions options_;
@@ -70,6 +73,7 @@ class Program {
   std::unique_ptr<MainWindow> window_;
   TableView* table_ = nullptr;  // owned by the window
   TfrmDemo* demoWindow_ = nullptr;  // owned by the window
+  TfrmCardCounter* cardCounter_ = nullptr;  // owned by the window
 };
 
 }  // namespace velmora
