@@ -175,6 +175,11 @@ class GameFamily {
   // game has none.
   virtual void afterMove(TMainGame& /*game*/, CardId /*card*/, PileRef /*from*/, PileRef /*to*/) const {}
 
+  // Once a second while a game is in progress (`now` the monotonic time in
+  // milliseconds): a family that acts by the clock does so. The plain game
+  // has nothing to do.
+  virtual void clockTick(TMainGame& /*game*/, std::int64_t /*now*/) const {}
+
   // A press of either button on a card or a pile other than the stock, asked
   // before the rules take cards up: true when the family took it (selected a
   // card, turned one, filled a gap). A right press with Ctrl opens the

@@ -73,6 +73,31 @@ class GameUi {
   // These cards are drawn highlighted; none takes the highlight away.
   virtual void highlightCards(const std::vector<CardId>& cards) { (void)cards; }
 
+  // The result of a memory game, shown when it ends: how its score was made.
+  struct MemoryResult {
+    // One line of the count: what was counted, how many, the points each,
+    // and the points they made ("Matches", 12, 10, 120).
+    struct Count {
+      std::string what;
+      std::int64_t count = 0;
+      std::int64_t pointsEach = 0;
+      std::int64_t points = 0;
+
+      bool operator==(const Count&) const = default;
+    };
+    bool won = false;
+    std::string page;     // the family's page: "Pairs", "Ace-To-King", "Forget me not", "Concentration"
+    std::string heading;  // "Grid: 4 x 3", "Cards: 52"
+    std::vector<Count> counts;
+    std::int64_t start = 0;  // the score at the deal
+    std::int64_t total = 0;  // the score
+    std::int64_t scoreToWin = 0;
+
+    bool operator==(const MemoryResult&) const = default;
+  };
+  // The memory game's result window; returns when it has closed.
+  virtual void showMemoryResult(const MemoryResult& result) { (void)result; }
+
   // --- The end of a game ---
   // A game ended after `seconds` of play: the commands that need a game in
   // progress are switched off and the time panel shows the final time.
