@@ -2,6 +2,7 @@
 // stands centred across it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <string>
@@ -19,6 +20,7 @@ constexpr std::string_view kDealDigits = "0000000012345";
 constexpr int kScrollBar = 15;
 constexpr int kToolbarBottom = 30;
 constexpr int kMenuAndStatus = 50;
+constexpr int kTallTable = 800;
 
 struct TableSize {
   const char* name;
@@ -48,6 +50,16 @@ void Deal(const std::string& game, DealtGame& dealt) {
   ASSERT_TRUE(LoadGameRules(testing::BuiltInGames(), number, dealt.rules)) << game;
   DealContext context{dealt.rules, dealt.cards, dealt.piles, dealt.state, kDealDigits};
   ASSERT_TRUE(DealTable(context)) << game;
+}
+
+// The foundation layouts that put every foundation in the foundation row,
+// under a tableau layout that leaves them to it (not one of the codes that
+// arrange the whole table).
+bool LinesUpFoundations(const RuleRecord& rules) {
+  constexpr int kInARow[] = {1, 2, 7, 8, 9, 13, 17, 22};
+  const int tableau = rules[rule::TableauLayout];
+  const bool wholeTable = tableau >= 51 && tableau <= 173 && tableau != 102;
+  return !wholeTable && std::ranges::count(kInARow, rules[rule::FoundationLayout]) > 0;
 }
 
 class DealtTableFits : public ::testing::TestWithParam<TableSize> {};
@@ -99,6 +111,27 @@ TEST_P(DealtTableFits, PyramidRowsOverlapAsAPyramid) {
       EXPECT_LT(leftCover, covered) << where << ", card " << index + 1;
       EXPECT_LT(covered, rightCover) << where << ", card " << index + 1;
       EXPECT_LE(std::abs((covered - leftCover) - (rightCover - covered)), 1) << where << ", card " << index + 1;
+    }
+  }
+}
+
+// Foundations that their layout lines up in one row keep that row at every
+// table width, also on a table narrower than its tableau (laid out so, then
+// scaled down to fit a small window): the centring brings the two in
+// together. (A short table may stand them in a column instead.)
+TEST(FoundationRow, FoundationsInARowStayInIt) {
+  for (const GameEntry* game : testing::BuiltInGames().games()) {
+    DealtGame dealt;
+    Deal(game->name, dealt);
+    if (!LinesUpFoundations(dealt.rules) || dealt.rules[rule::Foundations] < 2) continue;
+    for (int width = 640; width <= 1280; width += 16) {
+      LayoutArea area = AreaOf({"", width, kTallTable, 'B'});
+      area.screenWidth = width;
+      const TableLayout layout = LayOutTable(dealt.rules, 'B', area);
+      const int rowY = layout.stored({PileGroup::Foundations, 0}).y;
+      for (int j = 1; j < dealt.rules[rule::Foundations]; ++j)
+        EXPECT_EQ(layout.stored({PileGroup::Foundations, j}).y, rowY)
+            << game->name << ", foundation " << j + 1 << ", table " << width << " wide";
     }
   }
 }

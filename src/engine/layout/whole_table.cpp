@@ -150,7 +150,18 @@ bool FreeAt(const LayoutWork& w, PileRef self, TablePoint at, int clearance) {
   return true;
 }
 
-bool InsideTheTable(const LayoutWork& w, TablePoint at) { return at.x >= 0 && at.x + w.cw <= w.width; }
+// Inside the window's width, or no farther out than the tableau's own piles
+// reach: the centring that follows brings the two back in together, so a
+// foundation over the last tableau pile keeps its place.
+bool InsideTheTable(const LayoutWork& w, TablePoint at) {
+  int left = 0, right = w.width;
+  for (int i = 0; i < w.tableauPiles(); ++i) {
+    if (!w.placed(TableauPile(i))) continue;
+    left = std::min(left, w.at(TableauPile(i)).x);
+    right = std::max(right, w.at(TableauPile(i)).x + w.cw);
+  }
+  return at.x >= left && at.x + w.cw <= right;
+}
 
 // The first free left edge at or right of `from` in row y that keeps the
 // pile inside the row width, else the first free one from the margin. The
