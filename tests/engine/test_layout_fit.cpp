@@ -21,6 +21,7 @@ constexpr int kScrollBar = 15;
 constexpr int kToolbarBottom = 30;
 constexpr int kMenuAndStatus = 50;
 constexpr int kTallTable = 800;
+constexpr int kShortTable = 467;
 
 struct TableSize {
   const char* name;
@@ -132,6 +133,34 @@ TEST(FoundationRow, FoundationsInARowStayInIt) {
       for (int j = 1; j < dealt.rules[rule::Foundations]; ++j)
         EXPECT_EQ(layout.stored({PileGroup::Foundations, j}).y, rowY)
             << game->name << ", foundation " << j + 1 << ", table " << width << " wide";
+    }
+  }
+}
+
+// On a short table the foundations and reserves give way to the tableau:
+// wherever they go, they stay clear of the cards dealt to the tableau piles,
+// not only of the piles' first cards.
+TEST(ShortTable, NoPileOnTheTableauCards) {
+  for (const GameEntry* game : testing::BuiltInGames().games()) {
+    DealtGame dealt;
+    Deal(game->name, dealt);
+    for (const int width : {848, 1024}) {
+      LayoutArea area = AreaOf({"", width, kShortTable, 'B'});
+      area.screenHeight = kShortTable;
+      const TableLayout layout = LayOutTable(dealt.rules, 'B', area);
+      const std::vector<PileRef> piles = PilesOfTheGame(dealt.rules);
+      for (const PileRef pile : piles) {
+        if (pile.group == PileGroup::Tableau) continue;
+        const auto mine = PileExtent(layout, dealt.rules, dealt.piles, dealt.cards, pile);
+        for (int i = 0; mine && i < dealt.rules[rule::TableauPiles]; ++i) {
+          const auto fan = PileExtent(layout, dealt.rules, dealt.piles, dealt.cards, {PileGroup::Tableau, i});
+          if (!fan) continue;
+          const bool meet = mine->left < fan->right && fan->left < mine->right && mine->top < fan->bottom &&
+                            fan->top < mine->bottom;
+          EXPECT_FALSE(meet) << game->name << ", " << PileName(pile) << " on the cards of tableau pile " << i + 1
+                             << ", table " << width << " x " << kShortTable;
+        }
+      }
     }
   }
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <span>
 
+#include "layout/fan_steps.h"
 #include "layout/layout_work.h"
 #include "text/rounding.h"
 
@@ -135,15 +136,32 @@ bool FansOut(const LayoutWork& w) {
   return reach.right > 0 || reach.down > 0 || reach.onePerRow;
 }
 
-// Whether a pile at `at` keeps `clearance` pixels from every other placed pile.
+// How far a placed pile reaches beyond its first card: a tableau pile's
+// dealt fan or row of cards side by side, nothing for the other kinds.
+FanReach ReachOf(const LayoutWork& w, PileRef pile) {
+  if (pile.group != PileGroup::Tableau) return {};
+  const int besideEarlier = std::max(DealtCards(w.rules, pile) - 1, 0);
+  switch (w.rule(rule::TableauDisplay)) {
+    case 4: return {besideEarlier * (w.cw + FanSteps::kSideBySideGap), 0, false};
+    case 9: return {besideEarlier * (w.cw + FanSteps::kCloseGap), 0, false};
+    default: {
+      const FanReach reach = TableauFanReach(w);
+      return {reach.right, reach.down, false};
+    }
+  }
+}
+
+// Whether a pile at `at` keeps `clearance` pixels from every other placed
+// pile and the fans dealt from it.
 bool FreeAt(const LayoutWork& w, PileRef self, TablePoint at, int clearance) {
   for (const PileGroup group : {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves}) {
     for (int i = 0; i < GroupSize(group); ++i) {
       const PileRef other{group, i};
       if (other == self || !w.placed(other)) continue;
       const TablePoint p = w.at(other);
-      if (at.x < p.x + w.cw + clearance && p.x < at.x + w.cw + clearance && at.y < p.y + w.ch + clearance &&
-          p.y < at.y + w.ch + clearance)
+      const FanReach reach = ReachOf(w, other);
+      if (at.x < p.x + w.cw + reach.right + clearance && p.x < at.x + w.cw + clearance &&
+          at.y < p.y + w.ch + reach.down + clearance && p.y < at.y + w.ch + clearance)
         return false;
     }
   }
@@ -171,7 +189,8 @@ std::optional<int> FreeXInRow(const LayoutWork& w, PileRef self, int y, int from
   std::vector<int> edges{w.margin};
   for (const PileGroup group : {PileGroup::Stock, PileGroup::Foundations, PileGroup::Tableau, PileGroup::Reserves})
     for (int i = 0; i < GroupSize(group); ++i)
-      if (PileRef other{group, i}; other != self && w.placed(other)) edges.push_back(w.at(other).x + w.cw + clearance);
+      if (PileRef other{group, i}; other != self && w.placed(other))
+        edges.push_back(w.at(other).x + w.cw + ReachOf(w, other).right + clearance);
   std::sort(edges.begin(), edges.end());
   for (const bool onlyRightOfFrom : {true, false})
     for (const int x : edges)
