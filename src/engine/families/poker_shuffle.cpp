@@ -2,7 +2,9 @@
 // once, and two cards of the grid change places when one is dragged onto
 // the other, or pressed and then the other pressed. The hands of the rows
 // and columns score as in poker squares; the game is won when the score
-// reaches the score to win.
+// reaches the score to win. Nothing loses it: an exchange can always be
+// made, so a player who cannot reach the score gives the game up with a new
+// deal, and the demonstration stops when no exchange raises the score.
 #include <algorithm>
 #include <array>
 #include <utility>
