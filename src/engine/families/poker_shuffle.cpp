@@ -7,7 +7,10 @@
 // deal, and the demonstration stops when no exchange raises the score.
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "families/family_kinds.h"
 #include "families/family_step.h"
@@ -26,8 +29,9 @@ bool IsGridPlace(PileRef pile) { return pile.group == PileGroup::Tableau && pile
 
 // The grid place the card lies on, as the first card of its pile.
 std::optional<int> PlaceOf(const PokerGrid& grid, CardId card) {
+  if (card == kNoCard) return std::nullopt;
   const auto at = std::ranges::find(grid, card);
-  if (card == kNoCard || at == grid.end()) return std::nullopt;
+  if (at == grid.end()) return std::nullopt;
   return static_cast<int>(at - grid.begin());
 }
 
