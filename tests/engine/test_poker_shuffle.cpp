@@ -132,6 +132,17 @@ TEST_F(PokerShuffleTest, TwoCardsChangePlacesInOneStepAndTheirLinesAreAnnounced)
   }
 }
 
+// Two cards of one row: the row is announced once, and the columns they
+// moved between score nothing.
+TEST_F(PokerShuffleTest, ALineHoldingBothCardsIsAnnouncedOnce) {
+  layGrid(kStraightAndTwoPairs);
+  drag(D(7), C(9));
+  EXPECT_EQ(score(), kScoreBefore);
+  ASSERT_FALSE(ui.panels.empty());
+  EXPECT_EQ(ui.panels.back(), (GameUi::ResultPanel{"Two Pair", "5 points", "Total: 20 points"}));
+  EXPECT_EQ(std::ranges::count(ui.panels, ui.panels.back()), 1);
+}
+
 // A press on the marked card takes the mark away; a drop on its own place,
 // or a card onto nothing of the grid, changes nothing.
 TEST_F(PokerShuffleTest, NoExchangeWithoutASecondCard) {
