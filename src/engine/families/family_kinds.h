@@ -45,6 +45,9 @@ std::unique_ptr<GameFamily> MakeGapFamily(const FamilyFacts& facts);
 std::unique_ptr<GameFamily> MakeGapLineFamily(const FamilyFacts& facts);
 // Families 9 and 59, poker squares: the hands of the grid's rows and columns make the score.
 std::unique_ptr<GameFamily> MakePokerSquaresFamily(const FamilyFacts& facts);
+// Family 59, poker shuffle: the dealt grid is rearranged, two cards changing
+// places, until its hands reach the score to win.
+std::unique_ptr<GameFamily> MakePokerShuffleFamily(const FamilyFacts& facts);
 // Families 37 and 39: memory games that turn up two face-down cards to find a pair.
 std::unique_ptr<GameFamily> MakePairsFamily(const FamilyFacts& facts);
 // The removal families (removal_families.cpp), one per family number that

@@ -28,6 +28,11 @@ struct FamilyRow {
 constexpr FamilyFacts Won(WonRule won, ScoreRule score = ScoreRule::Standard) { return {.won = won, .score = score}; }
 
 constexpr FamilyFacts kPokerSquares{.won = WonRule::EveryTableauPileHoldsCards, .keepsOwnScore = true};
+// The pressed card waits in foundation 1 for the card it changes places with.
+constexpr FamilyFacts kPokerShuffle{.won = WonRule::FamilyScoreReached,
+                                    .keepsOwnScore = true,
+                                    .selects = true,
+                                    .leavesFirstFoundationOut = true};
 constexpr FamilyFacts kClock{.won = WonRule::ScoreToWinReached,
                              .score = ScoreRule::Clock,
                              .buildsOnFaceDown = true};
@@ -101,7 +106,7 @@ constexpr std::array kFamilyRows{
     FamilyRow{56, {}, MakeDealsCountedAsPassesFamily},
     FamilyRow{57, Won(WonRule::FamilyTest, ScoreRule::FamilyBase)},
     FamilyRow{58, Won(WonRule::FamilyTest, ScoreRule::FamilyBase)},
-    FamilyRow{59, kPokerSquares, MakePokerSquaresFamily},
+    FamilyRow{59, kPokerShuffle, MakePokerShuffleFamily},
     FamilyRow{60, {}, MakeSecondRowFilledBeforeTurningFamily},
 };
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,16 +34,19 @@ struct Announcement {
   PokerHand cards;
 };
 
-// The line's hand when each of its places holds a card: the first card of each pile.
-std::optional<PokerHand> HandOfLine(const TMainGame& game, int line) {
+// The line's hand when each of its places holds a card.
+std::optional<PokerHand> HandOfLine(const PokerGrid& grid, int line) {
   PokerHand hand{};
   const LinePiles piles = PilesOfLine(line);
   for (int i = 0; i < kGridSide; ++i) {
-    const Pile& pile = game.piles().pile({PileGroup::Tableau, piles[i]});
-    if (pile.empty() || pile.front() == kNoCard) return std::nullopt;
-    hand[i] = pile.front();
+    hand[i] = grid[static_cast<std::size_t>(piles[i])];
+    if (hand[i] == kNoCard) return std::nullopt;
   }
   return hand;
+}
+
+bool HoldsAny(const PokerHand& hand, std::span<const CardId> cards) {
+  return std::ranges::any_of(cards, [&](CardId card) { return std::ranges::count(hand, card) > 0; });
 }
 
 std::string Points(std::int64_t points) { return std::to_string(points) + " points"; }
@@ -75,16 +79,38 @@ class PokerSquares : public GameFamily {
 
 }  // namespace
 
+PokerGrid GridOf(const TMainGame& game) {
+  PokerGrid grid{};
+  for (int i = 0; i < kGridPlaces; ++i) {
+    const Pile& pile = game.piles().pile({PileGroup::Tableau, i});
+    grid[static_cast<std::size_t>(i)] = pile.empty() ? kNoCard : pile.front();
+  }
+  return grid;
+}
+
+std::int64_t GridScore(const PokerGrid& grid) {
+  std::int64_t total = 0;
+  for (int line = 0; line < kLines; ++line)
+    if (const auto hand = HandOfLine(grid, line)) total += HandValue(*hand).points;
+  return total;
+}
+
 std::int64_t PokerScore(TMainGame& game, CardId announce) {
+  if (announce == kAnnounceNothing) return PokerScore(game, std::span<const CardId>{});
+  return PokerScore(game, std::span<const CardId>(&announce, 1));
+}
+
+std::int64_t PokerScore(TMainGame& game, std::span<const CardId> announce) {
+  const PokerGrid grid = GridOf(game);
   std::int64_t total = 0;
   std::vector<Announcement> announced;
   for (int line = 0; line < kLines; ++line) {
-    const auto hand = HandOfLine(game, line);
+    const auto hand = HandOfLine(grid, line);
     if (!hand) continue;
     const HandScore score = HandValue(*hand);
     if (score.points == 0) continue;
     total += score.points;
-    if (announce != kAnnounceNothing && std::ranges::count(*hand, announce) > 0) announced.push_back({score, *hand});
+    if (HoldsAny(*hand, announce)) announced.push_back({score, *hand});
   }
   Announce(game, announced, total);
   if (announced.empty()) game.ui().showResultPanel({"", "", TotalLine(total)});
