@@ -91,7 +91,7 @@ struct FamilyFacts {
   bool countsTurns = false;             // every stock turn raises the deal count and tags its step
   bool discardsTakenCard = false;       // a press on a card sends it to the discard pile, nothing is carried
   bool endsAfterStockPress = false;     // a stock press that wins the game ends it at once
-  bool selects = false;                 // presses select cards, held in foundation 1, for removal
+  bool selects = false;                 // presses select cards, held in foundation 1, for removal or an exchange
   bool leavesFirstFoundationOut = false;  // foundation 1 (the selection) is left out of undo
   bool rightPressIsPlain = false;       // a right press does what any other press does
   bool stockShowsNoPasses = false;      // the empty stock's mark never offers another pass
