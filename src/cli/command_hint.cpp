@@ -8,11 +8,15 @@
 // demonstration plays the deal, or the saved game from where it was left;
 // each move it makes is printed as a line of the play language, so that
 // `velmora-cli play` fed those lines plays the same game, and then the final
-// table and state as `play` prints them.
+// table and state as `play` prints them. A game that acts by the clock first
+// (cards shown at the deal turn face down) is waited for, printed as "wait
+// SECONDS".
 #include <optional>
 #include <ostream>
 
 #include "command_options.h"
+#include "families/family_clock.h"
+#include "history/card_state.h"
 #include "hints/demo.h"
 #include "hints/show_legal_move.h"
 #include "play_script.h"
@@ -31,6 +35,8 @@ struct DemoArguments {
 };
 
 constexpr int kMostDemoMoves = 999999;
+constexpr int kMostDemoWaitSeconds = 60;  // the longest a family's clock keeps the demonstration waiting
+constexpr std::int64_t kMillisecondsPerSecond = 1000;
 constexpr int kUsageError = 2;
 
 // --game and --deal, or --open.
@@ -55,12 +61,26 @@ int RunHint(const Options& options, const HintArguments& request, std::ostream& 
   return 0;
 }
 
+// The clock runs on, second by second, until the game's family changes the
+// table by it or the longest wait has passed; the seconds waited, none when
+// the family did nothing.
+std::optional<int> WaitForTheClock(TMainGame& game) {
+  const PileSnapshot before = TakeSnapshot(game.piles(), game.cards());
+  const std::int64_t start = MonotonicMilliseconds();
+  for (int second = 1; second <= kMostDemoWaitSeconds; ++second) {
+    FamilyClockTick(game, start + second * kMillisecondsPerSecond);
+    if (TakeSnapshot(game.piles(), game.cards()) != before) return second;
+  }
+  return std::nullopt;
+}
+
 int RunDemo(const Options& options, const DemoArguments& request, std::ostream& out, std::ostream& err) {
   if (!SourceNamed(request.source, "demo", err)) return kUsageError;
   DemoWatcher watcher{.moveMade = [&out](const Hint& hint) { out << PlayLineOf(hint) << "\n"; }};
   if (request.maxMoves) watcher.maxMoves = *request.maxMoves;
   auto headless = GameForScript(options, request.source, "demo", err);
   if (!headless) return 1;
+  if (const auto waited = WaitForTheClock(headless->game())) out << "wait " << *waited << "\n";
   StartDemo(headless->game(), watcher);
   PrintPlayOutcome(*headless, out);
   return 0;
