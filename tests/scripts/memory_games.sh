@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# velmora-cli play: Concentration won without a miss by a player who knows
-# where every card lies (read from the deal), and the cost of a miss.
+# velmora-cli play: Concentration, Memory and Ace To King won without a miss
+# by a player who knows where every card lies (read from the deal), with
+# their result pages; the cost of a miss; the demonstration's result.
 set -euo pipefail
 bin=$1
 scratch=$(mktemp -d)
@@ -32,6 +33,8 @@ grep -qx "state won" "$scratch/won" || fail "not won: $(tail -3 "$scratch/won")"
 grep -qx "score 130" "$scratch/won" || fail "26 pairs and no miss: $(grep '^score' "$scratch/won")"
 grep -qx "moves 52" "$scratch/won" || fail "every turn is a step: $(grep '^moves' "$scratch/won")"
 [[ $(grep '^Mazzo_Waste ' "$scratch/won" | awk '{print length($2)}') == 208 ]] || fail "the pairs are not on the discard pile"
+grep -qx "result Concentration | Cards: 52 | Matches 26 x 7 = 182 | Misses 0 x -1 = 0 | Start -52 | Total 130 | To win 50" \
+  "$scratch/won" || fail "the result page: $(grep '^result' "$scratch/won")"
 
 # A miss costs a point and turns both cards back; the next press turns again.
 first=$(head -1 "$scratch/line" | awk '{print $2}')
@@ -52,3 +55,64 @@ code=$?
 set -e
 [[ $code == 1 ]] || fail "a second press on a face-up card was taken"
 grep -q "does nothing" "$scratch/err" || fail "the refusal: $(cat "$scratch/err")"
+
+# The cards of the first tableau pile of a deal, as ids, in the order they lie.
+pile_ids() {
+  local cards=$1 k
+  for ((k = 0; k < ${#cards} / 4; k++)); do echo $((10#${cards:$((4 * k)):3})); done
+}
+
+# Memory: twenty pairs of identical cards in five columns; each card pressed
+# with its double.
+cli deal --game Memory --deal $deal > "$scratch/memory-dealt"
+declare -A seen
+: > "$scratch/memory-line"
+for ((pile = 1; pile <= 5; pile++)); do
+  cards=$(grep "^Fila$pile " "$scratch/memory-dealt" | awk '{print $2}')
+  [[ ${#cards} == 32 ]] || fail "Memory column $pile does not hold 8 cards: $cards"
+  for id in $(pile_ids "$cards"); do
+    face=$(((id - 1) % 52))
+    seen[$face]+="$(printf '%03d' "$id") "
+  done
+done
+[[ ${#seen[@]} == 20 ]] || fail "Memory deals twenty pairs, not ${#seen[@]} faces"
+for face in "${!seen[@]}"; do
+  pair=(${seen[$face]})
+  [[ ${#pair[@]} == 2 && ${pair[0]} != "${pair[1]}" ]] || fail "card $face is not dealt with its double: ${seen[$face]}"
+  printf 'press %s\npress %s\n' "${pair[0]}" "${pair[1]}" >> "$scratch/memory-line"
+done
+cli play --game Memory --deal $deal --moves "$scratch/memory-line" > "$scratch/memory-won" || fail "Memory: presses refused"
+grep -qx "state won" "$scratch/memory-won" || fail "Memory not won: $(tail -3 "$scratch/memory-won")"
+grep -qx "result Pairs | Grid: 8 x 5 | Matches 20 x 10 = 200 | Misses 0 x -2 = 0 | Start -52 | Total 148 | To win 50" \
+  "$scratch/memory-won" || fail "Memory's result page: $(grep '^result' "$scratch/memory-won")"
+
+# Ace To King: four rounds from an Ace up to a King, any suit; then a first
+# card that is not an Ace is a miss.
+cli deal --game "Ace To King" --deal $deal > "$scratch/run-dealt"
+cards=$(grep '^Fila1 ' "$scratch/run-dealt" | awk '{print $2}')
+declare -A by_rank
+for id in $(pile_ids "$cards"); do by_rank[$(((id - 1) % 13))]+="$(printf '%03d' "$id") "; done
+: > "$scratch/run-line"
+for ((round = 0; round < 4; round++)); do
+  for ((rank = 0; rank < 13; rank++)); do
+    of=(${by_rank[$rank]})
+    echo "press ${of[$round]}" >> "$scratch/run-line"
+  done
+done
+cli play --game "Ace To King" --deal $deal --moves "$scratch/run-line" > "$scratch/run-won" || fail "Ace To King: presses refused"
+grep -qx "state won" "$scratch/run-won" || fail "Ace To King not won: $(tail -3 "$scratch/run-won")"
+grep -qx "result Ace-To-King | Matches 52 x 15 = 780 | Misses 0 x -1 = 0 | Start -52 | Total 728 | To win 628" \
+  "$scratch/run-won" || fail "Ace To King's result page: $(grep '^result' "$scratch/run-won")"
+two=(${by_rank[1]})
+printf 'press %s\n' "${two[0]}" | cli play --game "Ace To King" --deal $deal > "$scratch/run-miss" \
+  || fail "Ace To King: a Two refused"
+grep -qx "score -53" "$scratch/run-miss" || fail "a first card that is not an Ace is a miss: $(grep '^score' "$scratch/run-miss")"
+grep -qx "state playing" "$scratch/run-miss" || fail "the game goes on after a miss"
+! grep -q '^result' "$scratch/run-miss" || fail "a game in progress shows no result"
+
+# The demonstration turns the cards as the table says and ends with the page.
+cli demo --game "Ace To King" --deal $deal > "$scratch/run-demo"
+grep -qx "state won" "$scratch/run-demo" || fail "the demonstration lost: $(tail -3 "$scratch/run-demo")"
+grep -q "^result Ace-To-King | .* | Total 728 | To win 628$" "$scratch/run-demo" \
+  || fail "the demonstration's result: $(grep '^result' "$scratch/run-demo")"
+echo "ok"
