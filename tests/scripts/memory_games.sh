@@ -62,29 +62,35 @@ pile_ids() {
   for ((k = 0; k < ${#cards} / 4; k++)); do echo $((10#${cards:$((4 * k)):3})); done
 }
 
-# Memory: twenty pairs of identical cards in five columns; each card pressed
-# with its double.
-cli deal --game Memory --deal $deal > "$scratch/memory-dealt"
-declare -A seen
-: > "$scratch/memory-line"
-for ((pile = 1; pile <= 5; pile++)); do
-  cards=$(grep "^Fila$pile " "$scratch/memory-dealt" | awk '{print $2}')
-  [[ ${#cards} == 32 ]] || fail "Memory column $pile does not hold 8 cards: $cards"
-  for id in $(pile_ids "$cards"); do
-    face=$(((id - 1) % 52))
-    seen[$face]+="$(printf '%03d' "$id") "
+# Memory on its three grids: whole pairs of identical cards, rows of the
+# grid's width; each card pressed with its double.
+while IFS='|' read -r game rows per_row result; do
+  cli deal --game "$game" --deal $deal > "$scratch/memory-dealt"
+  unset seen
+  declare -A seen
+  : > "$scratch/memory-line"
+  for ((pile = 1; pile <= rows; pile++)); do
+    cards=$(grep "^Fila$pile " "$scratch/memory-dealt" | awk '{print $2}')
+    [[ ${#cards} == $((4 * per_row)) ]] || fail "$game: row $pile does not hold $per_row cards: $cards"
+    for id in $(pile_ids "$cards"); do
+      face=$(((id - 1) % 52))
+      seen[$face]+="$(printf '%03d' "$id") "
+    done
   done
-done
-[[ ${#seen[@]} == 20 ]] || fail "Memory deals twenty pairs, not ${#seen[@]} faces"
-for face in "${!seen[@]}"; do
-  pair=(${seen[$face]})
-  [[ ${#pair[@]} == 2 && ${pair[0]} != "${pair[1]}" ]] || fail "card $face is not dealt with its double: ${seen[$face]}"
-  printf 'press %s\npress %s\n' "${pair[0]}" "${pair[1]}" >> "$scratch/memory-line"
-done
-cli play --game Memory --deal $deal --moves "$scratch/memory-line" > "$scratch/memory-won" || fail "Memory: presses refused"
-grep -qx "state won" "$scratch/memory-won" || fail "Memory not won: $(tail -3 "$scratch/memory-won")"
-grep -qx "result Pairs | Grid: 8 x 5 | Matches 20 x 10 = 200 | Misses 0 x -2 = 0 | Start -52 | Total 148 | To win 50" \
-  "$scratch/memory-won" || fail "Memory's result page: $(grep '^result' "$scratch/memory-won")"
+  [[ ${#seen[@]} == $((rows * per_row / 2)) ]] || fail "$game: ${#seen[@]} faces dealt"
+  for face in "${!seen[@]}"; do
+    pair=(${seen[$face]})
+    [[ ${#pair[@]} == 2 && ${pair[0]} != "${pair[1]}" ]] || fail "$game: card $face is not dealt with its double"
+    printf 'press %s\npress %s\n' "${pair[0]}" "${pair[1]}" >> "$scratch/memory-line"
+  done
+  cli play --game "$game" --deal $deal --moves "$scratch/memory-line" > "$scratch/memory-won" || fail "$game: refused"
+  grep -qx "state won" "$scratch/memory-won" || fail "$game not won: $(tail -3 "$scratch/memory-won")"
+  grep -qx "result $result" "$scratch/memory-won" || fail "$game's result page: $(grep '^result' "$scratch/memory-won")"
+done <<'GAMES'
+Memory|5|8|Pairs | Grid: 8 x 5 | Matches 20 x 10 = 200 | Misses 0 x -2 = 0 | Start -52 | Total 148 | To win 96
+Memory (24 cards)|4|6|Pairs | Grid: 6 x 4 | Matches 12 x 10 = 120 | Misses 0 x -2 = 0 | Start -52 | Total 68 | To win 36
+Memory (12 cards)|3|4|Pairs | Grid: 4 x 3 | Matches 6 x 10 = 60 | Misses 0 x -2 = 0 | Start -52 | Total 8 | To win -8
+GAMES
 
 # Ace To King: four rounds from an Ace up to a King, any suit; then a first
 # card that is not an Ace is a miss.
