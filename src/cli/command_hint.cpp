@@ -15,8 +15,6 @@
 #include <ostream>
 
 #include "command_options.h"
-#include "families/family_clock.h"
-#include "history/card_state.h"
 #include "hints/demo.h"
 #include "hints/show_legal_move.h"
 #include "play_script.h"
@@ -35,8 +33,6 @@ struct DemoArguments {
 };
 
 constexpr int kMostDemoMoves = 999999;
-constexpr int kMostDemoWaitSeconds = 60;  // the longest a family's clock keeps the demonstration waiting
-constexpr std::int64_t kMillisecondsPerSecond = 1000;
 constexpr int kUsageError = 2;
 
 // --game and --deal, or --open.
@@ -59,19 +55,6 @@ int RunHint(const Options& options, const HintArguments& request, std::ostream& 
   if (!RunScript(game, script, err)) return 1;
   if (const auto hint = ShowLegalMove(game, HintRequest::Command)) out << PlayLineOf(*hint) << "\n";
   return 0;
-}
-
-// The clock runs on, second by second, until the game's family changes the
-// table by it or the longest wait has passed; the seconds waited, none when
-// the family did nothing.
-std::optional<int> WaitForTheClock(TMainGame& game) {
-  const PileSnapshot before = TakeSnapshot(game.piles(), game.cards());
-  const std::int64_t start = MonotonicMilliseconds();
-  for (int second = 1; second <= kMostDemoWaitSeconds; ++second) {
-    FamilyClockTick(game, start + second * kMillisecondsPerSecond);
-    if (TakeSnapshot(game.piles(), game.cards()) != before) return second;
-  }
-  return std::nullopt;
 }
 
 int RunDemo(const Options& options, const DemoArguments& request, std::ostream& out, std::ostream& err) {

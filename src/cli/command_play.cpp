@@ -24,7 +24,9 @@
 // left as it was and printed, and the run fails. A script beyond the bounds of
 // play_script.h is refused before the deal. --list adds the legal moves
 // of the final position as "legal move CARD PILE", "legal press CARD" and
-// "legal stock" lines.
+// "legal stock" lines, and "legal wait SECONDS" when the game's family would
+// change the table by the clock after so many seconds (a game that waits so
+// is still in play).
 //
 // A game that the script leaves won, or that its family's rule ended, is
 // ended as the program ends it and recorded in the statistics of the data
@@ -240,6 +242,7 @@ Refusal SelectCards(TMainGame& game, std::istringstream& words) {
 }
 
 constexpr int kMostWaitSeconds = 3600;
+constexpr int kMostClockWaitSeconds = 60;  // the longest a family's clock keeps a game waiting
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
 
 // "wait SECONDS": the clock ticks once for every second that passes, each
@@ -253,6 +256,23 @@ Refusal Wait(TMainGame& game, const std::string& seconds) {
   const std::int64_t start = MonotonicMilliseconds();
   for (int second = 1; second <= count; ++second) FamilyClockTick(game, start + second * kMillisecondsPerSecond);
   return std::nullopt;
+}
+
+// The seconds after which the family's clock would change the table: waited
+// for quietly, and everything the wait touched put back.
+std::optional<int> ClockActsAfter(TMainGame& game) {
+  const PileStore piles = game.piles();
+  const CardTable cards = game.cards();
+  const ProgramState state = game.state();
+  const GameHistory history = game.history();
+  const std::mt19937 random = game.random();
+  const std::optional<int> seconds = WaitForTheClock(game);
+  game.piles() = piles;
+  game.cards() = cards;
+  game.state() = state;
+  game.history() = history;
+  game.random() = random;
+  return seconds;
 }
 
 // One line of the script; nothing when it was carried out (or skipped).
@@ -291,9 +311,11 @@ void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::
   const std::vector<CardId> discards = DiscardableCards(game, rules);
   const std::vector<FamilyAction> actions = game.family().actions(game);
   const bool stock = StockPressChanges(headless);
+  const std::optional<int> clock = ClockActsAfter(game);
   out << "score " << RecomputeScore(game) << "\n";
   out << "moves " << game.history().undo().steps() << "\n";
-  const std::string state = StateOf(game, end, stock || !moves.empty() || !discards.empty() || !actions.empty());
+  const bool movesLeft = stock || clock || !moves.empty() || !discards.empty() || !actions.empty();
+  const std::string state = StateOf(game, end, movesLeft);
   out << "state " << state << "\n";
   if (panel)
     out << "panel " << panel->hand << " | " << panel->points << " | " << panel->total << "\n";
@@ -303,6 +325,7 @@ void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::
   for (CardId card : discards) out << "legal press " << CardText(card) << "\n";
   for (const FamilyAction& action : actions) out << ActionLine(action) << "\n";
   if (stock) out << "legal stock\n";
+  if (clock) out << "legal wait " << *clock << "\n";
 }
 
 // --save: the game as the script left it, before it ends. A script with a
@@ -387,6 +410,16 @@ extern const Command kPlayCommand{
 std::optional<std::string> RunPlayLine(TMainGame& game, const std::string& line) { return RunLine(game, line); }
 
 void PrintPlayOutcome(HeadlessGame& headless, std::ostream& out) { PrintOutcome(headless, EndOfGame{}, false, out); }
+
+std::optional<int> WaitForTheClock(TMainGame& game) {
+  const PileSnapshot before = TakeSnapshot(game.piles(), game.cards());
+  const std::int64_t start = MonotonicMilliseconds();
+  for (int second = 1; second <= kMostClockWaitSeconds; ++second) {
+    FamilyClockTick(game, start + second * kMillisecondsPerSecond);
+    if (TakeSnapshot(game.piles(), game.cards()) != before) return second;
+  }
+  return std::nullopt;
+}
 
 std::optional<std::string> TakePlayerFromPreferences(TMainGame& game) {
   const IniDocument file = game.preferences().open();

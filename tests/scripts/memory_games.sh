@@ -47,6 +47,15 @@ diff <(grep '^Fila1 ' "$scratch/missed") <(grep '^Fila1 ' "$scratch/dealt") > /d
 grep -qx "state playing" "$scratch/missed" || fail "the game goes on after a miss"
 [[ $(grep -c '^legal press ' "$scratch/missed") == 52 ]] || fail "every face-down card may be pressed"
 
+# The clock may run on in a script; in Concentration it changes nothing.
+printf 'press %s\nwait 10\n' "$first" | cli play --game Concentration --deal $deal --list > "$scratch/waited" \
+  || fail "wait refused"
+grep -qx "moves 1" "$scratch/waited" || fail "waiting is no move: $(grep '^moves' "$scratch/waited")"
+for bad in "wait" "wait 0" "wait 3601" "wait ten" "wait 5 5"; do
+  if echo "$bad" | cli play --game Concentration --deal $deal > /dev/null 2> "$scratch/err"; then fail "$bad was taken"; fi
+  grep -q "^refused $bad" "$scratch/err" || fail "$bad: $(cat "$scratch/err")"
+done
+
 # A card already face up does nothing.
 printf 'press %s\npress %s\n' "$first" "$first" > "$scratch/twice"
 set +e
@@ -121,4 +130,28 @@ cli demo --game "Ace To King" --deal $deal > "$scratch/run-demo"
 grep -qx "state won" "$scratch/run-demo" || fail "the demonstration lost: $(tail -3 "$scratch/run-demo")"
 grep -q "^result Ace-To-King | .* | Total 728 | To win 628$" "$scratch/run-demo" \
   || fail "the demonstration's result: $(grep '^result' "$scratch/run-demo")"
+
+# Forget Me Not: the demonstration waits for the ten cards to turn down and
+# moves every double to its place; played back, the same. Two doubles
+# swapped cost their two matches.
+cli demo --game "Forget Me Not" --deal $deal > "$scratch/remember-demo"
+grep -qx "wait 10" "$scratch/remember-demo" || fail "the demonstration does not wait: $(head -3 "$scratch/remember-demo")"
+grep -qx "result Forget me not | Cards: 10 | Matches 10 x 10 = 100 | Misses 0 x 0 = 0 | Start -52 | Total 48 | To win 28" \
+  "$scratch/remember-demo" || fail "the demonstration's result: $(grep '^result' "$scratch/remember-demo")"
+grep -E '^(wait|move) ' "$scratch/remember-demo" > "$scratch/remember-line"
+[[ $(grep -c '^move ' "$scratch/remember-line") == 10 ]] || fail "ten doubles to move: $(cat "$scratch/remember-line")"
+cli play --game "Forget Me Not" --deal $deal --moves "$scratch/remember-line" > "$scratch/remember-won" \
+  || fail "the demonstration's moves were refused"
+grep -qx "state won" "$scratch/remember-won" || fail "Forget Me Not not won: $(tail -3 "$scratch/remember-won")"
+awk 'BEGIN { n = 0 } /^move / && n < 2 { pile[n] = $3; card[n] = $2; n++; next } { print }
+     END { print "move " card[0] " " pile[1]; print "move " card[1] " " pile[0] }' \
+  "$scratch/remember-line" > "$scratch/remember-swapped"
+cli play --game "Forget Me Not" --deal $deal --moves "$scratch/remember-swapped" > "$scratch/remember-eight" \
+  || fail "the swapped doubles were refused"
+grep -qx "result Forget me not | Cards: 10 | Matches 8 x 10 = 80 | Misses 2 x 0 = 0 | Start -52 | Total 28 | To win 28" \
+  "$scratch/remember-eight" || fail "two doubles swapped: $(grep '^result' "$scratch/remember-eight")"
+# Before the ten seconds are over no double lies on the table.
+if sed -n 2p "$scratch/remember-line" | cli play --game "Forget Me Not" --deal $deal > /dev/null 2>&1; then
+  fail "a double was moved before the cards turned down"
+fi
 echo "ok"

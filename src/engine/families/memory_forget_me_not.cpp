@@ -10,8 +10,11 @@
 #include "families/family_step.h"
 #include "families/memory_games.h"
 #include "families/memory_result.h"
+#include "game/deal_table.h"
+#include "game/remaining_deck.h"
 #include "game/rule_index.h"
 #include "history/undo.h"
+#include "scoring/score.h"
 #include "shell/main_game.h"
 
 namespace velmora {
@@ -84,6 +87,15 @@ class ForgetMeNotGame : public GameFamily {
  public:
   using GameFamily::GameFamily;
 
+  // The ten cards to remember, face up on the foundations, in the games that
+  // ask for the family's set-up.
+  void dealStep(DealStage stage, DealContext& deal, RemainingDeck& deck) const override {
+    if (stage != DealStage::FamilySetup) return;
+    for (int i = 0; i < kShownCards; ++i)
+      if (const auto card = deck.takeFront())
+        deal.piles.addCard({PileGroup::Foundations, i}, *card, Face::Up, deal.cards);
+  }
+
   // The ticks are counted in a state word, not as a moment: a game opened
   // from a file or taken back by undo to the shown cards counts its ten
   // seconds afresh.
@@ -103,9 +115,11 @@ class ForgetMeNotGame : public GameFamily {
     return MemoryTotal(MemoryResultOf(game, false));
   }
 
-  // Once the ten places are filled the game is over.
+  // Once the ten places are filled the game is over, judged by the score
+  // they make.
   void afterMove(TMainGame& game, CardId /*card*/, PileRef /*from*/, PileRef to) const override {
     if (to.group != PileGroup::Tableau || !PlacesFilled(game)) return;
+    RecomputeScore(game);
     SetWonFlag(game);
     if (const auto& endGame = game.playSeams().endGame) endGame();
   }
