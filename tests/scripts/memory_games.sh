@@ -125,6 +125,12 @@ grep -qx "score -53" "$scratch/run-miss" || fail "a first card that is not an Ac
 grep -qx "state playing" "$scratch/run-miss" || fail "the game goes on after a miss"
 ! grep -q '^result' "$scratch/run-miss" || fail "a game in progress shows no result"
 
+# A run saved and opened again goes on where it was left.
+head -2 "$scratch/run-line" | cli play --game "Ace To King" --deal $deal --save "$scratch/run.sav" > /dev/null \
+  || fail "the run was not saved"
+sed -n 3p "$scratch/run-line" | cli play --open "$scratch/run.sav" > "$scratch/run-opened" || fail "the saved run"
+grep -qx "score -7" "$scratch/run-opened" || fail "three cards of the run: $(grep '^score' "$scratch/run-opened")"
+
 # The demonstration turns the cards as the table says and ends with the page.
 cli demo --game "Ace To King" --deal $deal > "$scratch/run-demo"
 grep -qx "state won" "$scratch/run-demo" || fail "the demonstration lost: $(tail -3 "$scratch/run-demo")"

@@ -25,7 +25,6 @@ namespace {
 constexpr int kTwinsFamily = 37;      // the two copies of a card make the pair
 constexpr int kTurnBackPauseMs = 200;  // between the cards of a miss turning face down
 constexpr int kDeckCards = 52;         // a card's copy in the second deck is this many ids on
-constexpr PileRef kRunPile{PileGroup::Reserves, 0};  // Ace-To-King: the run turned so far
 
 int TableauInUse(const TMainGame& game) { return std::clamp<int>(game.rules()[rule::TableauPiles], 0, kTableauPiles); }
 
@@ -143,14 +142,10 @@ class PairsGame : public GameFamily {
 };
 
 // Ace-To-King: the run starts at an Ace and rises by one rank, a King
-// followed by an Ace again, so that a whole pack makes one run.
+// followed by an Ace again, so that a whole pack makes one run. The run is
+// the face-up cards, since a miss turns every card back: a card lies in one
+// pile only, so a saved game holds the run as it holds the table.
 int RankAtRunPlace(std::size_t place) { return static_cast<int>(place % kRanks) + 1; }
-
-bool RunHolds(const Pile& run) {
-  for (std::size_t place = 0; place < run.size(); ++place)
-    if (CardRank(run[place]) != RankAtRunPlace(place)) return false;
-  return true;
-}
 
 class AceToKingGame : public GameFamily {
  public:
@@ -168,7 +163,7 @@ class AceToKingGame : public GameFamily {
 
   // The face-down cards to turn, those that go on with the run first.
   std::vector<FamilyAction> actions(const TMainGame& game) const override {
-    const int next = RankAtRunPlace(game.piles().pile(kRunPile).size());
+    const int next = RankAtRunPlace(TableauCards(game, Face::Up).size());
     std::vector<CardId> down = TableauCards(game, Face::Down);
     std::ranges::stable_partition(down, [next](CardId card) { return CardRank(card) == next; });
     std::vector<FamilyAction> presses;
@@ -181,22 +176,18 @@ class AceToKingGame : public GameFamily {
 
 bool TurnInRankOrder(TMainGame& game, CardId card) {
   if (!OnTableau(game, card) || game.cards().isFaceUp(card)) return false;
+  const std::size_t place = TableauCards(game, Face::Up).size();
   RecordStep(game, HistorySide::Undo);
   game.cards().setFace(card, Face::Up);
   if (game.store().isOn(store::SoundsFaceUp)) game.ui().playSound("Face_up");
   game.ui().showTable(GameUi::TableChange::Piles);
-  Pile& run = game.piles().pile(kRunPile);
-  run.push_back(card);
-  if (!RunHolds(run)) {
-    run.clear();
-    MissTurnBack(game);
-  }
+  if (CardRank(card) != RankAtRunPlace(place)) MissTurnBack(game);
   FinishFamilyStep(game);
   EndWhenAllTurned(game);
   return true;
 }
 
-int RunLength(const TMainGame& game) { return static_cast<int>(game.piles().pile(kRunPile).size()); }
+int RunLength(const TMainGame& game) { return static_cast<int>(TableauCards(game, Face::Up).size()); }
 
 bool TurnMemoryCard(TMainGame& game, CardId card) {
   if (!OnTableau(game, card) || game.cards().isFaceUp(card)) return false;

@@ -22,11 +22,11 @@ bool TurnMemoryCard(TMainGame& game, CardId card);
 void MissTurnBack(TMainGame& game);
 
 // Ace-To-King: a press on a face-down tableau card turns it face up, one
-// step for undo, and adds it to the run (reserve 1). A card that does not
-// go on with the run (the first not an Ace, or not one rank above the card
-// before it, an Ace after a King) is a miss: the run is emptied and the
-// face-up cards turn back. Then the score; once no card lies face down the
-// game ends. False when the card does not react.
+// step for undo, and adds it to the run, the face-up cards. A card that
+// does not go on with the run (the first not an Ace, or not one rank above
+// the card before it, an Ace after a King) is a miss: the face-up cards
+// turn back and the run starts again. Then the score; once no card lies
+// face down the game ends. False when the card does not react.
 bool TurnInRankOrder(TMainGame& game, CardId card);
 
 // Ace-To-King: the cards of the run turned so far.
