@@ -255,7 +255,8 @@ TEST_F(MemoryGameTest, TheResultPageShowsHowTheScoreWasMade) {
       {"Concentration: a pair and a miss", kPairs, 1, {H(5), S(9), D(5), C(2)}, {H(5), S(9), H(5), D(5)},
        {.page = "Concentration", .heading = "Cards: 52", .counts = {{"Matches", 1, 7, 7}, {"Misses", 1, -1, -1}},
         .start = -52, .total = -46, .scoreToWin = 50}},
-      {"Pairs on a 4 x 3 grid: the copies pair", kTwins, 3, {H(Q), S(Q), twinQueen, C(2)}, {H(Q), S(Q), H(Q), twinQueen},
+      {"Pairs on a 4 x 3 grid: the copies pair", kTwins, 3, {H(Q), S(Q), twinQueen, C(2)},
+       {H(Q), S(Q), H(Q), twinQueen},
        {.page = "Pairs", .heading = "Grid: 4 x 3", .counts = {{"Matches", 1, 10, 10}, {"Misses", 1, -2, -2}},
         .start = -52, .total = -44, .scoreToWin = 50}},
       {"Pairs on 5 piles", kTwins, 5, {H(Q), twinQueen}, {H(Q), twinQueen},
@@ -337,6 +338,19 @@ TEST_F(MemoryGameTest, ForgetMeNotTurnsTheCardsDownAfterTenSecondsAndDealsTheirT
   EXPECT_TRUE(game.cards().isFaceUp(shown.front())) << "the cards taken back are shown ten seconds afresh";
   tick(1);
   EXPECT_FALSE(game.cards().isFaceUp(shown.front()));
+}
+
+TEST_F(MemoryGameTest, ForgetMeNotShowsANewDealTenSecondsWhateverTheLastOneCounted) {
+  DealLaidOut(game, "Forget Me Not");
+  const CardId first = game.piles().topCard(Found(1));
+  ASSERT_TRUE(game.cards().isFaceUp(first));
+  tick(5);
+  DealLaidOut(game, "Forget Me Not");
+  tick(9);
+  EXPECT_TRUE(game.cards().isFaceUp(game.piles().topCard(Found(1))));
+  tick(1);
+  EXPECT_FALSE(game.cards().isFaceUp(game.piles().topCard(Found(1))));
+  EXPECT_EQ(game.piles().pile(Found(10)).size(), 1u);
 }
 
 TEST_F(MemoryGameTest, ForgetMeNotPlacesOnlyTheTwinsThatFindAnEmptyPile) {

@@ -88,9 +88,10 @@ class ForgetMeNotGame : public GameFamily {
   using GameFamily::GameFamily;
 
   // The ten cards to remember, face up on the foundations, in the games that
-  // ask for the family's set-up.
+  // ask for the family's set-up; their ten seconds start afresh.
   void dealStep(DealStage stage, DealContext& deal, RemainingDeck& deck) const override {
     if (stage != DealStage::FamilySetup) return;
+    deal.state.setWord(kSecondsShownWord, 0);
     for (int i = 0; i < kShownCards; ++i)
       if (const auto card = deck.takeFront())
         deal.piles.addCard({PileGroup::Foundations, i}, *card, Face::Up, deal.cards);

@@ -45,7 +45,8 @@ void FillPage(const TMainGame& game, GameUi::MemoryResult& result) {
   switch (game.rules()[rule::Family]) {
     case kAceToKing:
       result.page = "Ace-To-King";
-      result.counts = {Counted("Matches", RunLength(game), kRunCardPoints), Counted("Misses", Misses(game), kRunMissPoints)};
+      result.counts = {Counted("Matches", RunLength(game), kRunCardPoints),
+                       Counted("Misses", Misses(game), kRunMissPoints)};
       result.start = -kMemoryDeck;
       return;
     case kPairs:
