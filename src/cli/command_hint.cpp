@@ -8,7 +8,9 @@
 // demonstration plays the deal, or the saved game from where it was left;
 // each move it makes is printed as a line of the play language, so that
 // `velmora-cli play` fed those lines plays the same game, and then the final
-// table and state as `play` prints them.
+// table and state as `play` prints them. A game that acts by the clock first
+// (cards shown at the deal turn face down) is waited for, printed as "wait
+// SECONDS".
 #include <optional>
 #include <ostream>
 
@@ -61,6 +63,7 @@ int RunDemo(const Options& options, const DemoArguments& request, std::ostream& 
   if (request.maxMoves) watcher.maxMoves = *request.maxMoves;
   auto headless = GameForScript(options, request.source, "demo", err);
   if (!headless) return 1;
+  if (const auto waited = WaitForTheClock(headless->game())) out << "wait " << *waited << "\n";
   StartDemo(headless->game(), watcher);
   PrintPlayOutcome(*headless, out);
   return 0;

@@ -16,13 +16,17 @@
 //   select CARD...   a click on each card in turn (a removal game's group)
 //   stock            a press and release of the button on the stock
 //   undo, redo       a step back or forward
+//   wait SECONDS     the game's clock runs on so many seconds (1 to 3600):
+//                    what a family does by the clock happens
 //
 // Blank lines and lines starting with "#" are skipped. The first refused
 // line is reported as "refused LINE: reason" on standard error; the table is
 // left as it was and printed, and the run fails. A script beyond the bounds of
 // play_script.h is refused before the deal. --list adds the legal moves
 // of the final position as "legal move CARD PILE", "legal press CARD" and
-// "legal stock" lines.
+// "legal stock" lines, and "legal wait SECONDS" when the game's family would
+// change the table by the clock after so many seconds (a game that waits so
+// is still in play).
 //
 // A game that the script leaves won, or that its family's rule ended, is
 // ended as the program ends it and recorded in the statistics of the data
@@ -44,7 +48,9 @@
 #include "moves/legal_moves.h"
 
 #include "autoplay/autoplay.h"
+#include "families/family_clock.h"
 #include "families/game_family.h"
+#include "families/memory_result.h"
 #include "game/rule_index.h"
 #include "command_options.h"
 #include "headless_game.h"
@@ -115,10 +121,14 @@ Refusal SendCardAway(TMainGame& game, CardId card) {
 Refusal ClickCard(TMainGame& game, CardId card) {
   const auto point = PointOnCard(game, card);
   if (!point) return "card " + CardText(card) + " is not in reach";
+  // A card turned up and at once back down (a miss) leaves the table as it
+  // was, but the turn is a step all the same.
   const PileSnapshot before = TakeSnapshot(game.piles(), game.cards());
+  const int steps = game.history().undo().steps();
   PressAt(game, MouseButton::Left, false, false, point->x, point->y);
   ReleaseAt(game);
-  if (TakeSnapshot(game.piles(), game.cards()) == before) return "a click on card " + CardText(card) + " does nothing";
+  if (game.history().undo().steps() == steps && TakeSnapshot(game.piles(), game.cards()) == before)
+    return "a click on card " + CardText(card) + " does nothing";
   return std::nullopt;
 }
 
@@ -141,6 +151,28 @@ std::string ActionLine(const FamilyAction& action) {
   std::string line = action.presses.size() == 1 ? "legal press" : "legal select";
   for (CardId card : action.presses) line += " " + CardText(card);
   return line;
+}
+
+// "result PAGE | HEADING | WHAT COUNT x EACH = POINTS ... | Start N | Total N |
+// To win N": the memory game's result page on one line (no heading when the
+// page has none).
+std::string ResultLine(const GameUi::MemoryResult& result) {
+  std::ostringstream line;
+  line << "result " << result.page;
+  if (!result.heading.empty()) line << " | " << result.heading;
+  for (const GameUi::MemoryResult::Count& count : result.counts)
+    line << " | " << count.what << " " << count.count << " x " << count.pointsEach << " = " << count.points;
+  line << " | Start " << result.start << " | Total " << result.total << " | To win " << result.scoreToWin;
+  return line.str();
+}
+
+// The memory game's result: as the end of the game showed it, or, for a game
+// over that nothing ended (the demonstration's), as it would show it.
+std::optional<GameUi::MemoryResult> MemoryResultToPrint(HeadlessGame& headless, const std::string& state) {
+  if (headless.ui().memoryResult()) return headless.ui().memoryResult();
+  TMainGame& game = headless.game();
+  if (!game.family().facts().showsResult || state == "playing") return std::nullopt;
+  return MemoryResultOf(game, state == "won");
 }
 
 // A turn of the waste that deals the same cards again leaves the piles as
@@ -209,6 +241,40 @@ Refusal SelectCards(TMainGame& game, std::istringstream& words) {
   return std::nullopt;
 }
 
+constexpr int kMostWaitSeconds = 3600;
+constexpr int kMostClockWaitSeconds = 60;  // the longest a family's clock keeps a game waiting
+constexpr std::int64_t kMillisecondsPerSecond = 1000;
+
+// "wait SECONDS": the clock ticks once for every second that passes, each
+// tick a second later than the one before.
+Refusal Wait(TMainGame& game, const std::string& seconds) {
+  if (seconds.empty() || seconds.size() > 4 || seconds.find_first_not_of("0123456789") != std::string::npos)
+    return "SECONDS is a whole number from 1 to " + std::to_string(kMostWaitSeconds);
+  const int count = std::stoi(seconds);
+  if (count < 1 || count > kMostWaitSeconds)
+    return "SECONDS is a whole number from 1 to " + std::to_string(kMostWaitSeconds);
+  const std::int64_t start = MonotonicMilliseconds();
+  for (int second = 1; second <= count; ++second) FamilyClockTick(game, start + second * kMillisecondsPerSecond);
+  return std::nullopt;
+}
+
+// The seconds after which the family's clock would change the table: waited
+// for quietly, and everything the wait touched put back.
+std::optional<int> ClockActsAfter(TMainGame& game) {
+  const PileStore piles = game.piles();
+  const CardTable cards = game.cards();
+  const ProgramState state = game.state();
+  const GameHistory history = game.history();
+  const std::mt19937 random = game.random();
+  const std::optional<int> seconds = WaitForTheClock(game);
+  game.piles() = piles;
+  game.cards() = cards;
+  game.state() = state;
+  game.history() = history;
+  game.random() = random;
+  return seconds;
+}
+
 // One line of the script; nothing when it was carried out (or skipped).
 Refusal RunLine(TMainGame& game, const std::string& line) {
   std::istringstream words(line);
@@ -222,6 +288,7 @@ Refusal RunLine(TMainGame& game, const std::string& line) {
   if (verb == "stock" && first.empty()) return ThenRelease(game, PressTheStock(game));
   if (verb == "undo" && first.empty()) return StepHistory(game, HistorySide::Undo);
   if (verb == "redo" && first.empty()) return StepHistory(game, HistorySide::Redo);
+  if (verb == "wait" && second.empty()) return Wait(game, first);
   const auto card = ParseCard(first);
   if (verb == "send" && second.empty())
     return card ? ThenRelease(game, SendCardAway(game, *card)) : Refusal("CARD is a card id of 3 digits");
@@ -233,7 +300,8 @@ Refusal RunLine(TMainGame& game, const std::string& line) {
 
 // The table, "score N", "moves N" (the steps that undo can take back) and
 // "state won|lost|playing": lost when no card may move and the stock does
-// nothing; then the result panel as last drawn, in the games that show one.
+// nothing; then the result panel as last drawn, in the games that show one,
+// and the result page of a memory game that is over.
 void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::ostream& out) {
   TMainGame& game = headless.game();
   const auto panel = headless.ui().resultPanel();  // as the script's last line left it, before the recount below
@@ -243,16 +311,21 @@ void PrintOutcome(HeadlessGame& headless, const EndOfGame& end, bool list, std::
   const std::vector<CardId> discards = DiscardableCards(game, rules);
   const std::vector<FamilyAction> actions = game.family().actions(game);
   const bool stock = StockPressChanges(headless);
+  const std::optional<int> clock = ClockActsAfter(game);
   out << "score " << RecomputeScore(game) << "\n";
   out << "moves " << game.history().undo().steps() << "\n";
-  out << "state " << StateOf(game, end, stock || !moves.empty() || !discards.empty() || !actions.empty()) << "\n";
+  const bool movesLeft = stock || clock || !moves.empty() || !discards.empty() || !actions.empty();
+  const std::string state = StateOf(game, end, movesLeft);
+  out << "state " << state << "\n";
   if (panel)
     out << "panel " << panel->hand << " | " << panel->points << " | " << panel->total << "\n";
+  if (const auto result = MemoryResultToPrint(headless, state)) out << ResultLine(*result) << "\n";
   if (!list) return;
   for (const LegalMove& move : moves) out << "legal move " << CardText(move.card) << " " << PileName(move.to) << "\n";
   for (CardId card : discards) out << "legal press " << CardText(card) << "\n";
   for (const FamilyAction& action : actions) out << ActionLine(action) << "\n";
   if (stock) out << "legal stock\n";
+  if (clock) out << "legal wait " << *clock << "\n";
 }
 
 // --save: the game as the script left it, before it ends. A script with a
@@ -337,6 +410,16 @@ extern const Command kPlayCommand{
 std::optional<std::string> RunPlayLine(TMainGame& game, const std::string& line) { return RunLine(game, line); }
 
 void PrintPlayOutcome(HeadlessGame& headless, std::ostream& out) { PrintOutcome(headless, EndOfGame{}, false, out); }
+
+std::optional<int> WaitForTheClock(TMainGame& game) {
+  const PileSnapshot before = TakeSnapshot(game.piles(), game.cards());
+  const std::int64_t start = MonotonicMilliseconds();
+  for (int second = 1; second <= kMostClockWaitSeconds; ++second) {
+    FamilyClockTick(game, start + second * kMillisecondsPerSecond);
+    if (TakeSnapshot(game.piles(), game.cards()) != before) return second;
+  }
+  return std::nullopt;
+}
 
 std::optional<std::string> TakePlayerFromPreferences(TMainGame& game) {
   const IniDocument file = game.preferences().open();

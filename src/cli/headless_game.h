@@ -28,10 +28,15 @@ class TerminalUi final : public SilentUi {
   void showResultPanel(const ResultPanel& panel) override { panel_ = panel; }
   const std::optional<ResultPanel>& resultPanel() const { return panel_; }
 
+  // The memory game's result as the end of the game showed it, none before.
+  void showMemoryResult(const MemoryResult& result) override { memoryResult_ = result; }
+  const std::optional<MemoryResult>& memoryResult() const { return memoryResult_; }
+
  private:
   std::ostream& err_;
   bool quiet_ = false;
   std::optional<ResultPanel> panel_;
+  std::optional<MemoryResult> memoryResult_;
 };
 
 // The screen the headless table stands on: 1280 x 800 pixels.

@@ -78,6 +78,11 @@ std::optional<std::string> TakePlayerFromPreferences(TMainGame& game);
 std::optional<std::string> EndAndRecord(TMainGame& game, const std::optional<std::string>& unrecordablePlayer,
                                         EndOfGame& end);
 
+// The clock runs on, second by second, until the game's family changes the
+// table by it or a minute has passed; the seconds waited, none when the
+// family did nothing.
+std::optional<int> WaitForTheClock(TMainGame& game);
+
 // A move of the hint search as the line of the play language that makes it:
 // "move CARD PILE", "press CARD" or "stock".
 std::string PlayLineOf(const Hint& hint);

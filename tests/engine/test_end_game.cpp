@@ -42,6 +42,7 @@ class EndOfGameUi : public testing::RecordingUi {
     if (duringAnimation) duringAnimation();
   }
   void showGameWon() override { note("game-won dialog"); }
+  void showMemoryResult(const MemoryResult& result) override { note("memory result " + result.page); }
   void closeMainWindow() override { note("close window"); }
 
   std::int64_t endedAfter = -1;
@@ -142,19 +143,25 @@ TEST_F(EndGameTest, ALostGameHasNoCelebration) {
   EXPECT_EQ(wonAndLost(), std::make_pair(0, 1)) << "a game left in progress counts as lost";
 }
 
-TEST_F(EndGameTest, OnlyTheMemoryFamiliesShowTheirResult) {
+TEST_F(EndGameTest, OnlyTheMemoryFamiliesShowTheirResultBeforeTheRecords) {
   struct Case {
     int family;
-    bool shown;
-  } cases[] = {{0, false}, {35, false}, {36, true}, {39, true}, {40, false}};
+    std::vector<std::string> events;
+  } cases[] = {
+      {0, {"hide demo", "game ended"}},
+      {35, {"hide demo", "game ended"}},
+      {36, {"hide demo", "game ended", "memory result Ace-To-King"}},
+      {39, {"hide demo", "game ended", "memory result Concentration"}},
+      {40, {"hide demo", "game ended"}},
+  };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.family);
     ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
     game.rules()[rule::Family] = static_cast<std::int16_t>(c.family);
-    bool shown = false;
-    game.playSeams().memoryResult = [&] { shown = true; };
+    const auto before = wonAndLost();
+    ui.recorded = [&] { return wonAndLost() != before; };  // this game's record
     EndGame(game);
-    EXPECT_EQ(shown, c.shown);
+    EXPECT_EQ(ui.events, c.events);
   }
 }
 

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{35, AskedAgain(WonRule::ScoreToWinReached, ScoreRule::DiscardTimesTen)},
         Case{36, Memory(WonRule::ScoreToWinReached, ScoreRule::FamilyBase)},
         Case{37, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairs)},
-        Case{38, Memory(WonRule::Cleared, ScoreRule::FamilyBase)},
+        Case{38, Memory(WonRule::ScoreToWinReached, ScoreRule::FamilyBase)},
         Case{39, Memory(WonRule::ScoreToWinReached, ScoreRule::MemoryPairsSeven)},
         Case{40, {.won = WonRule::ScoreToWinReached,
                   .score = ScoreRule::Clock,

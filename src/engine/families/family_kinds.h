@@ -50,6 +50,10 @@ std::unique_ptr<GameFamily> MakePokerSquaresFamily(const FamilyFacts& facts);
 std::unique_ptr<GameFamily> MakePokerShuffleFamily(const FamilyFacts& facts);
 // Families 37 and 39: memory games that turn up two face-down cards to find a pair.
 std::unique_ptr<GameFamily> MakePairsFamily(const FamilyFacts& facts);
+// Family 36: the face-down cards are turned up in rank order from an Ace.
+std::unique_ptr<GameFamily> MakeAceToKingFamily(const FamilyFacts& facts);
+// Family 38: ten cards shown at the deal, matched by their twins from memory.
+std::unique_ptr<GameFamily> MakeForgetMeNotFamily(const FamilyFacts& facts);
 // The removal families (removal_families.cpp), one per family number that
 // selects by a rule of its own: 1, 3, 4, 7, 8, 14, 16, 17, 18, 24, 45.
 template <int Family>

@@ -1,6 +1,7 @@
 #include "play/end_game.h"
 
 #include "families/game_family.h"
+#include "families/memory_result.h"
 #include "game/rule_index.h"
 #include "history/bookmark.h"
 #include "records/record_clock.h"
@@ -34,9 +35,9 @@ std::int64_t StopClock(TMainGame& game) {
   return seconds;
 }
 
-void ShowMemoryResult(TMainGame& game) {
-  const auto& result = game.playSeams().memoryResult;
-  if (game.family().facts().showsResult && result) result();
+// The memory games show how their score was made, before the records.
+void ShowMemoryResult(TMainGame& game, bool won) {
+  if (game.family().facts().showsResult) game.ui().showMemoryResult(MemoryResultOf(game, won));
 }
 
 void MarkEnded(TMainGame& game) {
@@ -68,7 +69,7 @@ EndOfGame EndGame(TMainGame& game) {
   end.seconds = StopClock(game);
   DropBookmark(game);
   ui.gameEnded(end.seconds);
-  ShowMemoryResult(game);
+  ShowMemoryResult(game, end.won);
   end.record = RecordFinishedGame(game, {.won = end.won,
                                          .seconds = static_cast<int>(end.seconds),
                                          .date = when.date,

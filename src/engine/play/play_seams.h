@@ -11,7 +11,6 @@ struct PlaySeams {
   std::function<bool()> gameWonTest;  // after every move: program flag 8
   std::function<void()> endGame;      // after a drop that ended the game
   std::function<void()> autoplay;     // after every release: autoplay's steps
-  std::function<void()> memoryResult;  // memory families: their result window, before the records
 };
 
 }  // namespace velmora
