@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "main_window.h"
+#include "memory_result_dialog.h"
 #include "qt_game_ui.h"
 #include "history/saved_game.h"
 #include "shell/main_game.h"
@@ -95,6 +96,9 @@ void Program::showTable() {
   outlets.hideHintArrow = [this] { table_->hideHintArrow(); };
   outlets.ended = [this](std::int64_t seconds) { ShowEndedGame(*window_, seconds); };
   outlets.gameWon = [this] { ShowGameWonDialog(*window_, *game_); };
+  outlets.memoryResult = [this](const GameUi::MemoryResult& result) {
+    ShowMemoryResultDialog(*window_, *game_, result);
+  };
   outlets.close = [this] { QTimer::singleShot(0, window_.get(), &QWidget::close); };
   ui_->setTableOutlets(std::move(outlets));
   table_->setToolbarShown(window_->isToolBarShown());

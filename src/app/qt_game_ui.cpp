@@ -91,6 +91,10 @@ void QtGameUi::highlightCards(const std::vector<CardId>& cards) {
   if (outlets_.highlight) outlets_.highlight(cards);
 }
 
+void QtGameUi::showMemoryResult(const MemoryResult& result) {
+  if (outlets_.memoryResult) outlets_.memoryResult(result);
+}
+
 void QtGameUi::closeMainWindow() {
   if (outlets_.close) outlets_.close();
 }

@@ -30,6 +30,8 @@ class QtGameUi final : public GameUi {
     // The poker squares' result panel and the cards of the hand it announces.
     std::function<void(const ResultPanel&)> resultPanel;
     std::function<void(const std::vector<CardId>&)> highlight;
+    // The memory game's result window; returns when it has closed.
+    std::function<void(const MemoryResult&)> memoryResult;
     // The end of a game: the window's commands and clock, the game-won
     // dialog, the close that waited for an animation.
     std::function<void(std::int64_t)> ended;
@@ -69,6 +71,7 @@ class QtGameUi final : public GameUi {
   void showGameWon() override;
   void showResultPanel(const ResultPanel& panel) override;
   void highlightCards(const std::vector<CardId>& cards) override;
+  void showMemoryResult(const MemoryResult& result) override;
   void closeMainWindow() override;
 
  private:
