@@ -40,8 +40,8 @@ const QColor kArrowColour(255, 215, 0);
 const QColor kArrowEdge(60, 30, 0);
 constexpr int kFocusMargin = 3;  // the focus outline stands this far outside the card
 constexpr int kFocusWidth = 3;
-constexpr int kPanelTextPixels = 11;  // 8 points at the table's own size
-constexpr int kPanelPadding = 4;
+constexpr int kPanelTextPixels = 13;  // readable still on a table shown at two thirds of its size
+constexpr int kPanelPadding = 6;
 constexpr int kPanelLines = 3;
 
 QPoint At(TablePoint point) { return {point.x, point.y}; }

@@ -44,10 +44,10 @@ TEST(ResultPanelPlaceTest, BesideTheGridUnderTheStockOrUnderTheGrid) {
        {gridRight + 20, 100, kResultPanelWidth}},
       {"stock and waste right of the grid: below them", Table(200, true, gridRight + 30), 1000,
        {gridRight + 20, 210 + kCardHeight + 20, kResultPanelWidth}},
-      {"stock and waste far right of the grid: level with its top", Table(200, true, gridRight + 200), 1000,
+      {"stock and waste clear right of the panel: level with the grid", Table(200, true, gridRight + 40 + kResultPanelWidth), 1000,
        {gridRight + 20, 100, kResultPanelWidth}},
       {"no room beside it: under the waste", Table(200, true), 700, {5, 210 + kCardHeight + 20, kResultPanelWidth}},
-      {"under the waste, narrowed to the grid", Table(140, true), 700, {5, 326, 115}},
+      {"under the waste, narrowed to the grid", Table(160, true), 700, {5, 326, 135}},
       {"the waste too close to the grid", Table(110, true), 600, {110, 100 + 4 * 106 + kCardHeight + 20, kResultPanelWidth}},
       {"no stock", Table(200, false), 700, {200, 100 + 4 * 106 + kCardHeight + 20, kResultPanelWidth}},
   };

@@ -14,7 +14,7 @@ constexpr int kPokerSquaresVariant = 59;
 constexpr int kGridPiles = 25;
 constexpr int kPanelGap = 20;       // between the panel and the cards beside it, past their shadow
 constexpr int kRightMargin = 5;
-constexpr int kNarrowestPanel = 110;  // "Total: 100 points" in bold still fits
+constexpr int kNarrowestPanel = 130;  // "Total: 100 points" still fits
 
 struct Box {
   int left, top, right, bottom;

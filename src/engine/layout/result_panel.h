@@ -9,8 +9,8 @@
 namespace velmora {
 
 // Three lines of text with a little room round them, in table pixels.
-inline constexpr int kResultPanelWidth = 150;
-inline constexpr int kResultPanelHeight = 56;
+inline constexpr int kResultPanelWidth = 170;
+inline constexpr int kResultPanelHeight = 66;
 
 // Where the panel stands, in table coordinates; a width of 0 shows none.
 struct ResultPanelPlace {
