@@ -125,6 +125,8 @@ void ShowEndedGame(MainWindow& window, std::int64_t seconds) {
   window.showElapsedTime(seconds);
 }
 
+void RestartUnasked(MainWindow& window, TMainGame& game) { Restart(window, game, false); }
+
 void ShowGameWonDialog(MainWindow& window, TMainGame& game) {
   GameWonDialog dialog(ToDisplayText(game.store().read(store::GameName)), PlayerTotals(game), &window);
   dialog.setHandler(GameWonDialog::Way::NewGame, [&window, &game] { NewDeal(window, game); });

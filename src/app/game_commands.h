@@ -34,6 +34,8 @@ void ShowHistoryCommands(MainWindow& window, const TMainGame& game);
 // `seconds` of play.
 void ShowEndedGame(MainWindow& window, std::int64_t seconds);
 
+// The same deal again from its start without asking: also a game just ended.
+void RestartUnasked(MainWindow& window, TMainGame& game);
 // The game-won dialog, its ways on that exist switched on.
 void ShowGameWonDialog(MainWindow& window, TMainGame& game);
 

@@ -16,6 +16,7 @@
 #include "about_box.h"
 #include "colours.h"
 #include "dialog_base.h"
+#include "families/family_clock.h"
 #include "hold_and_exit_dialog.h"
 #include "history/held_game.h"
 #include "pause_screen.h"
@@ -131,6 +132,8 @@ MainWindow::MainWindow(TMainGame& game, const ResourceStore* resources, QWidget*
   clockTimer_.setInterval(1000);
   connect(&clockTimer_, &QTimer::timeout, this, [this] {
     updateClock();
+    // The family's own timed steps (the memory phase of a memory game) wait while the table is covered.
+    if (!paused_) FamilyClockTick(game_, MonotonicMilliseconds());
     emit ticked();
   });
   clockTimer_.start();

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "main_window.h"
+#include "memory_result_dialog.h"
 #include "qt_game_ui.h"
 #include "history/saved_game.h"
 #include "shell/main_game.h"
@@ -67,8 +68,15 @@ void Program::showTable() {
   createCardCounter();
   QtGameUi::TableOutlets outlets;
   outlets.show = [this](GameUi::TableChange change) {
+    // A new table takes the result panel's last text away, unless the panel
+    // was counted for the new table (the score of a deal or a restart).
+    const bool panelCounted = resultPanelCounted_;
+    resultPanelCounted_ = false;
     switch (change) {
-      case GameUi::TableChange::Layout: table_->relayout(); break;
+      case GameUi::TableChange::Layout:
+        if (!panelCounted) table_->clearResultPanel();
+        table_->relayout();
+        break;
       case GameUi::TableChange::Piles: table_->redraw(); break;
       case GameUi::TableChange::Carry: table_->showCarry(); return;
     }
@@ -78,11 +86,19 @@ void Program::showTable() {
   outlets.fly = [this](const std::vector<CardId>& cards, TablePoint from, TablePoint to) {
     table_->flyCards(cards, from, to);
   };
+  outlets.resultPanel = [this](const GameUi::ResultPanel& panel) {
+    resultPanelCounted_ = true;
+    table_->showResultPanel(panel);
+  };
+  outlets.highlight = [this](const std::vector<CardId>& cards) { table_->highlightCards(cards); };
   outlets.score = [this](std::int64_t score) { window_->showScore(score); };
   outlets.hintArrow = [this](TablePoint from, TablePoint to) { table_->showHintArrow(from, to); };
   outlets.hideHintArrow = [this] { table_->hideHintArrow(); };
   outlets.ended = [this](std::int64_t seconds) { ShowEndedGame(*window_, seconds); };
   outlets.gameWon = [this] { ShowGameWonDialog(*window_, *game_); };
+  outlets.memoryResult = [this](const GameUi::MemoryResult& result) {
+    ShowMemoryResultDialog(*window_, *game_, result);
+  };
   outlets.close = [this] { QTimer::singleShot(0, window_.get(), &QWidget::close); };
   ui_->setTableOutlets(std::move(outlets));
   table_->setToolbarShown(window_->isToolBarShown());

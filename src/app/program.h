@@ -74,6 +74,7 @@ class Program {
   TableView* table_ = nullptr;  // owned by the window
   TfrmDemo* demoWindow_ = nullptr;  // owned by the window
   TfrmCardCounter* cardCounter_ = nullptr;  // owned by the window
+  bool resultPanelCounted_ = false;  // a result panel was shown since the table last changed
 };
 
 }  // namespace velmora

@@ -83,6 +83,18 @@ void QtGameUi::showGameWon() {
   if (outlets_.gameWon) outlets_.gameWon();
 }
 
+void QtGameUi::showResultPanel(const ResultPanel& panel) {
+  if (outlets_.resultPanel) outlets_.resultPanel(panel);
+}
+
+void QtGameUi::highlightCards(const std::vector<CardId>& cards) {
+  if (outlets_.highlight) outlets_.highlight(cards);
+}
+
+void QtGameUi::showMemoryResult(const MemoryResult& result) {
+  if (outlets_.memoryResult) outlets_.memoryResult(result);
+}
+
 void QtGameUi::closeMainWindow() {
   if (outlets_.close) outlets_.close();
 }

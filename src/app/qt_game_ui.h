@@ -27,6 +27,11 @@ class QtGameUi final : public GameUi {
     std::function<void(TableChange)> show;
     std::function<void(std::int64_t)> score;
     std::function<void(const std::vector<CardId>&, TablePoint, TablePoint)> fly;
+    // The poker squares' result panel and the cards of the hand it announces.
+    std::function<void(const ResultPanel&)> resultPanel;
+    std::function<void(const std::vector<CardId>&)> highlight;
+    // The memory game's result window; returns when it has closed.
+    std::function<void(const MemoryResult&)> memoryResult;
     // The end of a game: the window's commands and clock, the game-won
     // dialog, the close that waited for an animation.
     std::function<void(std::int64_t)> ended;
@@ -64,6 +69,9 @@ class QtGameUi final : public GameUi {
   bool showAdvice(std::string_view text, int picturePage) override;
   void gameEnded(std::int64_t seconds) override;
   void showGameWon() override;
+  void showResultPanel(const ResultPanel& panel) override;
+  void highlightCards(const std::vector<CardId>& cards) override;
+  void showMemoryResult(const MemoryResult& result) override;
   void closeMainWindow() override;
 
  private:

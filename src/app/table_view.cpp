@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "card_look.h"
+#include "qt_game_ui.h"
 #include "layout/card_place.h"
 #include "layout/table_layout.h"
 #include "play/hit_test.h"
@@ -39,6 +40,9 @@ const QColor kArrowColour(255, 215, 0);
 const QColor kArrowEdge(60, 30, 0);
 constexpr int kFocusMargin = 3;  // the focus outline stands this far outside the card
 constexpr int kFocusWidth = 3;
+constexpr int kPanelTextPixels = 13;  // readable still on a table shown at two thirds of its size
+constexpr int kPanelPadding = 6;
+constexpr int kPanelLines = 3;
 
 QPoint At(TablePoint point) { return {point.x, point.y}; }
 
@@ -140,7 +144,8 @@ LayoutArea TableView::layoutAreaAt(qreal scale) const {
 bool TableView::fitsAt(qreal scale) {
   const LayoutArea area = layoutAreaAt(scale);
   game_.layout() = LayOutTable(game_.rules(), ChosenSizeLetter(game_), area);
-  const QRect needed = NeededTable(scene(), game_.rules(), game_.layout());
+  placeResultPanel(area);
+  const QRect needed = NeededTable(scene(), game_.rules(), game_.layout()) | resultPanelRect();
   return needed.left() >= 0 && needed.right() + kFitMargin <= area.width && needed.top() >= area.top &&
          needed.bottom() + std::max(kFitMargin, kRoomBelowLowestCard) <= area.bottom;
 }
@@ -187,8 +192,74 @@ void TableView::drawSharpCards() {
 void TableView::relayout() {
   scale_ = zoom_.fit ? fittedScale() : zoom_.factor;
   reloadPictures();
-  game_.layout() = LayOutTable(game_.rules(), ChosenSizeLetter(game_), layoutArea());
+  const LayoutArea area = layoutArea();
+  game_.layout() = LayOutTable(game_.rules(), ChosenSizeLetter(game_), area);
+  placeResultPanel(area);
   redraw();
+}
+
+void TableView::placeResultPanel(const LayoutArea& area) {
+  const ResultPanelPlace place =
+      ShowsResultPanel(game_.rules()) ? PlaceResultPanel(game_.layout(), area) : ResultPanelPlace{};
+  ProgramState& state = game_.state();
+  state.setWord(word::ResultPanelLeft, place.left);
+  state.setWord(word::ResultPanelTop, place.top);
+  state.setWord(word::ResultPanelWidth, place.width);
+}
+
+QRect TableView::resultPanelRect() const {
+  const ProgramState& state = game_.state();
+  const int width = state.word(word::ResultPanelWidth);
+  if (width <= 0 || !ShowsResultPanel(game_.rules())) return {};
+  return {state.word(word::ResultPanelLeft), state.word(word::ResultPanelTop), width, kResultPanelHeight};
+}
+
+void TableView::showResultPanel(const GameUi::ResultPanel& panel) {
+  panel_ = panel;
+  redraw();
+}
+
+void TableView::clearResultPanel() {
+  if (!panel_) return;
+  panel_.reset();
+  redraw();
+}
+
+void TableView::highlightCards(const std::vector<CardId>& cards) {
+  highlighted_ = cards;
+  redraw();
+}
+
+// White, with the hand's name and the word "Total" bold, in the small font
+// of the window's other panels.
+void TableView::paintResultPanel(QPainter& painter) const {
+  const QRect area = resultPanelRect();
+  if (area.isEmpty() || !panel_) return;
+  painter.save();
+  painter.fillRect(area, Qt::white);
+  QFont plain(QStringLiteral("MS Sans Serif"));
+  plain.setPixelSize(kPanelTextPixels);
+  QFont bold = plain;
+  bold.setBold(true);
+  const QRect text = area.adjusted(kPanelPadding, kPanelPadding, -kPanelPadding, -kPanelPadding);
+  const int line = text.height() / kPanelLines;
+  const auto lineRect = [&](int index) { return QRect(text.left(), text.top() + index * line, text.width(), line); };
+  const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+  painter.setPen(Qt::black);
+  painter.setFont(bold);
+  painter.drawText(lineRect(0), flags, ToDisplayText(panel_->hand));
+  painter.setFont(plain);
+  painter.drawText(lineRect(1), flags, ToDisplayText(panel_->points));
+  // "Total: 20 points": the word bold, the rest plain.
+  const QString total = ToDisplayText(panel_->total);
+  const qsizetype colon = total.indexOf(QLatin1Char(':'));
+  const QString word = colon < 0 ? QString() : total.left(colon);
+  painter.setFont(bold);
+  painter.drawText(lineRect(2), flags, word);
+  const int wordWidth = QFontMetrics(bold).horizontalAdvance(word);
+  painter.setFont(plain);
+  painter.drawText(lineRect(2).adjusted(wordWidth, 0, 0, 0), flags, total.mid(word.size()));
+  painter.restore();
 }
 
 // A zoom the player asks for is shown sharp at once: no resize follows it.
@@ -235,7 +306,12 @@ TableScene TableView::scene() const {
   SceneFacts facts;
   facts.passes.passCounter = game_.state().word(word::PassCounter);
   facts.carry = &game_.carry();
-  return BuildTableScene(game_.rules(), game_.piles(), game_.cards(), places(), facts);
+  TableScene scene = BuildTableScene(game_.rules(), game_.piles(), game_.cards(), places(), facts);
+  if (highlighted_.empty()) return scene;
+  for (ScenePile& pile : scene.piles)
+    for (SceneCard& card : pile.cards)
+      if (std::ranges::find(highlighted_, card.card) != highlighted_.end()) card.selected = true;
+  return scene;
 }
 
 void TableView::redraw() {
@@ -243,7 +319,7 @@ void TableView::redraw() {
   lifted_ = game_.carry().card;
   if (!game_.carry().active()) overlay_.cards.clear();
   const TableScene scene = this->scene();
-  const int lowestEdge = LowestCardEdge(scene, pictures_.cardSize());
+  const int lowestEdge = std::max(LowestCardEdge(scene, pictures_.cardSize()), resultPanelRect().bottom() + 1);
   const int tableHeight = static_cast<int>(std::ceil((lowestEdge + kRoomBelowLowestCard) * scale_));
   const QSize size(viewport()->width(), std::max(viewport()->height(), tableHeight));
   paintTableImage(scene, size);
@@ -272,6 +348,7 @@ void TableView::paintTableImage(const TableScene& scene, QSize size) {
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter.scale(scale_, scale_);
   PaintTableScene(painter, scene, pictures_, {game_.store().read(store::CardsShadowed) != "N"});
+  paintResultPanel(painter);
 }
 
 // The scroll bar counts table pixels, as the layout's scroll offset does.

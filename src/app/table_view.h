@@ -10,7 +10,9 @@
 #include <utility>
 
 #include "layout/layout_area.h"
+#include "layout/result_panel.h"
 #include "play/keyboard_play.h"
+#include "shell/game_ui.h"
 #include "table/table_scene.h"
 #include "table_background.h"
 #include "table_pictures.h"
@@ -59,6 +61,17 @@ class TableView final : public QAbstractScrollArea {
   void hideHintArrow();
   bool isHintArrowShown() const { return hintArrow_.has_value(); }
 
+  // The poker squares' result panel keeps its text until the next one, or
+  // until it is cleared for a new deal; it shows where the layout placed it.
+  void showResultPanel(const GameUi::ResultPanel& panel);
+  void clearResultPanel();
+  const std::optional<GameUi::ResultPanel>& resultPanel() const { return panel_; }
+  // Where the panel stands, in table coordinates; empty for games without one.
+  QRect resultPanelRect() const;
+  // These cards are drawn as selected ones are; none takes the highlight away.
+  void highlightCards(const std::vector<CardId>& cards);
+  const std::vector<CardId>& highlightedCards() const { return highlighted_; }
+
   // What the table shows now, in table coordinates.
   TableScene scene() const;
   const QImage& tableImage() const { return tableImage_; }
@@ -83,6 +96,9 @@ class TableView final : public QAbstractScrollArea {
 
  private:
   void paintTableImage(const TableScene& scene, QSize size);
+  // Stores the panel's place in the game's state words for the layout just made.
+  void placeResultPanel(const LayoutArea& area);
+  void paintResultPanel(QPainter& painter) const;
   // The scale at which the whole table, with room for its fans to grow, fits the window.
   qreal fittedScale();
   bool fitsAt(qreal scale);
@@ -121,6 +137,8 @@ class TableView final : public QAbstractScrollArea {
   qreal scale_ = 1;
   QTimer sharpCards_;  // runs while quick pictures stand in
   KeyboardPlay keys_;
+  std::optional<GameUi::ResultPanel> panel_;
+  std::vector<CardId> highlighted_;
 };
 
 }  // namespace velmora

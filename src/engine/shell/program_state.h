@@ -40,6 +40,9 @@ inline constexpr int FirstMove = 116;  // -1 after a deal; 1 once the player has
 inline constexpr int InternetEligible = 117;  // 1 when the deal counts for the internet single-game counts
 inline constexpr int SeriesInProgress = 109;
 inline constexpr int MemoryMisses = 99;  // the memory games' missed pairs, read by their score
+inline constexpr int ResultPanelLeft = 79;  // the poker squares' result panel, in table pixels; width 0: none
+inline constexpr int ResultPanelTop = 80;
+inline constexpr int ResultPanelWidth = 81;
 }  // namespace word
 
 namespace counter {
