@@ -20,6 +20,7 @@
 #include "records/keyed_file.h"
 #include "records/player_list.h"
 #include "records/statistics_record.h"
+#include "scoring/score.h"
 #include "shell/main_game.h"
 #include "shell/startup.h"
 #include "table/prepare_game.h"
@@ -166,6 +167,24 @@ TEST_F(SavedGameTest, ARemovalGameOpensWithItsSelection) {
   deal("Klondike (draw one)");
   ASSERT_EQ(open(file), OpenOutcome::Opened) << (ui.messages.empty() ? "" : ui.messages.back().text);
   EXPECT_EQ(table(), saved);
+}
+
+// A memory game's misses count in its score: the file keeps them, and a file
+// written before it kept them opens with none.
+TEST_F(SavedGameTest, AMemoryGameOpensWithItsMisses) {
+  deal("Concentration");
+  game.state().setWord(word::MemoryMisses, 3);
+  const fs::path file = save();
+  deal("Klondike (draw one)");
+  ASSERT_EQ(open(file), OpenOutcome::Opened);
+  EXPECT_EQ(game.state().word(word::MemoryMisses), 3);
+  EXPECT_EQ(RecomputeScore(game), -52 - 3);
+
+  std::vector<std::string> lines = TextLines(ReadAll(file));
+  lines[0].resize(95);  // the first header as it was before the misses
+  WriteAll(file, JoinedLines(lines));
+  ASSERT_EQ(open(file), OpenOutcome::Opened);
+  EXPECT_EQ(game.state().word(word::MemoryMisses), 0);
 }
 
 TEST_F(SavedGameTest, AGameSavedWithoutHistoryOpensWithUndoRefused) {

@@ -13,6 +13,10 @@ namespace velmora {
 namespace {
 
 constexpr std::size_t kHeader1Length = 95;
+// The memory games' misses follow the first header's fields; a file without
+// them opens with none.
+constexpr std::size_t kMissesColumn = 96;
+constexpr std::size_t kMissesWidth = 6;
 constexpr std::size_t kHeader2Length = 98;
 constexpr std::size_t kFirstPileLine = 12;
 constexpr std::size_t kLayoutLines = kFirstPileLine + kSnapshotPiles;  // 81
@@ -51,6 +55,7 @@ std::string Header1(const TMainGame& game) {
   line += FormatNumber(store.readNumber(store::ScoringMode).value_or(0), 2);
   line += FormatNumber(store.readNumber(store::Score).value_or(0), 6);
   line += FormatNumber(game.state().word(word::PassCounter), 6);
+  line += FormatNumber(game.state().word(word::MemoryMisses), kMissesWidth);
   return line;
 }
 
@@ -182,6 +187,8 @@ GameFileRead ReadGameFile(std::string_view text) {
   contents.scoringMode = std::string(Columns(header1, 82, 2));
   contents.score = *score;
   contents.passCounter = *passes;
+  if (header1.size() >= kMissesColumn - 1 + kMissesWidth)
+    contents.memoryMisses = std::max(Number(Columns(header1, kMissesColumn, kMissesWidth)).value_or(0), 0);
   for (std::size_t k = 0; k < kFoundations; ++k)
     contents.baseRanks[k] = Number(FixedWidthField(header2, kHeader2Length, kBaseRanksColumn + 2 * k, 2));
 
@@ -225,6 +232,7 @@ void PutBackGameFile(TMainGame& game, GameFileContents&& contents) {
   game.store().write(store::ScoringMode, contents.scoringMode);
   game.store().writeNumber(store::Score, contents.score);
   game.state().setWord(word::PassCounter, contents.passCounter);
+  game.state().setWord(word::MemoryMisses, contents.memoryMisses);
   RestoreSnapshot(contents.table, game.piles(), game.cards());
   GameHistory& history = game.history();
   history.undo().assign(contents.undo);

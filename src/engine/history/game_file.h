@@ -33,6 +33,7 @@ struct GameFileContents {
   std::string scoringMode;  // two characters, as the scoring setting holds them
   std::int64_t score = 0;
   int passCounter = 1;
+  int memoryMisses = 0;  // the misses of a memory game
   std::string player;      // as written, trailing blanks removed
   std::string dealNumber;  // as written, trailing blanks removed
   std::array<std::optional<int>, kFoundations> baseRanks;  // no value: the pair was not a number
