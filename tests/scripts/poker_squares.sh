@@ -44,6 +44,10 @@ grep -qx "panel  |  | Total: $((total - 5)) points" <<<"$out" || fail "undo anno
 out=$(printf '%sundo\nredo\n' "$script" | cli play --game "Poker Squares" --deal 1)
 grep -qx "score $total" <<<"$out" || fail "redo counts the grid again: $out"
 grep -qx "panel  |  | Total: $total points" <<<"$out" || fail "redo announces nothing: $out"
+# Saved before the last card and opened again: the total is shown as it stands.
+printf '%s' "$before" | cli play --game "Poker Squares" --deal 1 --save "$scratch/grid.gam" > /dev/null
+out=$(printf '' | cli play --open "$scratch/grid.gam")
+grep -qx "panel  |  | Total: $((total - 5)) points" <<<"$out" || fail "an opened game shows its total: $out"
 # A placed card stays where it was put.
 if printf 'move 001 Fila1\nmove 001 Fila2\n' | cli play --game "Poker Squares" --deal 1 > "$scratch/out" 2>&1; then
   fail "a placed card moved on: $(cat "$scratch/out")"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "families/game_family.h"
 #include "game/rule_index.h"
 #include "shell/game_clock.h"
 #include "shell/main_game.h"
@@ -242,6 +243,9 @@ void PutBackGameFile(TMainGame& game, GameFileContents&& contents) {
   for (int k = 0; k < kFoundations; ++k)
     if (const auto rank = contents.baseRanks[static_cast<std::size_t>(k)])
       game.rules()[rule::FoundationBaseRank + k] = static_cast<std::int16_t>(*rank);
+  // A family that keeps its own score counts it from the table (the poker
+  // squares show their total again).
+  game.family().recountOwnScore(game);
 }
 
 }  // namespace velmora
