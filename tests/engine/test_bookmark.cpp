@@ -101,9 +101,10 @@ TEST_F(BookmarkTest, TheFileLayout) {
   ASSERT_TRUE(InsertBookmark(game));
   const std::vector<std::string> lines = TextLines(ReadAll(bookmarkFile()));
   ASSERT_EQ(lines.size(), 81u + 1 + 3 + 1 + 16 + 1 + 40 + 1 + 10 + 2);
-  EXPECT_EQ(lines[0].size(), 95u);
+  EXPECT_EQ(lines[0].size(), 101u);
   EXPECT_EQ(lines[0].substr(0, 12), "[S-0530]" + FormatNumber(game.store().gameNumber(), 4));
-  EXPECT_EQ(lines[0].substr(89), "000001") << "the pass counter";
+  EXPECT_EQ(lines[0].substr(89, 6), "000001") << "the pass counter";
+  EXPECT_EQ(lines[0].substr(95), "000000") << "the memory games' misses";
   EXPECT_EQ(lines[1].size(), 98u);
   EXPECT_EQ(lines[1].substr(50, 16), "0000000000042   ");
   EXPECT_EQ(lines[1].substr(66, 8), "01010101");
