@@ -4,12 +4,7 @@
 # with --autoplay the dealt Ace and King go up before the first command, and
 # in every game a walk of legal actions with autoplay is taken back step by
 # step to the table autoplay left after the deal.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+source "$(dirname "$0")/script_setup.bash"
 pile() { awk -v name="$1" '$1 == name {print $2}' "$2"; }
 
 # Canfield, deal 1: the Six of diamonds leaves Fila3 for Fila1; the reserve's

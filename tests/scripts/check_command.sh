@@ -4,11 +4,7 @@
 # resource bundle, the preferences, the custom games, the statistics - and
 # each damaged one is named with what is wrong. Nothing is ever changed,
 # moved aside or created; any fault fails the run.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/script_setup.bash"
 
 # Every entry of the folder with its kind, size, time and inode, and the
 # checksums of the small files: a file created, moved aside or written shows.

@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
 # velmora-cli: help, version, and the checks of the program folder.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/script_setup.bash"
 
 "$bin/velmora-cli" --help | grep -q "^Usage: velmora-cli" || fail "--help"
 "$bin/velmora-cli" --version | grep -q "Velmora 2001" || fail "--version"

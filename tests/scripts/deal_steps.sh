@@ -4,12 +4,7 @@
 # dealt: each foundation holds its suit from the Ace up, face up, every card
 # of the deck lies on the table once, and the opening score counts the cards
 # sent up as moves to a foundation. Congress sends up the Aces of its tableau.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+source "$(dirname "$0")/script_setup.bash"
 
 : > "$scratch/nothing"
 for deal in 1 42 9999999999999; do

@@ -2,12 +2,7 @@
 # velmora-cli demo and hint: the demonstration's moves, fed to velmora-cli
 # play, reach the same table, score and state in games of every kind of
 # stock; the hint names a move that play carries out.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+source "$(dirname "$0")/script_setup.bash"
 is_move() { grep -E '^(move [0-9]{3} [A-Za-z_]+[0-9]*|press [0-9]{3}|stock)$'; }
 
 # Klondike draw one and three, FreeCell, Canfield (its tableau filled from

@@ -4,12 +4,7 @@
 # Ninety-One (won by the sum of the top cards) - every step of the Accordion
 # line taken back to the deal and done again; the demonstration plays
 # Accordion and Black Hole by their own moves.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+source "$(dirname "$0")/script_setup.bash"
 
 # Accordion, deal 2: 100 actions, found by a search over the stock and the
 # moves the command line makes (the nearer place when both take a card).

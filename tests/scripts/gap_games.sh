@@ -3,12 +3,7 @@
 # the cards not yet in order, and a Maze deal won by ordering its line, every
 # step taken back to the deal and done again; a listed fill and a refused
 # one; the demonstration fills gaps.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+source "$(dirname "$0")/script_setup.bash"
 
 # Gaps, deal 2: 104 fills and one redeal.
 line="

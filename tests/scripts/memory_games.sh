@@ -2,12 +2,7 @@
 # velmora-cli play: Concentration, Memory and Ace To King won without a miss
 # by a player who knows where every card lies (read from the deal), with
 # their result pages; the cost of a miss; the demonstration's result.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+source "$(dirname "$0")/script_setup.bash"
 
 deal=5
 cli deal --game Concentration --deal $deal > "$scratch/dealt"

@@ -3,12 +3,7 @@
 # for at least twenty actions, each chosen among the legal ones it lists
 # (a fixed walk, the same at every run). Undoing the whole walk must give the
 # deal back.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+source "$(dirname "$0")/script_setup.bash"
 
 # Games whose walk may run out of moves before twenty actions (a deal lost
 # early, or Poker Shuffle once no exchange raises its score): the walk must

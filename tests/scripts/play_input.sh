@@ -4,11 +4,7 @@
 # or oversized input is refused at once with nothing played or recorded; a
 # refused line is echoed with its control characters escaped; and a finished
 # game whose result could not be written fails the run.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/script_setup.bash"
 data="$scratch/data"
 
 # run ARGUMENTS...: velmora-cli on the data folder; its exit code in $code,

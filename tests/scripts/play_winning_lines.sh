@@ -2,12 +2,7 @@
 # velmora-cli play: a winning line of Klondike (draw one) and of FreeCell
 # played to the last card, every step taken back to the deal and done again;
 # refused lines and the command line's mistakes.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+source "$(dirname "$0")/script_setup.bash"
 
 # Klondike (draw one), deal 1: 150 actions.
 klondike="

@@ -4,12 +4,7 @@
 # presses, and the lines of both cards are scored again; undo puts both
 # back. The demonstration makes rising exchanges until none is left, and its
 # moves played back give its score.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+source "$(dirname "$0")/script_setup.bash"
 game="Poker Shuffle"
 
 # Deal 1 lays this grid (Fila1 to Fila25, row by row):

@@ -3,12 +3,7 @@
 # grid, row by row; the score is the sum of the hands of its ten lines, the
 # last card's line is announced on the result panel, undo and redo count the
 # grid again.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+source "$(dirname "$0")/script_setup.bash"
 
 # Deal 1 turns these cards in this order; each goes to the next place.
 cards="001 036 050 020 031 047 029 008 028 051 038 037 022 052 023 019 009 033 013 017 044 014 005 042 003"

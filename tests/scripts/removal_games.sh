@@ -2,12 +2,7 @@
 # velmora-cli play: a Pyramid deal and a Monte Carlo deal played to the last
 # card by pressing cards and the stock, every step taken back to the deal and
 # done again; the groups that complete are listed at the deal.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/velmora-cli" --data-dir "$scratch/data" "$@"; }
+source "$(dirname "$0")/script_setup.bash"
 
 # The table without the score, moves and state lines.
 table() { grep -v -E '^(score|moves|state) ' "$1"; }

@@ -2,11 +2,7 @@
 # velmora-cli rules GAME: the rules by name, their values by name with what
 # they mean, a rule per pile on one line (a named 0 shown for the piles in
 # use); plain numbers where no name exists.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/script_setup.bash"
 
 "$bin/velmora-cli" --data-dir "$scratch/data" rules FreeCell > "$scratch/freecell" || fail "rules FreeCell"
 head -n 1 "$scratch/freecell" | grep -qx "game 3: FreeCell (type 4)" || fail "heading: $(head -n 1 "$scratch/freecell")"

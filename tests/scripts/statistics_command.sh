@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
 # velmora-cli stats: a player's records read from a data folder, unchanged.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/script_setup.bash"
 
 mkdir -p "$scratch/data"
 printf '[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nBobby=000009 000009 000009 000009 000009 000009 000000000999 000000000000\r\nBob=000003 000001 000003 000001 000000 000001 000000000055 000000000000\r\n' \

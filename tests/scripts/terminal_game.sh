@@ -4,11 +4,7 @@
 # one shows the engine's reason; quit after a move records the game as
 # lost, as play --end records it, and quit before any move records nothing;
 # a saved game opened goes on where it was left.
-set -euo pipefail
-bin=$1
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/script_setup.bash"
 command -v script > /dev/null || fail "script (bsdutils) is needed to give the game a terminal"
 
 # in_terminal DATA KEYS ARGUMENTS...: velmora-cli ARGUMENTS on a terminal of
