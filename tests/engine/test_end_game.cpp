@@ -159,7 +159,7 @@ TEST_F(EndGameTest, OnlyTheMemoryFamiliesShowTheirResultBeforeTheRecords) {
     ASSERT_NO_FATAL_FAILURE(oneCardFromTheEnd());
     game.rules()[rule::Family] = static_cast<std::int16_t>(c.family);
     const auto before = wonAndLost();
-    ui.recorded = [&] { return wonAndLost() != before; };  // this game's record
+    ui.recorded = [this, before] { return wonAndLost() != before; };  // this game's record
     EndGame(game);
     EXPECT_EQ(ui.events, c.events);
   }
